@@ -1,0 +1,48 @@
+#pragma once
+// File access for the whole program. Paths are Windows-1252 text that may use
+// "\" or "/" and any letter case; every existing component is found without
+// regard to case, as on Windows, so "DATEN\Back.jpg" and "daten/back.jpg" reach
+// the same file. A component that does not exist yet keeps the caller's spelling.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fsys {
+
+bool isSeparator(char c);
+// The path as the operating system wants it (UTF-8, "/", existing case).
+std::filesystem::path native(std::string_view path);
+// Back from an operating-system path to program text (Windows-1252, "/").
+std::string fromNative(const std::filesystem::path& p);
+
+bool exists(std::string_view path);
+bool fileExists(std::string_view path);
+bool folderExists(std::string_view path);
+
+struct Stamp {
+    std::uintmax_t size = 0;
+    std::int64_t mtime = 0;  // nanoseconds
+    std::uintmax_t inode = 0;  // an atomic replace always changes it
+    bool operator==(const Stamp&) const = default;
+};
+std::optional<Stamp> stamp(std::string_view path);
+
+std::optional<std::string> readAll(std::string_view path);
+// Writes to a temporary file beside the target and renames it over the target,
+// so a reader never sees half a file. Returns false when it could not.
+bool writeAtomic(std::string_view path, std::string_view bytes);
+bool append(std::string_view path, std::string_view bytes);
+bool remove(std::string_view path);
+bool rename(std::string_view from, std::string_view to);
+bool copy(std::string_view from, std::string_view to, bool overwrite = true);
+bool makeFolders(std::string_view path);
+// Names (not paths) of the entries of a folder, in Windows-1252.
+std::vector<std::string> list(std::string_view folder);
+
+// Forgets remembered path spellings (after folders were renamed or removed).
+void clearResolveCache();
+
+}  // namespace fsys

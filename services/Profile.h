@@ -1,0 +1,82 @@
+#pragma once
+// Profile files ("[Section]" and "key=value" lines), read and written with the
+// same results as the Windows profile functions give on the same bytes.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "services/FileSys.h"
+
+namespace profile {
+
+// What the Windows read returns at most.
+constexpr size_t kMaxValue = 254;
+
+// One parsed file. Offsets point into `bytes`.
+class Parsed {
+public:
+    explicit Parsed(std::string bytes);
+
+    const std::string& bytes() const { return bytes_; }
+    // The value (blanks trimmed, matching quotes removed), uncut; nullopt when the
+    // section or key is missing.
+    std::optional<std::string_view> lookup(std::string_view section, std::string_view key) const;
+    // The bytes after writing `value`; the same bytes when nothing changes.
+    std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
+    // Names of the keys of the first section of that name, in file order.
+    std::vector<std::string> keys(std::string_view section) const;
+
+private:
+    struct Line {
+        size_t begin = 0, end = 0;  // content, without the line end
+        size_t next = 0;            // start of the following line
+        bool entry = false;         // counts as key (not blank, not comment, not section)
+        std::string_view key;       // trimmed
+        std::string_view rawValue;  // trimmed, quotes kept
+    };
+    struct Section {
+        size_t header = 0;      // line index of "[..]"
+        size_t firstLine = 0;   // first line after the header
+        size_t endLine = 0;     // one past the last line
+        std::unordered_map<std::string, size_t> keyIndex;  // lower-case key -> first line
+    };
+    const Section* findSection(std::string_view section) const;
+    const Line* findKey(const Section& s, std::string_view key) const;
+
+    std::string bytes_;
+    std::vector<Line> lines_;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> sectionIndex_;  // lower-case name -> first section
+};
+
+std::string_view trimBlanks(std::string_view s);
+std::string_view stripQuotes(std::string_view v);
+
+// Cached access to profile files on disk: a file is parsed once and reparsed when
+// its size or modification time changes; our own writes refresh the cache.
+class Store {
+public:
+    // Missing file, section or key give the empty text. `maxLen` cuts the value.
+    std::string read(std::string_view path, std::string_view section, std::string_view key,
+                     size_t maxLen = kMaxValue);
+    std::vector<std::string> keys(std::string_view path, std::string_view section);
+    // Returns false when the file could not be written (nothing changes then).
+    bool write(std::string_view path, std::string_view section, std::string_view key,
+               std::string_view value);
+    void forget(std::string_view path);
+    void clear() { cache_.clear(); }
+
+private:
+    struct Entry {
+        fsys::Stamp stamp;
+        std::shared_ptr<Parsed> parsed;
+    };
+    std::shared_ptr<Parsed> load(std::string_view path);
+    std::unordered_map<std::string, Entry> cache_;
+};
+
+}  // namespace profile

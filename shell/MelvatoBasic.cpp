@@ -1,0 +1,113 @@
+#include "shell/MelvatoBasic.h"
+
+#include <QDate>
+
+#include "quiz/FMod.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/Dialogs.h"
+#include "services/FileSys.h"
+
+using namespace cp1252::literals;
+
+namespace MelvatoBasic {
+
+namespace {
+std::unique_ptr<ApiClass> api;
+}
+
+ApiClass& Api() {
+    if (!api) api = std::make_unique<ApiClass>();
+    return *api;
+}
+bool HasApi() { return api != nullptr; }
+void ReleaseApi() { api.reset(); }
+
+std::string SpielePfad;
+std::string NetzPfad;
+bool StartPhase = false;
+bool SoundOk = false;
+int FensterModus = 0;
+std::array<int, 1001> Tabelle{};
+
+std::string KurzDatum() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(); }
+
+void Main(const StartupParts& parts) {
+    auto yield = [&] {
+        if (parts.yield) parts.yield();
+    };
+    // 1
+    api = std::make_unique<ApiClass>();
+    ApiClass& a = *api;
+    a.protokoll("START", 0);
+    // 2 to 4
+    SpielePfad = a.AppPfad() + "Spiele/";
+    NetzPfad.clear();
+    if (parts.mousePointer) parts.mousePointer(11);
+    StartPhase = true;
+    // 5 to 8
+    if (!a.IsItDebug() && parts.showSplash) parts.showSplash();
+    yield();
+    if (parts.createTranslation) parts.createTranslation();
+    // 9, 10: an archive is deleted only once it came out whole, so that a failed
+    // unpacking can be repeated at the next start instead of losing the update.
+    const std::pair<const char*, const char*> archives[] = {{"Daten.zip", "DATEN/"},
+                                                            {"Anleitung.zip", "Anleitung/"}};
+    for (const auto& [zip, folder] : archives) {
+        std::string path = a.AppPfad() + zip;
+        if (!fsys::fileExists(path)) continue;
+        a.protokoll("Unzip" + path, 0);
+        if (parts.extract && parts.extract(path, a.AppPfad() + folder)) fsys::remove(path);
+    }
+    // 11
+    if (parts.loadQuiz) parts.loadQuiz();
+    // 12 to 14
+    a.IniSchreiben("", "Allgemein", "Version", ApiClass::Version());
+    a.protokoll("âktuelle Version "_ansi + ApiClass::Version(), 0);
+    if (a.IniLesen("", "Allgemein", "Installation").empty()) a.IniSchreiben("", "Allgemein", "Installation", KurzDatum());
+    a.IniSchreiben("", "Allgemein", "Pfad", a.AppPfad());
+    // 15
+    if (parts.setupTranslation) parts.setupTranslation();
+    // 16, 17
+    a.protokoll("Main 8.5", 0);
+    yield();
+    a.protokoll("Main 9", 0);
+    a.protokoll("Main 9.1", 0);
+    yield();
+    // 18
+    if (!a.IsItDebug()) {
+        if (FSOUND_Init(44100, 32, 0) != 0) {
+            SoundOk = true;
+            a.protokoll("Main 9.2", 0);
+        } else {
+            dlg::dialogs().MsgBox("Soundausgabe nicht möglich\r\n"_ansi + FMOD_ErrorString(FSOUND_GetError()),
+                                  dlg::OKOnly);
+        }
+    }
+    // 19, 20
+    a.protokoll("Main 10", 0);
+    yield();
+    if (!a.IsItDebug()) {
+        a.protokoll("Main 10.1", 0);
+        if (parts.playSound) parts.playSound(a.AppPfad() + "daten/sound.wav");
+    }
+    // 21, 22
+    a.protokoll("Main 10.2", 0);
+    yield();
+    a.protokoll("Main 11", 0);
+    if (parts.showMain) parts.showMain();
+    // 23, 24
+    yield();
+    if (parts.mousePointer) parts.mousePointer(0);
+    std::string netz = a.IniLesen("", "Netzwerk", "NetzwerkPfad");
+    if (!netz.empty()) {
+        if (!fsys::isSeparator(netz.back())) netz += "/";
+        NetzPfad = netz;
+        SpielePfad = NetzPfad + "Spiele/";
+    }
+    // 25
+    yield();
+    if (parts.closeSplash) parts.closeSplash();
+}
+
+}  // namespace MelvatoBasic

@@ -1,0 +1,21 @@
+#pragma once
+// Wires the windows into the start-up sequence and owns them for the run.
+#include <QObject>
+#include <memory>
+
+#include "shell/QtDialogs.h"
+
+class QMainWindow;
+
+class Startup : public QObject {
+    Q_OBJECT
+public:
+    Startup();
+    ~Startup() override;
+    void run();
+    QMainWindow* mainWindow() const { return mainWindow_.get(); }
+
+private:
+    QtDialogs dialogs_;
+    std::unique_ptr<QMainWindow> mainWindow_;
+};

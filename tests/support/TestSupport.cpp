@@ -1,0 +1,85 @@
+#include "tests/support/TestSupport.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "services/FileSys.h"
+
+namespace testing_support {
+
+TempHome::TempHome() {
+    const char* old = std::getenv("XDG_DATA_HOME");
+    hadXdg_ = old != nullptr;
+    if (old) oldXdg_ = old;
+    setenv("XDG_DATA_HOME", (dir_.path().toStdString() + "/share").c_str(), 1);
+    std::filesystem::create_directories(appPfad());
+    fsys::clearResolveCache();
+}
+
+TempHome::~TempHome() {
+    if (hadXdg_)
+        setenv("XDG_DATA_HOME", oldXdg_.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    fsys::clearResolveCache();
+}
+
+std::string TempHome::root() const { return dir_.path().toStdString() + "/"; }
+std::string TempHome::appPfad() const { return root() + "share/varulak/Melvato/"; }
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+ScriptedDialogs::ScriptedDialogs() { dlg::setDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { dlg::setDialogs(nullptr); }
+
+int ScriptedDialogs::MsgBox(const std::string& text, int flags, const std::string& title) {
+    messages.push_back({text, flags, title});
+    if (!answers.empty()) {
+        int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    switch (flags & 7) {
+        case dlg::YesNo:
+        case dlg::YesNoCancel: return dlg::Yes;
+        case dlg::AbortRetryIgnore: return dlg::Abort;
+        case dlg::RetryCancel: return dlg::Retry;
+        default: return dlg::OK;
+    }
+}
+
+std::optional<std::string> ScriptedDialogs::InputBox(const std::string& prompt, const std::string&,
+                                                     const std::string&) {
+    prompts.push_back(prompt);
+    if (inputs.empty()) return std::nullopt;
+    auto a = inputs.front();
+    inputs.pop_front();
+    return a;
+}
+
+std::string ScriptedDialogs::FileOpen(const dlg::FileRequest& request) {
+    fileRequests.push_back(request);
+    if (files.empty()) return {};
+    std::string f = files.front();
+    files.pop_front();
+    return f;
+}
+
+std::string ScriptedDialogs::FileSave(const dlg::FileRequest& request) { return FileOpen(request); }
+
+}  // namespace testing_support

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Melvato, builds it, and then either starts the
+# program ("run") or runs every test ("test").
+#   tools/build.sh run    install packages, build, provide the data folder, start
+#   tools/build.sh test   install packages, build, run all tests
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode="${1:-run}"
+
+packages=(cmake ninja-build g++ pkg-config clang
+          qt6-base-dev libqt6svg6-dev qt6-qpa-plugins libgl-dev
+          libsdl2-dev libsdl2-mixer-dev libsndfile1-dev libzip-dev zip
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir="${BUILD_DIR:-build}"
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMELVATO_WERROR=ON >/dev/null
+cmake --build "$build_dir" -j2
+
+case "$mode" in
+  test)
+    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+      ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 300
+    ;;
+  run)
+    exec "$build_dir/melvato"
+    ;;
+  *)
+    echo "usage: tools/build.sh run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,11 +1,11 @@
 #include "services/ApiClass.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QDir>
-#include <QSysInfo>
 #include <dirent.h>
 #include <unistd.h>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSysInfo>
 
 #include <chrono>
 #include <cmath>
@@ -27,8 +27,12 @@ std::string trimSpaces(std::string_view s) {
     return std::string(s.substr(a, b - a));
 }
 
-bool hasSeparator(std::string_view s) { return s.find('\\') != s.npos || s.find('/') != s.npos; }
-bool endsWithSeparator(std::string_view s) { return !s.empty() && fsys::isSeparator(s.back()); }
+bool hasSeparator(std::string_view s) {
+    return s.find('\\') != s.npos || s.find('/') != s.npos;
+}
+bool endsWithSeparator(std::string_view s) {
+    return !s.empty() && fsys::isSeparator(s.back());
+}
 }  // namespace
 
 ApiClass::ApiClass() {
@@ -95,7 +99,8 @@ void ApiClass::IniSchreibenVal(std::string_view file, std::string_view section, 
     IniSchreiben(file, section, key, vb::Str(value));
 }
 
-std::string ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key) {
+std::string ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section,
+                                        std::string_view key) {
     return DeCode(IniLesen(file, section, key));
 }
 
@@ -104,10 +109,10 @@ void ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view sectio
     std::string stored = EnCode(value);
     // The reader drops blanks at both ends and one pair of matching quotes; such a
     // scrambled value is kept in double quotes so that it reads back whole.
-    bool wrap = !stored.empty() &&
-                (stored.front() == ' ' || stored.back() == ' ' ||
-                 (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
-                  stored.back() == stored.front()));
+    bool wrap =
+        !stored.empty() && (stored.front() == ' ' || stored.back() == ' ' ||
+                            (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
+                             stored.back() == stored.front()));
     if (wrap) stored = "\"" + stored + "\"";
     IniSchreiben(file, section, key, stored);
 }
@@ -151,7 +156,8 @@ void ApiClass::TextDatei(std::string_view file, std::string_view text) {
 
 void ApiClass::AppendTextDatei(std::string_view file, std::string_view text) {
     std::string path = resolveBare(file, true);
-    if (!fsys::append(path, trimSpaces(text) + kCrLf)) throw ApiError(75, "Pfad/Datei-Zugriffsfehler: " + path);
+    if (!fsys::append(path, trimSpaces(text) + kCrLf))
+        throw ApiError(75, "Pfad/Datei-Zugriffsfehler: " + path);
 }
 
 void ApiClass::ExchangeIniDatei(std::string_view file, std::string_view key, std::string_view value) {
@@ -197,12 +203,18 @@ std::string ApiClass::FindParameter(std::string_view name) {
     return result;
 }
 
-std::int32_t ApiClass::FindValParameter(std::string_view name) { return vb::CLng(vb::Val(FindParameter(name))); }
+std::int32_t ApiClass::FindValParameter(std::string_view name) {
+    return vb::CLng(vb::Val(FindParameter(name)));
+}
 
 // ---------------------------------------------------------------- log
 
-std::string ApiClass::LogDatei() { return UserPfad() + kProgramName + " Protokoll.Txt"; }
-std::string ApiClass::OldLogDatei() { return UserPfad() + kProgramName + " Old Protokoll.Txt"; }
+std::string ApiClass::LogDatei() {
+    return UserPfad() + kProgramName + " Protokoll.Txt";
+}
+std::string ApiClass::OldLogDatei() {
+    return UserPfad() + kProgramName + " Old Protokoll.Txt";
+}
 
 void ApiClass::writeLogLine(const std::string& line) {
     // A log that cannot be written must never stop the program.
@@ -268,10 +280,18 @@ std::string ApiClass::PreVerzeichnis(std::string_view key) {
     if (folderCache_[slot].empty()) {
         QString folder;
         switch (slot) {
-            case 5: folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); break;
-            case 35: folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); break;
-            case 43: folder = QStringLiteral("/usr/local/share"); break;
-            case 46: folder = QStandardPaths::writableLocation(QStandardPaths::PublicShareLocation); break;
+            case 5:
+                folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+                break;
+            case 35:
+                folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+                break;
+            case 43:
+                folder = QStringLiteral("/usr/local/share");
+                break;
+            case 46:
+                folder = QStandardPaths::writableLocation(QStandardPaths::PublicShareLocation);
+                break;
         }
         // A folder that cannot be found falls back to one fixed folder for the run.
         std::string text = folder.isEmpty()
@@ -284,18 +304,30 @@ std::string ApiClass::PreVerzeichnis(std::string_view key) {
     return folderCache_[slot] + "/";
 }
 
-std::string ApiClass::ManuAppPfad() { return PreVerzeichnis("APP DATEIEN") + kCompanyName + "/"; }
-std::string ApiClass::AppPfad() { return ManuAppPfad() + kProgramName + "/"; }
-std::string ApiClass::ManuUserPfad() { return PreVerzeichnis("APP DATEIEN") + kCompanyName + "/"; }
-std::string ApiClass::UserPfad() { return ManuUserPfad() + kProgramName + "/"; }
+std::string ApiClass::ManuAppPfad() {
+    return PreVerzeichnis("APP DATEIEN") + kCompanyName + "/";
+}
+std::string ApiClass::AppPfad() {
+    return ManuAppPfad() + kProgramName + "/";
+}
+std::string ApiClass::ManuUserPfad() {
+    return PreVerzeichnis("APP DATEIEN") + kCompanyName + "/";
+}
+std::string ApiClass::UserPfad() {
+    return ManuUserPfad() + kProgramName + "/";
+}
 
-std::string ApiClass::ApplicationPath() { return applicationPath_.empty() ? AppPfad() : applicationPath_; }
+std::string ApiClass::ApplicationPath() {
+    return applicationPath_.empty() ? AppPfad() : applicationPath_;
+}
 void ApiClass::ApplicationPath(std::string_view path) {
     applicationPath_ = std::string(path);
     if (endsWithSeparator(applicationPath_)) applicationPath_.pop_back();
 }
 
-std::string ApiClass::winDir() { return "/etc/"; }
+std::string ApiClass::winDir() {
+    return "/etc/";
+}
 std::string ApiClass::WinSysDir() {
     if (winSysDir_.empty()) return "/etc/";
     return endsWithSeparator(winSysDir_) ? winSysDir_ : winSysDir_ + "/";
@@ -501,7 +533,8 @@ std::string ApiClass::FixTrimR(std::string_view text, int width, int margin) {
     std::string t = trimSpaces(text);
     size_t w = size_t(std::max(0, width - std::max(0, margin)));
     if (t.size() > w) t = t.substr(t.size() - w);
-    return std::string(w - t.size(), ' ') + t + std::string(size_t(std::max(0, std::min(margin, width))), ' ');
+    return std::string(w - t.size(), ' ') + t +
+           std::string(size_t(std::max(0, std::min(margin, width))), ' ');
 }
 
 int ApiClass::AnzahlBuchstaben(std::string_view character, std::string_view text) {
@@ -534,7 +567,8 @@ void ApiClass::TeilString(std::string_view text, std::string_view separator, int
         return;
     }
     size_t next = text.find(separator, start);
-    ergebnis = std::string(text.substr(start, next == std::string_view::npos ? std::string_view::npos : next - start));
+    ergebnis = std::string(
+        text.substr(start, next == std::string_view::npos ? std::string_view::npos : next - start));
 }
 
 std::string ApiClass::HoleZeileAusText(std::string_view text, int n) {
@@ -569,7 +603,8 @@ void ApiClass::SucheUndErsetzeVonBis(std::string_view file, std::string_view von
     std::string up = cp1252::upper(text);
     size_t p1 = up.find(cp1252::upper(von)), p2 = up.find(cp1252::upper(bis));
     if (p1 != std::string::npos && p2 != std::string::npos)
-        text = text.substr(0, p1) + std::string(replacement) + text.substr(std::min(text.size(), p2 + bis.size()), 32000);
+        text = text.substr(0, p1) + std::string(replacement) +
+               text.substr(std::min(text.size(), p2 + bis.size()), 32000);
     TextDatei(path, text);
 }
 
@@ -593,9 +628,12 @@ double Val(std::string_view text) {
         for (size_t i = 2; i < s.size() && digits < 16; ++i) {
             char c = s[i];
             int d = -1;
-            if (c >= '0' && c <= (hex ? '9' : '7')) d = c - '0';
-            else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            if (c >= '0' && c <= (hex ? '9' : '7'))
+                d = c - '0';
+            else if (hex && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (hex && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
             if (d < 0) break;
             v = v * (hex ? 16 : 8) + unsigned(d);
             ++digits;
@@ -620,7 +658,8 @@ double Val(std::string_view text) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp.push_back(s[j++]);
         bool expDigits = false;
-        while (j < s.size() && s[j] >= '0' && s[j] <= '9' && exp.size() < 8) exp.push_back(s[j++]), expDigits = true;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9' && exp.size() < 8)
+            exp.push_back(s[j++]), expDigits = true;
         if (expDigits) num += exp;
     }
     return std::strtod(num.c_str(), nullptr);
@@ -633,15 +672,19 @@ std::int32_t CLng(double value) {
     return std::int32_t(std::nearbyint(value));
 }
 
-std::string Str(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
+std::string Str(long long value) {
+    return (value < 0 ? "" : " ") + std::to_string(value);
+}
 
 std::string Str(double value) {
     if (std::floor(value) == value && std::fabs(value) < 1e15) return Str((long long)value);
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15g", value);
     std::string s = buf;
-    if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-    else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
+    if (s.rfind("0.", 0) == 0)
+        s.erase(0, 1);
+    else if (s.rfind("-0.", 0) == 0)
+        s.erase(1, 1);
     return value < 0 ? s : " " + s;
 }
 

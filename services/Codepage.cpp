@@ -11,7 +11,9 @@ constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t unicodeOf(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b); }
+char16_t unicodeOf(unsigned char b) {
+    return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+}
 
 int byteOf(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return int(u);
@@ -56,11 +58,16 @@ unsigned char upper(unsigned char c) {
     if (c >= 'a' && c <= 'z') return c - 32;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
     switch (c) {
-        case 0x9A: return 0x8A;  // š
-        case 0x9C: return 0x8C;  // œ
-        case 0x9E: return 0x8E;  // ž
-        case 0xFF: return 0x9F;  // ÿ
-        default: return c;
+        case 0x9A:
+            return 0x8A;  // š
+        case 0x9C:
+            return 0x8C;  // œ
+        case 0x9E:
+            return 0x8E;  // ž
+        case 0xFF:
+            return 0x9F;  // ÿ
+        default:
+            return c;
     }
 }
 
@@ -70,7 +77,9 @@ std::string upper(std::string_view text) {
     return out;
 }
 
-static char asciiLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+static char asciiLowerChar(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
+}
 
 bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -25,7 +25,9 @@ std::string asciiLower(std::string_view text);
 // Source files are UTF-8; German texts written in them become Windows-1252 bytes
 // through this literal: "Lösung"_ansi.
 namespace literals {
-inline std::string operator""_ansi(const char* text, size_t size) { return fromUtf8(std::string_view(text, size)); }
+inline std::string operator""_ansi(const char* text, size_t size) {
+    return fromUtf8(std::string_view(text, size));
+}
 }  // namespace literals
 
 }  // namespace cp1252

@@ -20,7 +20,9 @@ std::unordered_map<std::string, std::string>& resolveCache() {
     return cache;
 }
 
-bool statOk(const std::string& p, struct stat& st) { return ::stat(p.c_str(), &st) == 0; }
+bool statOk(const std::string& p, struct stat& st) {
+    return ::stat(p.c_str(), &st) == 0;
+}
 
 // Resolves component by component; stops resolving at the first missing one.
 std::string resolve(std::string_view path) {
@@ -76,7 +78,9 @@ std::string resolve(std::string_view path) {
 }
 }  // namespace
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 fs::path native(std::string_view path) {
     std::string key(path);
@@ -96,9 +100,13 @@ fs::path native(std::string_view path) {
     return fs::path(resolved);
 }
 
-std::string fromNative(const fs::path& p) { return cp1252::fromUtf8(p.string()); }
+std::string fromNative(const fs::path& p) {
+    return cp1252::fromUtf8(p.string());
+}
 
-void clearResolveCache() { resolveCache().clear(); }
+void clearResolveCache() {
+    resolveCache().clear();
+}
 
 bool exists(std::string_view path) {
     std::error_code ec;
@@ -116,7 +124,8 @@ bool folderExists(std::string_view path) {
 std::optional<Stamp> stamp(std::string_view path) {
     struct stat st;
     if (!statOk(native(path).string(), st) || !S_ISREG(st.st_mode)) return std::nullopt;
-    return Stamp{std::uintmax_t(st.st_size), std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+    return Stamp{std::uintmax_t(st.st_size),
+                 std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
                  std::uintmax_t(st.st_ino)};
 }
 

@@ -24,7 +24,7 @@ bool folderExists(std::string_view path);
 
 struct Stamp {
     std::uintmax_t size = 0;
-    std::int64_t mtime = 0;  // nanoseconds
+    std::int64_t mtime = 0;    // nanoseconds
     std::uintmax_t inode = 0;  // an atomic replace always changes it
     bool operator==(const Stamp&) const = default;
 };

@@ -4,7 +4,9 @@
 
 namespace profile {
 
-static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+static bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view s) {
     size_t a = 0, b = s.size();
@@ -155,7 +157,8 @@ std::shared_ptr<Parsed> Store::load(std::string_view path) {
     return parsed;
 }
 
-std::string Store::read(std::string_view path, std::string_view section, std::string_view key, size_t maxLen) {
+std::string Store::read(std::string_view path, std::string_view section, std::string_view key,
+                        size_t maxLen) {
     auto p = load(path);
     if (!p) return {};
     auto v = p->lookup(section, key);
@@ -171,7 +174,8 @@ std::vector<std::string> Store::keys(std::string_view path, std::string_view sec
 bool Store::write(std::string_view path, std::string_view section, std::string_view key,
                   std::string_view value) {
     auto p = load(path);
-    std::string out = p ? p->withValue(section, key, value) : Parsed(std::string()).withValue(section, key, value);
+    std::string out =
+        p ? p->withValue(section, key, value) : Parsed(std::string()).withValue(section, key, value);
     if (p && out == p->bytes()) return true;
     if (!fsys::writeAtomic(path, out)) {
         forget(path);
@@ -185,6 +189,8 @@ bool Store::write(std::string_view path, std::string_view section, std::string_v
     return true;
 }
 
-void Store::forget(std::string_view path) { cache_.erase(std::string(path)); }
+void Store::forget(std::string_view path) {
+    cache_.erase(std::string(path));
+}
 
 }  // namespace profile

@@ -39,9 +39,9 @@ private:
         std::string_view rawValue;  // trimmed, quotes kept
     };
     struct Section {
-        size_t header = 0;      // line index of "[..]"
-        size_t firstLine = 0;   // first line after the header
-        size_t endLine = 0;     // one past the last line
+        size_t header = 0;                                 // line index of "[..]"
+        size_t firstLine = 0;                              // first line after the header
+        size_t endLine = 0;                                // one past the last line
         std::unordered_map<std::string, size_t> keyIndex;  // lower-case key -> first line
     };
     const Section* findSection(std::string_view section) const;
@@ -65,8 +65,7 @@ public:
                      size_t maxLen = kMaxValue);
     std::vector<std::string> keys(std::string_view path, std::string_view section);
     // Returns false when the file could not be written (nothing changes then).
-    bool write(std::string_view path, std::string_view section, std::string_view key,
-               std::string_view value);
+    bool write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
     void forget(std::string_view path);
     void clear() { cache_.clear(); }
 

@@ -20,8 +20,12 @@ ApiClass& Api() {
     if (!api) api = std::make_unique<ApiClass>();
     return *api;
 }
-bool HasApi() { return api != nullptr; }
-void ReleaseApi() { api.reset(); }
+bool HasApi() {
+    return api != nullptr;
+}
+void ReleaseApi() {
+    api.reset();
+}
 
 std::string SpielePfad;
 std::string NetzPfad;
@@ -30,7 +34,9 @@ bool SoundOk = false;
 int FensterModus = 0;
 std::array<int, 1001> Tabelle{};
 
-std::string KurzDatum() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(); }
+std::string KurzDatum() {
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+}
 
 void Main(const StartupParts& parts) {
     auto yield = [&] {
@@ -64,7 +70,8 @@ void Main(const StartupParts& parts) {
     // 12 to 14
     a.IniSchreiben("", "Allgemein", "Version", ApiClass::Version());
     a.protokoll("âktuelle Version "_ansi + ApiClass::Version(), 0);
-    if (a.IniLesen("", "Allgemein", "Installation").empty()) a.IniSchreiben("", "Allgemein", "Installation", KurzDatum());
+    if (a.IniLesen("", "Allgemein", "Installation").empty())
+        a.IniSchreiben("", "Allgemein", "Installation", KurzDatum());
     a.IniSchreiben("", "Allgemein", "Pfad", a.AppPfad());
     // 15
     if (parts.setupTranslation) parts.setupTranslation();

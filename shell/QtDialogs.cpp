@@ -14,7 +14,9 @@ namespace {
 QString titleOf(const std::string& title) {
     return title.empty() ? QString::fromLatin1(ApiClass::kProgramName) : cp1252::toUnicode(title);
 }
-QWidget* parentWindow() { return QApplication::activeWindow(); }
+QWidget* parentWindow() {
+    return QApplication::activeWindow();
+}
 }  // namespace
 
 int QtDialogs::MsgBox(const std::string& text, int flags, const std::string& title) {
@@ -24,11 +26,20 @@ int QtDialogs::MsgBox(const std::string& text, int flags, const std::string& tit
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     box.setText(body);
     switch (flags & 0x70) {
-        case dlg::Critical: box.setIcon(QMessageBox::Critical); break;
-        case dlg::Question: box.setIcon(QMessageBox::Question); break;
-        case dlg::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case dlg::Information: box.setIcon(QMessageBox::Information); break;
-        default: break;
+        case dlg::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case dlg::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case dlg::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case dlg::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
     }
     struct B {
         QMessageBox::StandardButton button;
@@ -36,16 +47,27 @@ int QtDialogs::MsgBox(const std::string& text, int flags, const std::string& tit
     };
     std::vector<B> buttons;
     switch (flags & 7) {
-        case dlg::OKCancel: buttons = {{QMessageBox::Ok, dlg::OK}, {QMessageBox::Cancel, dlg::Cancel}}; break;
+        case dlg::OKCancel:
+            buttons = {{QMessageBox::Ok, dlg::OK}, {QMessageBox::Cancel, dlg::Cancel}};
+            break;
         case dlg::AbortRetryIgnore:
-            buttons = {{QMessageBox::Abort, dlg::Abort}, {QMessageBox::Retry, dlg::Retry}, {QMessageBox::Ignore, dlg::Ignore}};
+            buttons = {{QMessageBox::Abort, dlg::Abort},
+                       {QMessageBox::Retry, dlg::Retry},
+                       {QMessageBox::Ignore, dlg::Ignore}};
             break;
         case dlg::YesNoCancel:
-            buttons = {{QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}, {QMessageBox::Cancel, dlg::Cancel}};
+            buttons = {
+                {QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}, {QMessageBox::Cancel, dlg::Cancel}};
             break;
-        case dlg::YesNo: buttons = {{QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}}; break;
-        case dlg::RetryCancel: buttons = {{QMessageBox::Retry, dlg::Retry}, {QMessageBox::Cancel, dlg::Cancel}}; break;
-        default: buttons = {{QMessageBox::Ok, dlg::OK}}; break;
+        case dlg::YesNo:
+            buttons = {{QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}};
+            break;
+        case dlg::RetryCancel:
+            buttons = {{QMessageBox::Retry, dlg::Retry}, {QMessageBox::Cancel, dlg::Cancel}};
+            break;
+        default:
+            buttons = {{QMessageBox::Ok, dlg::OK}};
+            break;
     }
     QMessageBox::StandardButtons set;
     for (const B& b : buttons) set |= b.button;
@@ -81,15 +103,18 @@ QString qtFilter(const std::string& filter) {
 static QString startPath(const dlg::FileRequest& r) {
     QString folder = r.folder.empty() ? QString() : QString::fromStdString(fsys::native(r.folder).string());
     if (r.fileName.empty()) return folder;
-    return folder.isEmpty() ? cp1252::toUnicode(r.fileName) : folder + QLatin1Char('/') + cp1252::toUnicode(r.fileName);
+    return folder.isEmpty() ? cp1252::toUnicode(r.fileName)
+                            : folder + QLatin1Char('/') + cp1252::toUnicode(r.fileName);
 }
 
 std::string QtDialogs::FileOpen(const dlg::FileRequest& r) {
-    QString f = QFileDialog::getOpenFileName(parentWindow(), titleOf(r.title), startPath(r), qtFilter(r.filter));
+    QString f =
+        QFileDialog::getOpenFileName(parentWindow(), titleOf(r.title), startPath(r), qtFilter(r.filter));
     return f.isEmpty() ? std::string() : fsys::fromNative(f.toStdString());
 }
 
 std::string QtDialogs::FileSave(const dlg::FileRequest& r) {
-    QString f = QFileDialog::getSaveFileName(parentWindow(), titleOf(r.title), startPath(r), qtFilter(r.filter));
+    QString f =
+        QFileDialog::getSaveFileName(parentWindow(), titleOf(r.title), startPath(r), qtFilter(r.filter));
     return f.isEmpty() ? std::string() : fsys::fromNative(f.toStdString());
 }

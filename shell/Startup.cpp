@@ -2,15 +2,20 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMainWindow>
 
 #include "quiz/FMod.h"
+#include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
 
-Startup::Startup() { dlg::setDialogs(&dialogs_); }
+Startup::Startup() {
+    dlg::setDialogs(&dialogs_);
+}
 
 Startup::~Startup() {
+    Fenster::unloadMusikquiz();
     mainWindow_.reset();
     FSOUND_Close();
     MelvatoBasic::ReleaseApi();
@@ -26,10 +31,10 @@ void Startup::run() {
         else
             while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     };
+    parts.loadQuiz = [] { Fenster::musikquiz()->init(); };
+    parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
-        mainWindow_ = std::make_unique<QMainWindow>();
-        mainWindow_->setObjectName(QStringLiteral("MDI"));
-        mainWindow_->setWindowTitle(QStringLiteral("Melvato"));
+        mainWindow_ = std::make_unique<MDI>();
         mainWindow_->resize(1024, 700);
         mainWindow_->show();
     };

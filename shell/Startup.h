@@ -5,7 +5,7 @@
 
 #include "shell/QtDialogs.h"
 
-class QMainWindow;
+class MDI;
 
 class Startup : public QObject {
     Q_OBJECT
@@ -13,9 +13,9 @@ public:
     Startup();
     ~Startup() override;
     void run();
-    QMainWindow* mainWindow() const { return mainWindow_.get(); }
+    MDI* mainWindow() const { return mainWindow_.get(); }
 
 private:
     QtDialogs dialogs_;
-    std::unique_ptr<QMainWindow> mainWindow_;
+    std::unique_ptr<MDI> mainWindow_;
 };

@@ -26,8 +26,12 @@ TempHome::~TempHome() {
     fsys::clearResolveCache();
 }
 
-std::string TempHome::root() const { return dir_.path().toStdString() + "/"; }
-std::string TempHome::appPfad() const { return root() + "share/varulak/Melvato/"; }
+std::string TempHome::root() const {
+    return dir_.path().toStdString() + "/";
+}
+std::string TempHome::appPfad() const {
+    return root() + "share/varulak/Melvato/";
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,10 +46,16 @@ void writeFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool fileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
-ScriptedDialogs::ScriptedDialogs() { dlg::setDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { dlg::setDialogs(nullptr); }
+ScriptedDialogs::ScriptedDialogs() {
+    dlg::setDialogs(this);
+}
+ScriptedDialogs::~ScriptedDialogs() {
+    dlg::setDialogs(nullptr);
+}
 
 int ScriptedDialogs::MsgBox(const std::string& text, int flags, const std::string& title) {
     messages.push_back({text, flags, title});
@@ -56,10 +66,14 @@ int ScriptedDialogs::MsgBox(const std::string& text, int flags, const std::strin
     }
     switch (flags & 7) {
         case dlg::YesNo:
-        case dlg::YesNoCancel: return dlg::Yes;
-        case dlg::AbortRetryIgnore: return dlg::Abort;
-        case dlg::RetryCancel: return dlg::Retry;
-        default: return dlg::OK;
+        case dlg::YesNoCancel:
+            return dlg::Yes;
+        case dlg::AbortRetryIgnore:
+            return dlg::Abort;
+        case dlg::RetryCancel:
+            return dlg::Retry;
+        default:
+            return dlg::OK;
     }
 }
 
@@ -80,6 +94,8 @@ std::string ScriptedDialogs::FileOpen(const dlg::FileRequest& request) {
     return f;
 }
 
-std::string ScriptedDialogs::FileSave(const dlg::FileRequest& request) { return FileOpen(request); }
+std::string ScriptedDialogs::FileSave(const dlg::FileRequest& request) {
+    return FileOpen(request);
+}
 
 }  // namespace testing_support

@@ -43,9 +43,9 @@ public:
     };
     std::vector<Shown> messages;
     std::vector<std::string> prompts;
-    std::deque<int> answers;                         // MsgBox answers; default OK/first choice
-    std::deque<std::optional<std::string>> inputs;   // InputBox answers; default cancel
-    std::deque<std::string> files;                   // FileOpen/FileSave answers; default none
+    std::deque<int> answers;                        // MsgBox answers; default OK/first choice
+    std::deque<std::optional<std::string>> inputs;  // InputBox answers; default cancel
+    std::deque<std::string> files;                  // FileOpen/FileSave answers; default none
     std::vector<dlg::FileRequest> fileRequests;
 
     int MsgBox(const std::string& text, int flags, const std::string& title) override;

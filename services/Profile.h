@@ -20,6 +20,9 @@ constexpr size_t kMaxValue = 254;
 class Parsed {
 public:
     explicit Parsed(std::string bytes);
+    // Lines point into the bytes: a copy would point into the original.
+    Parsed(const Parsed&) = delete;
+    Parsed& operator=(const Parsed&) = delete;
 
     const std::string& bytes() const { return bytes_; }
     // The value (blanks trimmed, matching quotes removed), uncut; nullopt when the

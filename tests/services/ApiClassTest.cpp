@@ -1,1 +1,124 @@
+// Numbers, scrambled values and whole-file text operations of the services object.
 #include <gtest/gtest.h>
+
+#include <climits>
+
+#include "services/ApiClass.h"
+#include "tests/support/TestSupport.h"
+
+using testing_support::readFile;
+using testing_support::TempHome;
+using testing_support::writeFile;
+
+class ApiTest : public ::testing::Test {
+protected:
+    TempHome home;
+    ApiClass api;
+    std::string file(const std::string& name) { return home.appPfad() + name; }
+};
+
+TEST_F(ApiTest, NumbersAreStoredWithLeadingBlankAndReadRoundedHalfToEven) {
+    api.IniSchreibenVal("n.ini", "s", "a", 5);
+    api.IniSchreibenVal("n.ini", "s", "b", -3);
+    EXPECT_EQ(readFile(file("n.ini")), "[s]\r\na= 5\r\nb=-3\r\n");
+    EXPECT_EQ(api.IniLesenVal("n.ini", "s", "a"), 5);
+    EXPECT_EQ(api.IniLesenVal("n.ini", "s", "b"), -3);
+    writeFile(file("v.ini"),
+              "[s]\r\na=7.5\r\nb=6.5\r\nc=12abc\r\nd=abc\r\ne=\r\nf=1 2\r\ng=&H10\r\nh=-2.5e1x\r\n");
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "a"), 8);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "b"), 6);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "c"), 12);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "d"), 0);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "e"), 0);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "f"), 12);  // blanks inside are skipped
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "g"), 16);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "h"), -25);
+    EXPECT_EQ(api.IniLesenVal("v.ini", "s", "missing"), 0);
+}
+
+TEST_F(ApiTest, NumbersBeyond32BitsSaturateInsteadOfCrashing) {
+    writeFile(file("big.ini"), "[s]\r\na=99999999999999\r\nb=-1e300\r\nc=1e999\r\n");
+    EXPECT_EQ(api.IniLesenVal("big.ini", "s", "a"), INT_MAX);
+    EXPECT_EQ(api.IniLesenVal("big.ini", "s", "b"), INT_MIN);
+    EXPECT_EQ(api.IniLesenVal("big.ini", "s", "c"), INT_MAX);
+}
+
+TEST(Scrambling, KnownValuesAndWrapAround) {
+    EXPECT_EQ(ApiClass::EnCode("abc"), "bdf");
+    EXPECT_EQ(ApiClass::EnCode("AAA"), "BCD");
+    EXPECT_EQ(ApiClass::EnCode("\xFF"), " ");
+    EXPECT_EQ(ApiClass::DeCode(" "), "\xFF");
+}
+
+TEST(Scrambling, EveryTextOfCodes32To255RoundTripsAtEveryLength) {
+    std::string text;
+    for (int i = 0; i < 700; ++i) text.push_back(char(32 + (i * 37) % 224));
+    for (size_t len : {size_t(0), size_t(1), size_t(223), size_t(224), size_t(225), size_t(700)}) {
+        std::string t = text.substr(0, len);
+        std::string s = ApiClass::EnCode(t);
+        ASSERT_EQ(s.size(), t.size());
+        for (char c : s) ASSERT_GE(static_cast<unsigned char>(c), 32);
+        EXPECT_EQ(ApiClass::DeCode(s), t) << "length " << len;
+    }
+}
+
+TEST_F(ApiTest, ScrambledValuesReadBackWholeEvenWithBlanksOrQuotesAtTheEnds) {
+    // Plain texts whose scrambled form starts or ends with a blank or a quote pair.
+    std::vector<std::string> texts;
+    for (int last = 32; last < 256; ++last)
+        for (size_t len : {size_t(1), size_t(2), size_t(193)}) {
+            std::string t(len, 'a');
+            t.back() = char(last);
+            texts.push_back(t);
+            std::string u = t;
+            u.front() = char(last);
+            texts.push_back(u);
+        }
+    texts.push_back(std::string(192, 'x') + "?");  // a long question ending in "?"
+    for (const std::string& t : texts) {
+        api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage", t);
+        ASSERT_EQ(api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage"), t) << t;
+    }
+}
+
+TEST_F(ApiTest, ScrambledValueCutAt254UnscramblesToThePlainPrefix) {
+    std::string t(300, 'm');
+    api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage", t);
+    EXPECT_EQ(api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage"), t.substr(0, 254));
+}
+
+TEST_F(ApiTest, TextFilesTrimBlanksAndReportFailures) {
+    api.TextDatei("t.txt", "  hallo welt  ");
+    EXPECT_EQ(readFile(file("t.txt")), "hallo welt");
+    writeFile(file("t.txt"), "  a\r\nb \r\n  ");
+    EXPECT_EQ(api.TextDatei("t.txt"), "a\r\nb \r\n");
+    EXPECT_EQ(api.TextDatei("missing.txt"), "");
+    api.AppendTextDatei("h.txt", " eins ");
+    api.AppendTextDatei("h.txt", "zwei");
+    EXPECT_EQ(readFile(file("h.txt")), "eins\r\nzwei\r\n");
+    EXPECT_THROW(api.TextDatei(home.root() + "nope/x.txt", "x"), ApiError);
+    EXPECT_THROW(api.AppendTextDatei(home.root() + "nope/x.txt", "x"), ApiError);
+}
+
+TEST_F(ApiTest, TextLevelEntryEditing) {
+    writeFile(file("e.ini"), "[a]\r\nTempo=100\r\nName=x\r\n");
+    api.ExchangeIniDatei("e.ini", "Tempo", "120");
+    EXPECT_EQ(readFile(file("e.ini")), "[a]\r\nTempo=120\r\nName=x\r\n");
+    EXPECT_EQ(api.ShowIniDatei("e.ini", "Tempo"), "120");
+    api.ExchangeIniDatei("e.ini", "Neu", "1");
+    // Line ends are not blanks: the old final line end stays, so the new entry follows an empty line.
+    EXPECT_EQ(readFile(file("e.ini")), "[a]\r\nTempo=120\r\nName=x\r\n\r\nNeu=1\r\n");
+    EXPECT_EQ(api.ShowIniDatei("e.ini", "Fehlt"), "");
+}
+
+TEST_F(ApiTest, FindParameterLooksItemsUpWithoutCase) {
+    std::string sys = home.root() + "sys/";
+    writeFile(sys + "Melvato.Ini", "Farbe=rot, Tempo=120\r\n\"Name=Max Mustermann\"\r\n");
+    api.setWinSysDir(sys);
+    EXPECT_EQ(api.FindParameter("tempo"), "120");
+    EXPECT_EQ(api.FindParameter("NAME"), "Max Mustermann");
+    EXPECT_EQ(api.FindValParameter("Tempo"), 120);
+    EXPECT_EQ(api.FindParameter("fehlt"), "");
+    api.setWinSysDir(home.root() + "empty/");
+    EXPECT_EQ(api.FindParameter("Tempo"), "");
+}

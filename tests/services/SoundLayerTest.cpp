@@ -1,0 +1,99 @@
+// The sound layer on the real SDL2_mixer: the dummy driver plays in real time,
+// and a machine without a sound device gives error 3.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <cstdlib>
+#include <vector>
+
+#include "quiz/FMod.h"
+#include "tests/support/TestSupport.h"
+
+using testing_support::TempHome;
+using testing_support::writeFile;
+
+namespace {
+// A short sine tone, written with libsndfile.
+void writeTone(const std::string& path, int ms) {
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    std::vector<short> samples(size_t(22050 * ms / 1000));
+    for (size_t i = 0; i < samples.size(); ++i) samples[i] = short((i % 50) * 400 - 10000);
+    sf_write_short(f, samples.data(), sf_count_t(samples.size()));
+    sf_close(f);
+}
+
+struct Driver {
+    explicit Driver(const char* name) { setenv("SDL_AUDIODRIVER", name, 1); }
+    ~Driver() {
+        FSOUND_Close();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+};
+}  // namespace
+
+TEST(SoundLayer, PlaysAndReportsPositionUpToTheLength) {
+    Driver d("dummy");
+    TempHome home;
+    std::string wav = home.root() + "Ton.wav";
+    writeTone(wav, 150);
+    ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
+    EXPECT_NE(FSOUND_Init(44100, 32, 0), 0);  // a second start is harmless
+    int s = FSOUND_Stream_Open(home.root() + "TON.WAV", FSOUND_MPEGACCURATE, 0, 0);
+    ASSERT_NE(s, 0) << FMOD_ErrorString(FSOUND_GetError());
+    int length = FSOUND_Stream_GetLength(s);
+    EXPECT_NEAR(length, 150, 5);
+    EXPECT_EQ(FSOUND_Stream_GetPosition(s), 0);
+    EXPECT_GE(FSOUND_Stream_Play(-1, s), 0);
+    // The sound runs in real time for 150 ms; wait for its end, bounded.
+    QElapsedTimer t;
+    t.start();
+    int last = 0;
+    bool grew = true;
+    while (FSOUND_Stream_GetPosition(s) < length && t.elapsed() < 3000) {
+        int p = FSOUND_Stream_GetPosition(s);
+        grew = grew && p >= last;
+        last = p;
+        QThread::msleep(5);
+    }
+    EXPECT_TRUE(grew);
+    EXPECT_GE(FSOUND_Stream_GetPosition(s), length);
+    FSOUND_Stream_Stop(s);
+    FSOUND_Stream_Close(s);
+}
+
+TEST(SoundLayer, OpenErrorsCarryTheirCodes) {
+    Driver d("dummy");
+    TempHome home;
+    EXPECT_EQ(FSOUND_Stream_Open(home.root() + "x.wav", 0, 0, 0), 0);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_UNINITIALIZED);
+    ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
+    EXPECT_EQ(FSOUND_Stream_Open(home.root() + "fehlt.wav", 0, 0, 0), 0);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);
+    writeFile(home.root() + "kaputt.wav", "RIFF garbage that is no sound at all");
+    EXPECT_EQ(FSOUND_Stream_Open(home.root() + "kaputt.wav", 0, 0, 0), 0);
+    EXPECT_TRUE(FSOUND_GetError() == FMOD_ERR_FILE_FORMAT || FSOUND_GetError() == FMOD_ERR_FILE_BAD);
+    EXPECT_EQ(FSOUND_Stream_Play(-1, 12345), -1);
+}
+
+TEST(SoundLayer, NoDeviceGivesErrorThree) {
+    Driver d("nosuchdriver");
+    EXPECT_EQ(FSOUND_Init(44100, 32, 0), 0);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_INIT);
+    EXPECT_EQ(FMOD_ErrorString(FSOUND_GetError()), "Error initializing output device.");
+}
+
+TEST(SoundLayer, ErrorTexts) {
+    EXPECT_EQ(FMOD_ErrorString(0), "No errors");
+    EXPECT_EQ(FMOD_ErrorString(1), "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.");
+    EXPECT_EQ(FMOD_ErrorString(12), "Not enough memory ");
+    EXPECT_EQ(FMOD_ErrorString(19), "An error occured trying to open the specified CD device");
+    EXPECT_EQ(FMOD_ErrorString(25), "Unknown error");
+    EXPECT_EQ(FMOD_ErrorString(-1), "Unknown error");
+}

@@ -1,0 +1,128 @@
+// The start-up sequence: order of steps, log lines, settings and archives.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "quiz/FMod.h"
+#include "services/ApiClass.h"
+#include "shell/MelvatoBasic.h"
+#include "tests/support/TestSupport.h"
+
+using testing_support::readFile;
+using testing_support::ScriptedDialogs;
+using testing_support::TempHome;
+using testing_support::writeFile;
+
+namespace {
+struct Recorder {
+    std::vector<std::string> steps;
+    bool extractOk = true;
+    MelvatoBasic::StartupParts parts() {
+        MelvatoBasic::StartupParts p;
+        p.mousePointer = [this](int c) { steps.push_back("pointer " + std::to_string(c)); };
+        p.showSplash = [this] { steps.push_back("splash"); };
+        p.createTranslation = [this] { steps.push_back("translation"); };
+        p.extract = [this](const std::string& zip, const std::string& folder) {
+            steps.push_back("extract " + zip.substr(zip.rfind('/') + 1) + " -> " +
+                            folder.substr(folder.rfind('/', folder.size() - 2) + 1));
+            return extractOk;
+        };
+        p.loadQuiz = [this] { steps.push_back("quiz"); };
+        p.setupTranslation = [this] { steps.push_back("translation setup"); };
+        p.playSound = [this](const std::string& f) { steps.push_back("play " + f.substr(f.rfind('/') + 1)); };
+        p.showMain = [this] { steps.push_back("main window"); };
+        p.closeSplash = [this] { steps.push_back("close splash"); };
+        return p;
+    }
+};
+
+// The log lines of the run, without their time of day.
+std::vector<std::string> runLines(const std::string& log) {
+    std::vector<std::string> out;
+    size_t pos = log.find("Update History Ende");
+    while (pos < log.size()) {
+        size_t e = log.find("\r\n", pos);
+        if (e == std::string::npos) break;
+        std::string line = log.substr(pos, e - pos);
+        if (line.size() > 9 && line[2] == ':' && line[5] == ':' && line[8] == ':')
+            out.push_back(line.substr(9));
+        pos = e + 2;
+    }
+    return out;
+}
+
+class MainTest : public ::testing::Test {
+protected:
+    TempHome home;
+    ScriptedDialogs dialogs;
+    Recorder rec;
+    void TearDown() override {
+        FSOUND_Close();
+        MelvatoBasic::ReleaseApi();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+};
+}  // namespace
+
+TEST_F(MainTest, NormalStartRunsTheStepsInOrder) {
+    writeFile(home.appPfad() + "Daten.zip", "zip");
+    writeFile(home.appPfad() + "Anleitung.zip", "zip");
+    MelvatoBasic::Main(rec.parts());
+    EXPECT_EQ(rec.steps,
+              (std::vector<std::string>{"pointer 11", "splash", "translation", "extract Daten.zip -> DATEN/",
+                                        "extract Anleitung.zip -> Anleitung/", "quiz", "translation setup",
+                                        "play sound.wav", "main window", "pointer 0", "close splash"}));
+    std::string log = readFile(home.appPfad() + "Melvato Protokoll.Txt");
+    EXPECT_EQ(log.rfind("START: ", 0), 0u);
+    std::string z1 = "Unzip" + home.appPfad() + "Daten.zip";
+    std::string z2 = "Unzip" + home.appPfad() + "Anleitung.zip";
+    EXPECT_EQ(runLines(log),
+              (std::vector<std::string>{z1, z2, "\xE2ktuelle Version 3.0.1", "Main 8.5", "Main 9", "Main 9.1",
+                                        "Main 9.2", "Main 10", "Main 10.1", "Main 10.2", "Main 11"}));
+    EXPECT_FALSE(testing_support::fileExists(home.appPfad() + "Daten.zip"));
+    EXPECT_FALSE(testing_support::fileExists(home.appPfad() + "Anleitung.zip"));
+    EXPECT_TRUE(MelvatoBasic::SoundOk);
+    EXPECT_TRUE(MelvatoBasic::StartPhase);
+    EXPECT_EQ(MelvatoBasic::SpielePfad, home.appPfad() + "Spiele/");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainTest, InstallationDateIsKeptWhileVersionAndPathAreRewritten) {
+    MelvatoBasic::Main(rec.parts());
+    std::string ini = home.appPfad() + "Melvato.Ini";
+    std::string today = MelvatoBasic::KurzDatum();
+    EXPECT_EQ(readFile(ini), "[Allgemein]\r\nVersion=3.0.1\r\nInstallation=" + today +
+                                 "\r\nPfad=" + home.appPfad() + "\r\n");
+    MelvatoBasic::ReleaseApi();
+    writeFile(ini, "[Allgemein]\r\nVersion=2.9\r\nInstallation=01.09.2025\r\nPfad=alt\r\n");
+    MelvatoBasic::Main(rec.parts());
+    EXPECT_EQ(readFile(ini),
+              "[Allgemein]\r\nVersion=3.0.1\r\nInstallation=01.09.2025\r\nPfad=" + home.appPfad() + "\r\n");
+}
+
+TEST_F(MainTest, ArchiveThatDidNotComeOutWholeIsKeptForTheNextStart) {
+    writeFile(home.appPfad() + "Daten.zip", "zip");
+    rec.extractOk = false;
+    MelvatoBasic::Main(rec.parts());
+    EXPECT_TRUE(testing_support::fileExists(home.appPfad() + "Daten.zip"));
+}
+
+TEST_F(MainTest, NoSoundDeviceShowsMessageAndGoesOn) {
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    MelvatoBasic::SoundOk = false;
+    MelvatoBasic::Main(rec.parts());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Soundausgabe nicht m\xF6glich\r\nError initializing output device.");
+    EXPECT_EQ(dialogs.messages[0].flags, 0);
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    EXPECT_EQ(rec.steps.back(), "close splash");
+    std::vector<std::string> lines = runLines(readFile(home.appPfad() + "Melvato Protokoll.Txt"));
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "Main 9.2"), lines.end());
+}
+
+TEST_F(MainTest, NetworkFolderFromTheSettingsMovesTheListFolder) {
+    writeFile(home.appPfad() + "Melvato.Ini", "[Netzwerk]\r\nNetzwerkPfad=/srv/klasse\r\n");
+    MelvatoBasic::Main(rec.parts());
+    EXPECT_EQ(MelvatoBasic::NetzPfad, "/srv/klasse/");
+    EXPECT_EQ(MelvatoBasic::SpielePfad, "/srv/klasse/Spiele/");
+}

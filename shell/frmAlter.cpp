@@ -1,0 +1,160 @@
+#include "shell/frmAlter.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "services/ApiClass.h"
+#include "services/WindowOps.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/Texte.h"
+
+namespace {
+frmAlter* theWindow = nullptr;
+std::function<void(frmAlter&)> modalScript;
+}  // namespace
+
+frmAlter& frmAlter::instance() {
+    if (!theWindow) {
+        theWindow = new frmAlter();
+        theWindow->Form_Load();
+    }
+    return *theWindow;
+}
+
+bool frmAlter::isLoaded() {
+    return theWindow != nullptr;
+}
+
+void frmAlter::unload() {
+    delete theWindow;
+    theWindow = nullptr;
+}
+
+void frmAlter::setModalScript(std::function<void(frmAlter&)> script) {
+    modalScript = std::move(script);
+}
+
+bool frmAlter::Abfragen() {
+    frmAlter& w = instance();
+    // A cancel of the last game must not cancel this one too.
+    w.Tag.clear();
+    w.txtAlter->selectAll();
+    w.txtAlter->setFocus();
+    winops::CenterFormModal(&w, Fenster::mdi());
+    if (modalScript) {
+        w.show();
+        modalScript(w);
+        if (w.isVisible()) w.hide();
+    } else {
+        w.exec();
+    }
+    return w.Tag != QStringLiteral("EXIT");
+}
+
+frmAlter::frmAlter() : QDialog(nullptr) {
+    setObjectName(QStringLiteral("frmAlter"));
+    setWindowTitle(QStringLiteral("N E U S T A R T"));
+    setModal(true);
+
+    auto* bild = new QLabel(this);
+    bild->setObjectName(QStringLiteral("Image1"));
+    bild->setPixmap(QIcon(QStringLiteral(":/icons/alter.svg")).pixmap(96, 96));
+
+    Label1 = new QLabel(QStringLiteral("Wie alt bist du?"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont big = Label1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    Label1->setFont(big);
+
+    txtAlter = new QLineEdit(this);
+    txtAlter->setObjectName(QStringLiteral("txtAlter"));
+    txtAlter->setValidator(new QIntValidator(0, 999, txtAlter));
+    txtAlter->setMaxLength(3);
+    txtAlter->setAlignment(Qt::AlignCenter);
+    QFont entry = txtAlter->font();
+    entry.setPointSizeF(entry.pointSizeF() * 1.6);
+    txtAlter->setFont(entry);
+    txtAlter->setFixedWidth(txtAlter->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 24);
+
+    Start = new QPushButton(QStringLiteral("Start"), this);
+    Start->setObjectName(QStringLiteral("Start"));
+    Start->setDefault(true);
+    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
+    cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
+    for (QPushButton* b : {Start, cmdEnde}) b->setMinimumSize(110, 36);
+
+    auto* frage = new QVBoxLayout;
+    frage->addWidget(Label1);
+    frage->addWidget(txtAlter, 0, Qt::AlignHCenter);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(bild);
+    oben->addSpacing(12);
+    oben->addLayout(frage, 1);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(Start);
+    knoepfe->addWidget(cmdEnde);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(14);
+    layout->addLayout(oben);
+    layout->addLayout(knoepfe);
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+
+    connect(Start, &QPushButton::clicked, this, &frmAlter::Start_Click);
+    connect(cmdEnde, &QPushButton::clicked, this, &frmAlter::cmdEnde_Click);
+}
+
+frmAlter::~frmAlter() {
+    if (theWindow == this) theWindow = nullptr;
+}
+
+void frmAlter::Form_Load() {
+    MelvatoBasic::Api().protokoll("Alter.FormLoad Start", 0);
+    winops::CenterFormModal(this, Fenster::mdi());
+    MelvatoBasic::Api().protokoll("Alter.FormLoad Ende", 0);
+}
+
+void frmAlter::Start_Click() {
+    MelvatoBasic::Api().protokoll("Alter Form Click auf Start", 0);
+    alter_ = vb::CLng(vb::Val(texte::ansi(txtAlter->text())));
+    Tag.clear();
+    accept();
+}
+
+void frmAlter::cmdEnde_Click() {
+    Tag = QStringLiteral("EXIT");
+    QDialog::reject();
+}
+
+void frmAlter::reject() {
+    cmdEnde_Click();
+}
+
+int frmAlter::LevelFuerAlter(int a) {
+    if (a < 5 || a >= 71) a = 13;
+    double level;
+    if (a <= 7)
+        level = a / 5.0;
+    else if (a <= 19)
+        level = a / 5.0 + 0.5;
+    else if (a <= 50)
+        level = a / 10.0 + 3;
+    else
+        level = 18 - a / 5.0;
+    return int(std::lround(level * 10));
+}
+
+int frmAlter::AlterLevel() {
+    if (alter_ < 5 || alter_ >= 71) alter_ = 13;
+    return LevelFuerAlter(alter_);
+}

@@ -1,0 +1,108 @@
+// The pool scan and the numbering look-ups on top of it.
+#include <gtest/gtest.h>
+
+#include "questions/QuestionPool.h"
+#include "services/ApiClass.h"
+#include "tests/questions/QuestionsTestData.h"
+#include "tests/support/TestSupport.h"
+
+using namespace fragen;
+using testing_support::readFile;
+using testing_support::schreibeFragen;
+using testing_support::writeFile;
+
+namespace {
+struct PoolFixture : ::testing::Test {
+    testing_support::TempHome home;
+    ApiClass api;
+    QuestionPool::Table tabelle{};
+    QuestionPool pool{api, tabelle};
+};
+}  // namespace
+
+TEST_F(PoolFixture, CountsEveryStoredQuestionSoTheLastOneCanBeDrawn) {
+    schreibeFragen(home.appPfad(), {3, 57, 998, 999});
+    writeFile(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
+    EXPECT_EQ(pool.AnzahlFragen(true, true), 3);
+    EXPECT_EQ(tabelle[0], 0);
+    EXPECT_EQ(tabelle[1], 3);
+    EXPECT_EQ(tabelle[2], 57);
+    EXPECT_EQ(tabelle[3], 998) << "the last collected question belongs to the pool";
+    EXPECT_EQ(tabelle[4], 0) << "999 is the scratch slot and never in the pool";
+    EXPECT_EQ(pool.Anzahl(), 3);
+}
+
+TEST_F(PoolFixture, WithoutNeuAnOldPoolIsReturnedWithoutReadingFiles) {
+    schreibeFragen(home.appPfad(), {1, 2});
+    EXPECT_EQ(pool.AnzahlFragen(false, true), 2) << "the first call builds the pool";
+    schreibeFragen(home.appPfad(), {1, 2, 3, 4});
+    EXPECT_EQ(pool.AnzahlFragen(false, true), 2);
+    EXPECT_EQ(tabelle[3], 0);
+    EXPECT_EQ(pool.AnzahlFragen(true, true), 4);
+}
+
+TEST_F(PoolFixture, SelectionLimitsThePoolAndEmptyQuestionsStayOut) {
+    schreibeFragen(home.appPfad(), {10, 20, 30});
+    writeFile(home.appPfad() + "Fragen 4.Dat", testing_support::quizSektion(400, ""));
+    pool.Auswahl.fill(false);
+    pool.Auswahl[20] = true;
+    pool.Auswahl[30] = true;
+    pool.Auswahl[400] = true;
+    EXPECT_EQ(pool.AnzahlFragen(true, false), 2);
+    EXPECT_EQ(tabelle[1], 20);
+    EXPECT_EQ(tabelle[2], 30);
+    EXPECT_EQ(pool.AnzahlFragen(true, true), 3) << "Alle ignores the selection";
+}
+
+TEST_F(PoolFixture, ScanWritesItsLogLinesAndLetsEventsRunAfterEveryNumber) {
+    schreibeFragen(home.appPfad(), {5});
+    api.protokoll("START", 0);
+    int yields = 0;
+    pool.yield = [&] { ++yields; };
+    pool.Auswahl[6] = false;
+    pool.AnzahlFragen(true, false);
+    EXPECT_EQ(yields, 998);
+    const std::string log = readFile(api.LogDatei());
+    for (const char* line :
+         {":Anzahl der Fragen feststellen: False True\r\n", ":Anzahl der Fragen: Erase Tabelle Start\r\n",
+          ":Anzahl der Fragen: Erase Tabelle Ende\r\n", ":Checke Frage  5in  Datei : Fragen 0.Dat True\r\n",
+          ":nehme auf Frage in Platz  0\r\n", ":Checke Frage  6in  Datei : Fragen 0.Dat False\r\n",
+          ":Checke Frage  998in  Datei : Fragen 9.Dat True\r\n", ":Anzahl der Fragen festgestellt: 1\r\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_EQ(log.find("Checke Frage  999"), std::string::npos);
+}
+
+TEST_F(PoolFixture, PositionsAndExistence) {
+    testing_support::ScriptedDialogs dialogs;
+    schreibeFragen(home.appPfad(), {7, 9, 120});
+    pool.AnzahlFragen(true, true);
+    EXPECT_TRUE(pool.FrageExistiert(120));
+    EXPECT_FALSE(pool.FrageExistiert(8));
+    EXPECT_EQ(pool.FragePosition(9), 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    std::int32_t angezeigt = -1;
+    pool.nummerAnzeigen = [&](std::int32_t n) { angezeigt = n; };
+    EXPECT_EQ(pool.FragePosition(8), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "diese Frage exisitert nicht!");
+    EXPECT_EQ(dialogs.messages[0].flags, 0);
+    EXPECT_EQ(angezeigt, 7);
+}
+
+TEST_F(PoolFixture, FreeNumberIsTheLowestGapOrOnePastTheRange) {
+    schreibeFragen(home.appPfad(), {1, 2, 4, 100, 101});
+    EXPECT_EQ(pool.FreieFrageNummer(), 3);
+
+    std::vector<int> alle;
+    for (int n = 1; n <= 98; ++n) alle.push_back(n);
+    schreibeFragen(home.appPfad(), alle);
+    EXPECT_EQ(pool.FreieFrageNummer(), 99);
+
+    writeFile(home.appPfad() + "back/debug.txt", "");
+    EXPECT_EQ(pool.FreieFrageNummer(), 102) << "maker mode offers the supplied range";
+    std::vector<int> geliefert;
+    for (int n = 100; n <= 997; ++n) geliefert.push_back(n);
+    schreibeFragen(home.appPfad(), geliefert);
+    EXPECT_EQ(pool.FreieFrageNummer(), 998);
+}

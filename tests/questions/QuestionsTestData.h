@@ -1,0 +1,14 @@
+#pragma once
+// Question files written byte by byte for the tests, so that the readers are
+// checked against the file format and not against our own writer.
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// "[Quiz n]" with a plain question text (no "Crypt"), and optional extra lines.
+std::string quizSektion(int n, const std::string& frage, const std::string& extra = {});
+// Writes question sections into the question files of `appPfad`, one file per hundred.
+void schreibeFragen(const std::string& appPfad, const std::vector<int>& nummern);
+
+}  // namespace testing_support

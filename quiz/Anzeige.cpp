@@ -1,0 +1,43 @@
+#include "quiz/Anzeige.h"
+
+#include "services/ApiClass.h"
+
+namespace quiz {
+
+int AntwortSchriftgroesse(std::size_t laenge) {
+    if (laenge > 60) return 10;
+    if (laenge > 50) return 12;
+    return 14;
+}
+
+std::array<int, 3> ZaehlerZiffern(std::int32_t n) {
+    if (n < 0) n = 0;
+    return {(n / 100) % 10, (n / 10) % 10, n % 10};
+}
+
+SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe) {
+    SpielLayout l;
+    const int mW = vb::CLng(W / 12.0);
+    const int mH = vb::CLng(H / 12.0);
+    l.imgRahmen = {1000, 160, W - 2000, vb::CLng(H / 2.0)};
+    l.Rahmen = {mW + 1000, mH + 160, l.imgRahmen.width - 2 * mW, l.imgRahmen.height - 2 * mH};
+    const int B = l.imgRahmen.bottom();
+    for (int k = 0; k < 5; ++k) {
+        l.Press[size_t(k)] = {1000 + (3 - k) * 300, B + k * (pressHoehe - 90), pressBreite, pressHoehe};
+        const Rechteck& p = l.Press[size_t(k)];
+        l.Antwort[size_t(k)] = {p.right() + 60, p.top + 90, l.Rahmen.width - 150, pressHoehe - 120};
+    }
+    const int unten = l.Press[4].bottom();
+    l.frmNeueFrage = {1000, 160, W - 2000, unten - 160};
+    return l;
+}
+
+Rechteck BildPlatz(int RW, int RH, int w, int h) {
+    if (h > RH && h > 0) {
+        const int breite = vb::CLng(double(RH) * w / h);
+        return {RW - breite - 150, 0, breite, RH};
+    }
+    return {RW - w - 150, vb::CLng((RH - h) / 2.0), w, h};
+}
+
+}  // namespace quiz

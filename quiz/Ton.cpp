@@ -1,0 +1,133 @@
+#include "quiz/Ton.h"
+
+#include "quiz/FMod.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/Dialogs.h"
+#include "shell/MelvatoBasic.h"
+
+namespace quiz {
+
+int FModSound::Init() {
+    return FSOUND_Init(44100, 32, 0);
+}
+int FModSound::GetError() {
+    return FSOUND_GetError();
+}
+int FModSound::StreamOpen(const std::string& datei) {
+    return FSOUND_Stream_Open(datei, FSOUND_MPEGACCURATE, 0, 0);
+}
+int FModSound::StreamPlay(int stream) {
+    return FSOUND_Stream_Play(-1, stream);
+}
+void FModSound::StreamStop(int stream) {
+    FSOUND_Stream_Stop(stream);
+}
+void FModSound::StreamClose(int stream) {
+    FSOUND_Stream_Close(stream);
+}
+int FModSound::GetPosition(int stream) {
+    return FSOUND_Stream_GetPosition(stream);
+}
+int FModSound::GetLength(int stream) {
+    return FSOUND_Stream_GetLength(stream);
+}
+void FModSound::Close() {
+    FSOUND_Close();
+}
+
+Tonwiedergabe::Tonwiedergabe(ApiClass& api, SoundSchnittstelle& sound, Uhr& uhr, Anbindung anbindung)
+    : api_(api), sound_(sound), uhr_(uhr), an_(std::move(anbindung)) {}
+
+void Tonwiedergabe::Starten() {
+    if (sound_.Init()) {
+        MelvatoBasic::SoundOk = true;
+        return;
+    }
+    dlg::dialogs().MsgBox("An error occured initializing fmod\r\n" + FMOD_ErrorString(sound_.GetError()),
+                          dlg::OKOnly);
+}
+
+void Tonwiedergabe::StreamBreak() {
+    if (kanal_) {
+        sound_.StreamStop(stream_);
+        kanal_.reset();
+    }
+    if (stream_) {
+        sound_.StreamClose(stream_);
+        stream_ = 0;
+    }
+}
+
+bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle) {
+    StreamBreak();
+    stream_ = sound_.StreamOpen(pfad);
+    if (stream_ == 0) {
+        dlg::dialogs().MsgBox("Error while opening file\r\n" + FMOD_ErrorString(sound_.GetError()),
+                              dlg::OKOnly);
+        return false;
+    }
+    if (mitToggle) toggle_ = 1 - toggle_;
+    const int kanal = sound_.StreamPlay(stream_);
+    if (kanal >= 0)
+        kanal_ = kanal;
+    else
+        kanal_.reset();
+    beendet_ = false;
+    return true;
+}
+
+void Tonwiedergabe::SoundAbspielen(std::string name) {
+    if (!MelvatoBasic::SoundOk) return;
+    const std::string ziel = api_.AppPfad() + "DATEN\\" + (toggle_ == 0 ? "Now0.Wav" : "Now1.Wav");
+    if (an_.toolButton) an_.toolButton(8, false);
+    if (name.empty()) return;
+    api_.protokoll("Sound " + vb::Str(static_cast<long long>(toggle_)) + " spielen: " + name, 0);
+    if (cp1252::upper(name).find(".WAV") == std::string::npos) name += ".wav";
+    if (!an_.fileOk || !an_.fileOk(name, ziel)) return;
+    api_.protokoll("Sound vorhanden", 0);
+    if (an_.toolButton) an_.toolButton(8, false);
+    oeffnenUndSpielen(ziel, true);
+}
+
+void Tonwiedergabe::PlaySound(const std::string& pfad) {
+    if (!MelvatoBasic::SoundOk) return;
+    oeffnenUndSpielen(pfad, false);
+}
+
+void Tonwiedergabe::Schliessen() {
+    StreamBreak();
+    sound_.Close();
+    MelvatoBasic::SoundOk = false;
+}
+
+bool Tonwiedergabe::Takt(Ablauf& ablauf) {
+    if (beendet_) {
+        beendet_ = false;
+        kanal_.reset();
+        api_.wait(0.3);
+        if (stream_) sound_.StreamStop(stream_);
+        if (!ablauf.AktuellesAudio.empty() && an_.toolButton) an_.toolButton(8, true);
+        ablauf.SlotLäuft = false;
+    } else if (MelvatoBasic::SoundOk) {
+        if (kanal_ && sound_.GetPosition(stream_) >= sound_.GetLength(stream_)) beendet_ = true;
+    } else {
+        const double jetzt = uhr_.jetzt();
+        if (frist_ && jetzt >= *frist_) {
+            beendet_ = true;
+            frist_.reset();
+            kanal_.reset();
+        } else if (ablauf.zaehlerTag == "GO" && !frist_) {
+            frist_ = jetzt + kStilleSlotSekunden;
+        } else if (ablauf.zaehlerTag == "STOP") {
+            ablauf.SlotLäuft = false;
+        }
+    }
+    if (ablauf.zaehlerTag == "GO") {
+        ablauf.ZählerLäuft = true;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quiz

@@ -1,0 +1,100 @@
+#pragma once
+// Sound playback of the quiz window: one stream at a time, question sounds copied
+// to alternating temporary files, and the end of a sound noticed by polling.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "quiz/Spielzeit.h"
+
+class ApiClass;
+
+namespace quiz {
+
+// The sound library calls the game makes.
+class SoundSchnittstelle {
+public:
+    virtual ~SoundSchnittstelle() = default;
+    virtual int Init() = 0;  // non-zero on success
+    virtual int GetError() = 0;
+    virtual int StreamOpen(const std::string& datei) = 0;  // 0 on failure
+    virtual int StreamPlay(int stream) = 0;                // channel, -1 on failure
+    virtual void StreamStop(int stream) = 0;
+    virtual void StreamClose(int stream) = 0;
+    virtual int GetPosition(int stream) = 0;
+    virtual int GetLength(int stream) = 0;
+    virtual void Close() = 0;
+};
+
+// The real library.
+class FModSound : public SoundSchnittstelle {
+public:
+    int Init() override;
+    int GetError() override;
+    int StreamOpen(const std::string& datei) override;
+    int StreamPlay(int stream) override;
+    void StreamStop(int stream) override;
+    void StreamClose(int stream) override;
+    int GetPosition(int stream) override;
+    int GetLength(int stream) override;
+    void Close() override;
+};
+
+// Flags of the running game that the sound side reads and clears.
+struct Ablauf {
+    bool SlotLäuft = false;
+    bool Abbruch = false;
+    bool Testmodus = false;
+    bool ZählerLäuft = false;
+    std::string AktuellesAudio;
+    std::string zaehlerTag;  // "GO" while the counter rolls, "STOP" once it stopped
+};
+
+class Tonwiedergabe {
+public:
+    struct Anbindung {
+        // Finds a media file and copies it to the target path.
+        std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
+        // Shows or hides a tool button of the main window.
+        std::function<void(int, bool)> toolButton;
+    };
+    Tonwiedergabe(ApiClass& api, SoundSchnittstelle& sound, Uhr& uhr, Anbindung anbindung);
+
+    // Starts the library; on failure says so and the game goes on silently.
+    void Starten();
+    // Plays a question or feedback sound of the media folder.
+    void SoundAbspielen(std::string name);
+    // Plays a file given by its full path.
+    void PlaySound(const std::string& pfad);
+    // Stops and closes the current stream.
+    void StreamBreak();
+    // Stream, then library.
+    void Schliessen();
+
+    // One tick of the 200-ms timer: notices the end of a sound (or of a silent
+    // slot) and clears SlotLäuft. True when the counter should roll one step.
+    bool Takt(Ablauf& ablauf);
+
+    bool spielt() const { return kanal_.has_value(); }
+    int stream() const { return stream_; }
+    int toggle() const { return toggle_; }
+
+private:
+    bool oeffnenUndSpielen(const std::string& pfad, bool mitToggle);
+
+    ApiClass& api_;
+    SoundSchnittstelle& sound_;
+    Uhr& uhr_;
+    Anbindung an_;
+    int stream_ = 0;
+    std::optional<int> kanal_;
+    int toggle_ = 0;
+    bool beendet_ = false;
+    std::optional<double> frist_;  // end of a silent slot
+};
+
+// Length of a silent slot when there is no sound library.
+constexpr double kStilleSlotSekunden = 3.0;
+
+}  // namespace quiz

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "quiz/FMod.h"
+#include "quiz/Ton.h"
+#include "services/ApiClass.h"
+#include "services/FileSys.h"
+#include "shell/MelvatoBasic.h"
+#include "tests/quiz/QuizFakes.h"
+#include "tests/support/TestSupport.h"
+
+using quiz::Ablauf;
+using quiz::Tonwiedergabe;
+using quiz_test::AufnahmeSound;
+using quiz_test::HandUhr;
+
+namespace {
+
+// A data folder with a few sounds, the recording sound library and the player.
+struct TonFixture : ::testing::Test {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass api;
+    AufnahmeSound sound;
+    HandUhr uhr;
+    std::vector<std::pair<int, bool>> knoepfe;
+    std::vector<int> pausen;
+    std::string daten = api.AppPfad() + "DATEN/";
+    Tonwiedergabe::Anbindung anbindung{[this](const std::string& name, const std::string& ziel) {
+                                           return fsys::fileExists(daten + name) &&
+                                                  fsys::copy(daten + name, ziel);
+                                       },
+                                       [this](int i, bool an) { knoepfe.emplace_back(i, an); }};
+    std::unique_ptr<Tonwiedergabe> ton;
+
+    void SetUp() override {
+        api.setSleeper([this](int ms) { pausen.push_back(ms); });
+        testing_support::writeFile(daten + "slot.wav", "slot-sound-bytes");
+        testing_support::writeFile(daten + "sound.WAV", "jingle-bytes");
+        testing_support::writeFile(daten + "ja 1.wav", "yes-bytes");
+        ton = std::make_unique<Tonwiedergabe>(api, sound, uhr, anbindung);
+        MelvatoBasic::SoundOk = true;
+    }
+    void TearDown() override { MelvatoBasic::SoundOk = false; }
+};
+
+}  // namespace
+
+TEST_F(TonFixture, SoundsAlternateBetweenTwoTemporaryFiles) {
+    ton->SoundAbspielen("slot.wav");
+    ton->SoundAbspielen("sound");     // no extension: ".wav" is added
+    ton->SoundAbspielen("ja 1.Wav");  // any letter case of ".WAV" is kept
+    ASSERT_EQ(sound.stroeme.size(), 3u);
+    EXPECT_EQ(sound.stroeme[0].datei, api.AppPfad() + "DATEN\\Now0.Wav");
+    EXPECT_EQ(sound.stroeme[1].datei, api.AppPfad() + "DATEN\\Now1.Wav");
+    EXPECT_EQ(sound.stroeme[2].datei, api.AppPfad() + "DATEN\\Now0.Wav");
+    EXPECT_EQ(sound.gespielt, (std::vector<std::string>{"slot-sound-bytes", "jingle-bytes", "yes-bytes"}));
+    // Each new sound stops and closes the one before.
+    EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
+    EXPECT_TRUE(sound.stroeme[1].gestoppt && sound.stroeme[1].geschlossen);
+    EXPECT_EQ(sound.offen(), 1);
+    EXPECT_TRUE(ton->spielt());
+    EXPECT_EQ(knoepfe.front(), std::make_pair(8, false));
+}
+
+TEST_F(TonFixture, MissingSoundPlaysNothingAndSaysNothing) {
+    ton->SoundAbspielen("slot.wav");
+    ton->SoundAbspielen("gibtsnicht.wav");
+    EXPECT_EQ(sound.stroeme.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ton->toggle(), 1);  // unchanged by the missing one
+    ton->SoundAbspielen("");
+    EXPECT_EQ(sound.stroeme.size(), 1u);
+}
+
+TEST_F(TonFixture, WithoutLibraryNothingIsTouched) {
+    MelvatoBasic::SoundOk = false;
+    ton->SoundAbspielen("slot.wav");
+    ton->PlaySound(daten + "slot.wav");
+    EXPECT_TRUE(sound.protokoll.empty());
+    EXPECT_TRUE(knoepfe.empty());  // not even the repeat button
+}
+
+TEST_F(TonFixture, StreamThatCannotOpenIsReported) {
+    sound.oeffnenScheitert = true;
+    ton->SoundAbspielen("slot.wav");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Error while opening file\r\nFile not found");
+    EXPECT_EQ(dialogs.messages[0].flags, dlg::OKOnly);
+    EXPECT_FALSE(ton->spielt());
+    EXPECT_EQ(ton->toggle(), 0);
+}
+
+TEST_F(TonFixture, PlaySoundTakesThePathAsItIs) {
+    ton->PlaySound(daten + "sound.WAV");
+    ASSERT_EQ(sound.stroeme.size(), 1u);
+    EXPECT_EQ(sound.stroeme[0].datei, daten + "sound.WAV");
+    EXPECT_EQ(ton->toggle(), 0);
+    ton->StreamBreak();
+    EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
+    EXPECT_FALSE(ton->spielt());
+    EXPECT_EQ(ton->stream(), 0);
+}
+
+TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
+    Ablauf a;
+    a.SlotLäuft = true;
+    a.AktuellesAudio = "frage.wav";
+    a.zaehlerTag = "STOP";
+    ton->SoundAbspielen("sound.wav");
+    EXPECT_FALSE(ton->Takt(a));
+    EXPECT_TRUE(a.SlotLäuft);  // still playing
+    sound.ende();
+    ton->Takt(a);
+    EXPECT_TRUE(a.SlotLäuft);  // noticed, handled next time
+    knoepfe.clear();
+    ton->Takt(a);
+    EXPECT_FALSE(a.SlotLäuft);
+    EXPECT_EQ(pausen, std::vector<int>{300});
+    EXPECT_TRUE(sound.stroeme[0].gestoppt);
+    EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{{8, true}}));
+    EXPECT_FALSE(ton->spielt());
+
+    // Without a question sound the repeat button stays hidden.
+    a.AktuellesAudio.clear();
+    a.SlotLäuft = true;
+    ton->SoundAbspielen("sound.wav");
+    knoepfe.clear();
+    sound.ende();
+    ton->Takt(a);
+    ton->Takt(a);
+    EXPECT_FALSE(a.SlotLäuft);
+    EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{}));
+}
+
+TEST_F(TonFixture, RollingCounterStepsOnEveryTick) {
+    Ablauf a;
+    a.zaehlerTag = "GO";
+    EXPECT_TRUE(ton->Takt(a));
+    EXPECT_TRUE(a.ZählerLäuft);
+    a.zaehlerTag = "STOP";
+    a.ZählerLäuft = false;
+    EXPECT_FALSE(ton->Takt(a));
+    EXPECT_FALSE(a.ZählerLäuft);
+}
+
+TEST_F(TonFixture, WithoutLibraryTheSlotIsThreeSilentSeconds) {
+    MelvatoBasic::SoundOk = false;
+    Ablauf a;
+    a.SlotLäuft = true;
+    a.zaehlerTag = "GO";
+    ton->Takt(a);  // sets the deadline
+    uhr.zeit += 2.9;
+    ton->Takt(a);
+    ton->Takt(a);
+    EXPECT_TRUE(a.SlotLäuft);
+    uhr.zeit += 0.2;
+    ton->Takt(a);  // deadline passed: noticed
+    EXPECT_TRUE(a.SlotLäuft);
+    ton->Takt(a);
+    EXPECT_FALSE(a.SlotLäuft);
+
+    // Once the counter stopped, the reveal ends at once.
+    a.SlotLäuft = true;
+    a.zaehlerTag = "STOP";
+    ton->Takt(a);
+    EXPECT_FALSE(a.SlotLäuft);
+    EXPECT_TRUE(sound.protokoll.empty());
+}
+
+TEST_F(TonFixture, FailedStartIsReportedAndLeavesSoundOff) {
+    MelvatoBasic::SoundOk = false;
+    sound.initOk = false;
+    ton->Starten();
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "An error occured initializing fmod\r\nError initializing output device.");
+    sound.initOk = true;
+    ton->Starten();
+    EXPECT_TRUE(MelvatoBasic::SoundOk);
+    ton->Schliessen();
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    EXPECT_EQ(sound.closeAufrufe, 1);
+}
+
+// The real library on the dummy driver: a 60 ms sound plays out and its end is
+// noticed by the ticks.
+TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass api;
+    api.setSleeper([](int) {});
+    const std::string daten = api.AppPfad() + "DATEN/";
+    quiz_test::schreibeWav(daten + "slot.wav", 60);
+    quiz::FModSound fmod;
+    quiz::EchteUhr uhr;
+    Tonwiedergabe ton(api, fmod, uhr,
+                      {[&](const std::string& name, const std::string& ziel) {
+                           return fsys::fileExists(daten + name) && fsys::copy(daten + name, ziel);
+                       },
+                       {}});
+    ton.Starten();
+    ASSERT_TRUE(MelvatoBasic::SoundOk) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    ton.SoundAbspielen("slot.wav");
+    ASSERT_TRUE(ton.spielt());
+    EXPECT_NEAR(fmod.GetLength(ton.stream()), 60, 5);
+    Ablauf a;
+    a.SlotLäuft = true;
+    a.zaehlerTag = "GO";
+    const double start = uhr.jetzt();
+    int takte = 0;
+    while (a.SlotLäuft && uhr.jetzt() - start < 3.0) {
+        ton.Takt(a);
+        ++takte;
+        ::usleep(10000);
+    }
+    EXPECT_FALSE(a.SlotLäuft);
+    EXPECT_GE(takte, 2);  // the end is noticed on one tick and handled on the next
+    EXPECT_FALSE(ton.spielt());
+    ton.Schliessen();
+}
+
+TEST(TonEcht, NoDeviceLeavesTheGameSilent) {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass api;
+    const char* alt = std::getenv("SDL_AUDIODRIVER");
+    const std::string altWert = alt ? alt : "";
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    quiz::FModSound fmod;
+    HandUhr uhr;
+    Tonwiedergabe ton(api, fmod, uhr, {});
+    MelvatoBasic::SoundOk = false;
+    ton.Starten();
+    if (alt)
+        setenv("SDL_AUDIODRIVER", altWert.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "An error occured initializing fmod\r\nError initializing output device.");
+}

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "quiz/Ziehung.h"
+#include "tests/quiz/QuizFakes.h"
+
+using quiz::Pool;
+using quiz::Ziehung;
+using quiz_test::SkriptZufall;
+
+namespace {
+
+// A pool held in memory: question numbers in ascending order with their difficulty.
+struct TestPool {
+    std::array<int, 1001> tabelle{};
+    std::map<int, double> problem;
+    int anzahl = 0;
+    int problemGelesen = 0;
+
+    void add(int nummer, double p) {
+        tabelle[size_t(++anzahl)] = nummer;
+        problem[nummer] = p;
+    }
+    Pool pool() {
+        Pool p;
+        p.anzahl = [this] { return anzahl; };
+        p.tabelle = &tabelle;
+        p.problem = [this](int n) {
+            ++problemGelesen;
+            auto it = problem.find(n);
+            return it == problem.end() ? 0.0 : it->second;
+        };
+        return p;
+    }
+};
+
+// Position p of a pool of n is drawn by a random number in [(p-1)/n, p/n).
+float position(int p, int n) {
+    return (float(p) - 0.5f) / float(n);
+}
+
+}  // namespace
+
+TEST(Ziehung, UngradedQuestionIsTakenAtOnceAsForty) {
+    TestPool tp;
+    tp.add(5, 0);
+    tp.add(6, 7);
+    SkriptZufall z;
+    Ziehung zg;
+    zg.Runde = 1;
+    z.werte = {position(1, 2)};
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 5);
+    EXPECT_EQ(zg.FrageSchwierigkeit, 40);
+    EXPECT_EQ(z.rndAufrufe, 1);  // no level test
+    EXPECT_EQ(zg.Gesperrt[5], 1 + 25);
+
+    z.werte = {position(2, 2)};
+    zg.Runde = 2;
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 6);  // "Problem" below 10 counts as no grade
+    EXPECT_EQ(zg.FrageSchwierigkeit, 40);
+}
+
+TEST(Ziehung, LevelTestAcceptsWhenChanceExceedsDistance) {
+    TestPool tp;
+    tp.add(100, 20);
+    tp.add(101, 50);
+    SkriptZufall z;
+    Ziehung zg;
+    zg.Runde = 1;
+    zg.Niveau = 20;
+    // Question 101 lies 30 away: 29.75 (0.85 * 35) does not pass, 31.5 (0.9 * 35) does.
+    z.werte = {position(2, 2), 0.85f, position(2, 2), 0.9f};
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 101);
+    EXPECT_EQ(zg.FrageSchwierigkeit, 50);
+    EXPECT_EQ(z.werte.size(), 0u);
+    EXPECT_EQ(z.randomizeAufrufe, 2);  // reseeded before every draw
+
+    // Same level: any chance above zero passes, exactly zero does not.
+    zg.Runde = 2;
+    z.werte = {position(1, 2), 0.0f, position(1, 2), 0.01f};
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 100);
+    EXPECT_EQ(z.werte.size(), 0u);
+}
+
+TEST(Ziehung, BlockedQuestionIsDrawnAgainAndFirstOfGameIsFree) {
+    TestPool tp;
+    tp.add(1, 20);
+    tp.add(2, 20);
+    SkriptZufall z;
+    Ziehung zg;
+    zg.Runde = 10;
+    zg.Gesperrt[1] = 10;  // blocked up to and including this turn
+    z.werte = {position(1, 2), position(2, 2), 0.5f};
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 2);
+    EXPECT_EQ(tp.problemGelesen, 1);  // the blocked draw reads no difficulty
+
+    zg.Runde = 11;  // the block has run out
+    z.werte = {position(1, 2), 0.5f};
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 1);
+
+    zg.SperreAufheben();
+    EXPECT_EQ(zg.Gesperrt[1], 0);
+    EXPECT_EQ(zg.Gesperrt[2], 0);
+}
+
+TEST(Ziehung, AfterMoreThanHundredRejectionsTheNextDrawIsTaken) {
+    TestPool tp;
+    tp.add(900, 90);  // out of reach of level 20
+    SkriptZufall z;
+    Ziehung zg;
+    zg.Runde = 3;
+    zg.Niveau = 20;
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 900);
+    EXPECT_TRUE(zg.DurchAusweg);
+    EXPECT_EQ(zg.FrageSchwierigkeit, 90);
+    EXPECT_EQ(z.randomizeAufrufe, 102);  // 101 rejected, the 102nd taken
+    EXPECT_EQ(zg.Gesperrt[900], 28);
+
+    // The escape also overrides a block.
+    zg.Runde = 4;
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 900);
+    EXPECT_TRUE(zg.DurchAusweg);
+}
+
+TEST(Ziehung, EmptyPoolDrawsNothing) {
+    TestPool tp;
+    SkriptZufall z;
+    Ziehung zg;
+    zg.FrageNummer = 17;
+    EXPECT_FALSE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 0);
+    EXPECT_EQ(tp.problemGelesen, 0);
+}
+
+TEST(Ziehung, LastPositionOfThePoolCanBeDrawn) {
+    TestPool tp;
+    for (int n = 1; n <= 898; ++n) tp.add(n + 100, 50);
+    SkriptZufall z;
+    Ziehung zg;
+    zg.Runde = 1;
+    zg.Niveau = 50;
+    z.werte = {0.99999994f, 0.5f};  // the largest float below 1
+    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    EXPECT_EQ(zg.FrageNummer, 998);
+}
+
+// Over many turns at level 20: nothing of difficulty 55 or more passes the level
+// test, a drawn question stays out for its block, and every question that lies
+// within reach of the level turns up.
+TEST(Ziehung, StatisticsOfManyDraws) {
+    TestPool tp;
+    for (int i = 0; i < 60; ++i) tp.add(100 + i, 10 + (i % 9) * 10);  // 10 .. 90
+    quiz::EchterZufall echt;
+    Ziehung zg;
+    zg.Niveau = 20;
+    std::map<int, int> zuletzt;
+    std::map<int, int> gezogen;
+    int ausweg = 0;
+    for (int runde = 0; runde < 6000; ++runde) {
+        ++zg.Runde;
+        ASSERT_TRUE(zg.Ziehen(tp.pool(), echt));
+        const int n = zg.FrageNummer;
+        if (zg.DurchAusweg) {
+            ++ausweg;
+        } else {
+            EXPECT_LT(tp.problem[n], 55) << "question " << n << " passed the level test";
+            auto it = zuletzt.find(n);
+            if (it != zuletzt.end()) {
+                EXPECT_GE(zg.Runde, it->second + 26) << "question " << n;
+            }
+        }
+        zuletzt[n] = zg.Runde;
+        ++gezogen[n];
+    }
+    for (int i = 0; i < 60; ++i) {
+        const int n = 100 + i;
+        if (tp.problem[n] < 55) {
+            EXPECT_GT(gezogen[n], 0) << "question " << n << " never drawn";
+        }
+    }
+    EXPECT_LT(ausweg, 6000);
+}
+
+// Every question of a pool near the level comes up, the last position included.
+TEST(Ziehung, EveryQuestionOfThePoolIsDrawnSometime) {
+    TestPool tp;
+    for (int i = 1; i <= 40; ++i) tp.add(i, 20 + (i % 3) * 5);
+    quiz::EchterZufall echt;
+    Ziehung zg;
+    zg.Niveau = 20;
+    std::map<int, int> gezogen;
+    for (int runde = 0; runde < 3000; ++runde) {
+        ++zg.Runde;
+        ASSERT_TRUE(zg.Ziehen(tp.pool(), echt));
+        ++gezogen[zg.FrageNummer];
+    }
+    EXPECT_EQ(gezogen.size(), 40u);
+    EXPECT_GT(gezogen[40], 0);
+}

@@ -126,6 +126,7 @@ private:
     std::array<std::string, 100> keyNames_;
     std::array<std::string, 100> folderCache_;
     std::string applicationPath_;
+    std::string appPfad_;  // asked for on every profile access
     std::string winSysDir_;
     std::string mountTable_ = "/proc/mounts";
     std::function<QDateTime()> clock_;

@@ -15,6 +15,8 @@ namespace fsys {
 namespace fs = std::filesystem;
 
 namespace {
+std::uint64_t changes = 0;
+
 std::unordered_map<std::string, std::string>& resolveCache() {
     static std::unordered_map<std::string, std::string> cache;
     return cache;
@@ -77,6 +79,10 @@ std::string resolve(std::string_view path) {
     return out;
 }
 }  // namespace
+
+std::uint64_t generation() {
+    return changes;
+}
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
@@ -154,6 +160,7 @@ std::optional<std::string> readAll(std::string_view path) {
 }
 
 bool writeAtomic(std::string_view path, std::string_view bytes) {
+    ++changes;
     fs::path target = native(path);
     static std::atomic<unsigned> counter{0};
     fs::path tmp = target;
@@ -179,6 +186,7 @@ bool writeAtomic(std::string_view path, std::string_view bytes) {
 }
 
 bool append(std::string_view path, std::string_view bytes) {
+    // Appends (log lines) do not count as changes: no cached profile grows this way.
     std::string p = native(path).string();
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return false;
@@ -193,12 +201,14 @@ bool append(std::string_view path, std::string_view bytes) {
 }
 
 bool remove(std::string_view path) {
+    ++changes;
     std::error_code ec;
     bool ok = fs::remove(native(path), ec);
     return ok && !ec;
 }
 
 bool rename(std::string_view from, std::string_view to) {
+    ++changes;
     std::error_code ec;
     fs::rename(native(from), native(to), ec);
     return !ec;
@@ -212,6 +222,7 @@ bool copy(std::string_view from, std::string_view to, bool overwrite) {
 }
 
 bool makeFolders(std::string_view path) {
+    ++changes;
     std::error_code ec;
     fs::create_directories(native(path), ec);
     return !ec && folderExists(path);

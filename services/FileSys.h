@@ -42,6 +42,10 @@ bool makeFolders(std::string_view path);
 // Names (not paths) of the entries of a folder, in Windows-1252.
 std::vector<std::string> list(std::string_view folder);
 
+// Counts the changes this program made to files through these functions; caches
+// of file contents compare it to notice them.
+std::uint64_t generation();
+
 // Forgets remembered path spellings (after folders were renamed or removed).
 void clearResolveCache();
 

@@ -2,6 +2,7 @@
 // Profile files ("[Section]" and "key=value" lines), read and written with the
 // same results as the Windows profile functions give on the same bytes.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,15 +38,22 @@ private:
     struct Line {
         size_t begin = 0, end = 0;  // content, without the line end
         size_t next = 0;            // start of the following line
+        bool blank = true;          // nothing but blanks
         bool entry = false;         // counts as key (not blank, not comment, not section)
+    };
+    struct KeyValue {
         std::string_view key;       // trimmed
         std::string_view rawValue;  // trimmed, quotes kept
     };
+    // Lines are split into key and value only when asked for: a lookup needs a few.
+    KeyValue split(const Line& line) const;
     struct Section {
-        size_t header = 0;                                 // line index of "[..]"
-        size_t firstLine = 0;                              // first line after the header
-        size_t endLine = 0;                                // one past the last line
-        std::unordered_map<std::string, size_t> keyIndex;  // lower-case key -> first line
+        size_t header = 0;     // line index of "[..]"
+        size_t firstLine = 0;  // first line after the header
+        size_t endLine = 0;    // one past the last line
+        // Built on first use, and only for long sections: short ones are searched line by line.
+        mutable std::shared_ptr<std::unordered_map<std::string, size_t>>
+            keyIndex;  // lower-case key -> first line
     };
     const Section* findSection(std::string_view section) const;
     const Line* findKey(const Section& s, std::string_view key) const;
@@ -63,6 +71,14 @@ std::string_view stripQuotes(std::string_view v);
 // its size or modification time changes; our own writes refresh the cache.
 class Store {
 public:
+    Store();
+    // A file read within this many milliseconds of its last check, with no write
+    // by this program in between, is trusted without asking the file system again
+    // (a status query costs more than the whole lookup). Changes by other programs
+    // are therefore seen after at most this delay.
+    void setRecheckInterval(std::int64_t ms) { recheckMs_ = ms; }
+    void setClock(std::function<std::int64_t()> nowMs) { nowMs_ = std::move(nowMs); }
+
     // Missing file, section or key give the empty text. `maxLen` cuts the value.
     std::string read(std::string_view path, std::string_view section, std::string_view key,
                      size_t maxLen = kMaxValue);
@@ -76,9 +92,13 @@ private:
     struct Entry {
         fsys::Stamp stamp;
         std::shared_ptr<Parsed> parsed;
+        std::int64_t checkedAt = 0;
+        std::uint64_t generation = 0;
     };
     std::shared_ptr<Parsed> load(std::string_view path);
     std::unordered_map<std::string, Entry> cache_;
+    std::int64_t recheckMs_ = 1000;
+    std::function<std::int64_t()> nowMs_;
 };
 
 }  // namespace profile

@@ -138,11 +138,21 @@ TEST_F(ProfileStoreTest, ReadsAreCutAt254ButWholeReadKeepsAll) {
     EXPECT_EQ(api.IniLesenGanz("q.dat", "s", "k"), longValue);
 }
 
-TEST_F(ProfileStoreTest, ChangesByAnotherProgramAreSeen) {
+TEST_F(ProfileStoreTest, ChangesByAnotherProgramAreSeenAfterTheRecheckInterval) {
+    std::int64_t now = 1000;
+    api.profiles().setClock([&] { return now; });
     api.IniSchreiben("c.ini", "s", "k", "1");
     EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "1");
     writeFile(home.appPfad() + "c.ini", "[s]\r\nk=2\r\n");  // same size, new contents
+    now += 999;
+    EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "1");
+    now += 1;
     EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "2");
+    // A change this program makes through the file functions is seen at once.
+    fsys::writeAtomic(home.appPfad() + "c.ini", "[s]\r\nk=3\r\n");
+    EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "3");
+    fsys::remove(home.appPfad() + "c.ini");
+    EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "");
 }
 
 TEST_F(ProfileStoreTest, LineBreaksInValuesCannotInjectKeys) {

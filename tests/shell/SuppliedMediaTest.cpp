@@ -1,0 +1,125 @@
+// The media the windows and the game load by fixed name must come with the
+// program and must open: a missing counter digit stops the game window from
+// setting up, a broken jingle makes every reveal wait its full time limit.
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <QString>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+
+#include "quiz/FMod.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string daten() {
+    return std::string(MELVATO_DATA_DIR) + "/appdata/DATEN/";
+}
+
+QImage readPicture(const std::string& name) {
+    QImageReader reader(QString::fromStdString(daten() + name));
+    return reader.read();
+}
+
+// Length in milliseconds as the sound layer reports it, or -1 when it cannot open the file.
+int soundLength(const std::string& name) {
+    int stream = FSOUND_Stream_Open(daten() + name, FSOUND_MPEGACCURATE, 0, 0);
+    if (stream == 0) return -1;
+    int length = FSOUND_Stream_GetLength(stream);
+    FSOUND_Stream_Close(stream);
+    return length;
+}
+
+class SuppliedSounds : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_NE(FSOUND_Init(44100, 32, 0), 0) << "dummy sound device expected"; }
+    static void TearDownTestSuite() { FSOUND_Close(); }
+};
+
+}  // namespace
+
+TEST(SuppliedPictures, CounterDigitsOpenAndShareOneSize) {
+    // The counter is sized to one digit picture and paints three side by side.
+    QImage first = readPicture("counter0.gif");
+    ASSERT_FALSE(first.isNull());
+    EXPECT_GE(first.height(), 32);
+    for (int d = 1; d <= 9; ++d) {
+        std::string name = "counter" + std::to_string(d) + ".gif";
+        QImage digit = readPicture(name);
+        ASSERT_FALSE(digit.isNull()) << name;
+        EXPECT_EQ(digit.size(), first.size()) << name;
+        EXPECT_NE(digit, first) << name << " looks like the zero";
+    }
+}
+
+TEST(SuppliedPictures, BackgroundsAndWindowPicturesOpen) {
+    struct Expected {
+        const char* name;
+        int minWidth;
+        int minHeight;
+    };
+    const Expected pictures[] = {
+        {"Back.jpg", 1024, 640},  // stretched over the whole screen
+        {"back.jpg", 800, 600},   {"mac2.gif", 800, 600}, {"Deckel.jpg", 400, 240},
+        {"Rahmen.jpg", 400, 200}, {"Press.gif", 24, 24},  {"Alter.jpg", 160, 120},
+    };
+    for (const auto& p : pictures) {
+        QImage image = readPicture(p.name);
+        ASSERT_FALSE(image.isNull()) << p.name;
+        EXPECT_GE(image.width(), p.minWidth) << p.name;
+        EXPECT_GE(image.height(), p.minHeight) << p.name;
+    }
+    // Two spellings, two pictures: the game window's is not the main window's.
+    EXPECT_NE(readPicture("Back.jpg").size(), readPicture("back.jpg").size());
+}
+
+TEST(SuppliedPictures, ElevenMessageIcons) {
+    std::set<size_t> distinct;
+    for (int i = 0; i <= 10; ++i) {
+        std::string name = "Meldung" + std::to_string(i) + ".gif";
+        QImage icon = readPicture(name);
+        ASSERT_FALSE(icon.isNull()) << name;
+        EXPECT_EQ(icon.size(), QSize(48, 48)) << name;
+        QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+        distinct.insert(qHashBits(argb.constBits(), size_t(argb.sizeInBytes())));
+    }
+    EXPECT_EQ(distinct.size(), 11u) << "every index shows its own icon";
+}
+
+TEST_F(SuppliedSounds, SlotAndJingleFitTheirWaits) {
+    // The slot runs while the counter rolls; the reveal waits at most 5 s for the jingle.
+    int slot = soundLength("slot.wav");
+    int jingle = soundLength("sound.wav");
+    EXPECT_GE(slot, 1500);
+    EXPECT_LE(slot, 2500);
+    EXPECT_GE(jingle, 1000);
+    EXPECT_LE(jingle, 2000);
+}
+
+TEST_F(SuppliedSounds, FeedbackVoicesAreNumberedWithoutGaps) {
+    // The game counts "Ja 1.wav", "Ja 2.wav", ... up to the first gap; a file after a
+    // gap would never be played.
+    for (const std::string stem : {"Ja", "Nein"}) {
+        std::set<int> numbers;
+        std::regex pattern(stem + " ([0-9]+)\\.wav");
+        for (const auto& entry : fs::directory_iterator(daten())) {
+            std::smatch m;
+            std::string name = entry.path().filename().string();
+            if (std::regex_match(name, m, pattern)) numbers.insert(std::stoi(m[1]));
+        }
+        ASSERT_GE(numbers.size(), 4u) << stem;
+        EXPECT_EQ(*numbers.begin(), 1) << stem;
+        EXPECT_EQ(*numbers.rbegin(), int(numbers.size())) << stem << " numbers have a gap";
+        for (int n : numbers) {
+            std::string name = stem + " " + std::to_string(n) + ".wav";
+            int length = soundLength(name);
+            EXPECT_GT(length, 200) << name;
+            EXPECT_LT(length, 4000) << name << " is too long for a quick yes or no";
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "shell/Fenster.h"
+#include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
 
@@ -23,6 +24,10 @@ Startup::~Startup() {
 }
 
 void Startup::run() {
+    {
+        ApiClass pfade;  // only for the folder names; it writes nothing before "START"
+        ladeSchriften(pfade.AppPfad());
+    }
     MelvatoBasic::StartupParts parts;
     parts.yield = [] { QCoreApplication::processEvents(); };
     parts.mousePointer = [](int code) {

@@ -2,6 +2,8 @@
 // the same bytes, and writes must change exactly the bytes they should.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "services/ApiClass.h"
 #include "services/Profile.h"
 #include "tests/support/TestSupport.h"
@@ -143,7 +145,7 @@ TEST_F(ProfileStoreTest, ChangesByAnotherProgramAreSeenAfterTheRecheckInterval) 
     api.profiles().setClock([&] { return now; });
     api.IniSchreiben("c.ini", "s", "k", "1");
     EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "1");
-    writeFile(home.appPfad() + "c.ini", "[s]\r\nk=2\r\n");  // same size, new contents
+    std::ofstream(home.appPfad() + "c.ini", std::ios::binary | std::ios::trunc) << "[s]\r\nk=2\r\n";
     now += 999;
     EXPECT_EQ(api.IniLesen("c.ini", "s", "k"), "1");
     now += 1;

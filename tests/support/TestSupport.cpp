@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 #include "services/FileSys.h"
 
 namespace testing_support {
@@ -42,8 +44,8 @@ std::string readFile(const std::string& path) {
 
 void writeFile(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    // Through the program's own file layer, so that cached file contents notice it at once.
+    ASSERT_TRUE(fsys::writeAtomic(path, bytes)) << path;
 }
 
 bool fileExists(const std::string& path) {

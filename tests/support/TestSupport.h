@@ -27,6 +27,8 @@ private:
 };
 
 std::string readFile(const std::string& path);
+// Writes through the program's file layer (cached profiles see the change at
+// once); to act as another program, write with std::ofstream instead.
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
 

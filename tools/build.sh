@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 mode="${1:-run}"
 
 packages=(cmake ninja-build g++ pkg-config clang
-          qt6-base-dev libqt6svg6-dev qt6-qpa-plugins libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           libsdl2-dev libsdl2-mixer-dev libsndfile1-dev libzip-dev zip
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 

@@ -10,6 +10,7 @@
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
+#include "translation/Translation_Class.h"
 
 Startup::Startup() {
     dlg::setDialogs(&dialogs_);
@@ -36,6 +37,8 @@ void Startup::run() {
         else
             while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     };
+    parts.createTranslation = [] { CreateT_call(); };
+    parts.setupTranslation = [] { SetupT_call(); };
     parts.loadQuiz = [] { Fenster::musikquiz()->init(); };
     parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {

@@ -1,0 +1,250 @@
+// Loading the tables from their folder, lookup, missing ids and the report.
+#include <gtest/gtest.h>
+
+#include "services/FileSys.h"
+#include "shell/MelvatoBasic.h"
+#include "tests/translation/TranslationFixture.h"
+
+using namespace cp1252::literals;
+using testing_support::readFile;
+
+namespace {
+const std::string kHaupt =
+    "1\tDeutsch\tx\r\n5\tArial\tx\r\n"
+    "13412\t13000\tSpieldatei\r\n"
+    "10412\t0\tDatei\r\n"
+    "10001\t0\tJa; nein\r\n"
+    "10002\t0\tnein\r\n"
+    "10003\t0\t\xE4rger\r\n";
+}
+
+TEST_F(TranslationTest, CommonFormAndTheSmallerIdWin) {
+    haupt("10412\t0\tDatei\r\n");
+    EXPECT_EQ(laden().translation(13412), "Datei");
+    haupt(kHaupt);
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.translation(13412), "Datei");  // both present: 10412 is found first
+    EXPECT_EQ(t.translation(10001), "Ja");
+    EXPECT_EQ(t.KapitalTranslation(10003), "Ärger"_ansi);
+    EXPECT_EQ(t.KapitalTranslation(10002), "Nein");
+    EXPECT_TRUE(t.Fehlliste().empty());
+}
+
+TEST_F(TranslationTest, PersonalTextsOverrideUnlessBlank) {
+    haupt(kHaupt);
+    personal(" 1\tMeins\tx\r\n 10001\t 0\tJawoll\r\n 10002\t 0\t   \r\n 10412\t 0\tAkte");
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.translation(10001), "Jawoll");
+    EXPECT_EQ(t.translation(10002), "nein");  // blanks only do not hide the main text
+    EXPECT_EQ(t.translation(13412), "Akte");  // last line without line end, common form
+    t.WithIndex(1);
+    EXPECT_EQ(t.translation(10001), "Jawoll");
+    EXPECT_EQ(t.translation(10002), "nein10002");
+    t.WithIndex(2);
+    EXPECT_EQ(t.translation(13412), "Akte13412");
+}
+
+TEST_F(TranslationTest, ErrorsComeBackAsText) {
+    Translation_Class& leer = laden();
+    EXPECT_EQ(leer.translation(10412), "Err:DateiNotFound");
+    EXPECT_EQ(logText().find("fehlt"), std::string::npos);  // no table: no log per lookup
+    haupt(kHaupt);
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.translation(0), "ERRFATAL:");
+    EXPECT_EQ(t.translation(-5), "ERRFATAL:");
+    EXPECT_EQ(t.translation(99999), "ERRFATAL:");
+    EXPECT_EQ(t.translation(12345), "ERR12345");
+    EXPECT_EQ(t.translation(12345), "ERR12345");
+    EXPECT_EQ(t.translation(99998), "ERR99998");
+    EXPECT_EQ(t.Fehlliste(), (std::vector<std::int32_t>{12345, 99998}));
+    EXPECT_NE(logText().find(":\xDC"
+                             "bersetzung fehlt:  12345\r\n"),
+              std::string::npos);
+}
+
+TEST_F(TranslationTest, EmergencyTableFillsGaps) {
+    haupt(kHaupt);
+    notTabelle("10100\t0\tSave\r\n12345\t0\tOpen file\r\n");
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.translation(12345), "Open file");
+    EXPECT_EQ(t.translation(12346), "ERR12346");
+    EXPECT_EQ(t.Fehlliste(), (std::vector<std::int32_t>{12345, 12346}));
+    std::string log = logText();
+    EXPECT_NE(log.find(":Englische Not-Datei vorhanden:  12345\r\n"), std::string::npos);
+    EXPECT_NE(log.find(":\xDC"
+                       "bersetzung dort: <Open file> 20 22\r\n"),
+              std::string::npos);
+}
+
+TEST_F(TranslationTest, ReportOfMissingIdsIsByteExact) {
+    haupt("1\tDeutsch\tx\r\n5\tArial\tx\r\n6\t12\tx\r\n10412\t0\tDatei\r\n");
+    Translation_Class& t = laden();
+    t.translation(12345);
+    t.translation(10412);
+    t.translation(23456);
+    t.translation(12345);
+    EXPECT_EQ(t.FehlerZahl(), 2);
+    EXPECT_EQ(readFile(common + "Translationfehler.txt"),
+              "Fehler:2\r\n --- INFO: --- \r\nDeutsch\r\nArial\r\n12\r\n 12345\r\n 23456\r\n");
+    // A report that cannot be written still counts.
+    t.Pfad(common + "fehlt/");
+    EXPECT_EQ(t.FehlerZahl(), 2);
+    EXPECT_FALSE(testing_support::fileExists(common + "fehlt/Translationfehler.txt"));
+}
+
+TEST_F(TranslationTest, MissingListHoldsAThousandIds) {
+    haupt(kHaupt);
+    Translation_Class& t = laden();
+    api->ProtokollAn(false);  // 1100 log lines would only slow the test down
+    for (int id = 20000; id < 21100; ++id) t.translation(id);
+    ASSERT_EQ(t.Fehlliste().size(), 1000u);
+    EXPECT_EQ(t.Fehlliste().back(), 20999);
+    EXPECT_EQ(t.FehlerZahl(), 1000);
+}
+
+TEST_F(TranslationTest, OnlyTheFirstThousandEntriesCount) {
+    std::string z;
+    for (int i = 0; i < 1000; ++i) z += std::to_string(30000 + i) + "\t0\tT" + std::to_string(i) + "\r\n";
+    haupt(z + "20500\t0\tzu viel\r\n");
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.HauptTabelle().size(), 1000u);
+    EXPECT_EQ(t.translation(30999), "T999");
+    EXPECT_EQ(t.translation(20500), "ERR20500");
+}
+
+TEST_F(TranslationTest, LoadingLogsEveryStep) {
+    haupt(kHaupt);
+    personal(" 10001\t 0\tJawoll\r\n");
+    laden();
+    std::string log = logText();
+    const std::vector<std::string> folge{":initialize beendet" + common + "!\r\n",
+                                         ":Orginaldatei: " + common + "Translation.dat\r\n",
+                                         ":trans ge\xF6"
+                                         "ffnet\r\n",
+                                         ":trans beendet\r\n",
+                                         ":zeiger sortiert\r\n",
+                                         ":trans personal start " + common + "Personal Translation.dat!\r\n",
+                                         ":trans personal geladen\r\n",
+                                         ":trans personal sortiert \r\n",
+                                         ":trans personal ende\r\n"};
+    size_t pos = 0;
+    for (const auto& zeile : folge) {
+        size_t p = log.find(zeile, pos);
+        ASSERT_NE(p, std::string::npos) << zeile;
+        pos = p + zeile.size();
+    }
+}
+
+TEST_F(TranslationTest, MissingMainTableLogsAndStaysEmpty) {
+    Translation_Class& t = laden();
+    std::string log = logText();
+    EXPECT_NE(log.find(":Orginaldatei: " + common + "Translation.dat\r\n"), std::string::npos);
+    EXPECT_NE(log.find(":zeiger sortiert\r\n"), std::string::npos);
+    EXPECT_EQ(log.find("trans ge"), std::string::npos);
+    EXPECT_EQ(log.find("trans personal start"), std::string::npos);
+    EXPECT_TRUE(t.HauptTabelle().empty());
+    EXPECT_EQ(t.Prozent(), "");
+}
+
+TEST_F(TranslationTest, FontsCharsetAndCoverage) {
+    haupt(
+        "1\tFran\xE7"
+        "ais\tx\r\n5\tArial\tx\r\n6\t20\tx\r\n7\t0\tx\r\n10001\t0\ta\r\n10002\t0\tb\r\n10003\t0\tc\r\n");
+    Translation_Class& ohne = laden();
+    EXPECT_EQ(ohne.AktSprache(),
+              "FRAN\xC7"
+              "AIS");
+    EXPECT_EQ(ohne.SystemFont(), "Arial");
+    EXPECT_EQ(ohne.NeuFont(), "Arial");  // no personal font: the language's
+    EXPECT_EQ(ohne.HauptFontGroesse(), 11);
+    EXPECT_EQ(ohne.PersonalFontGroesse(), 11);
+    EXPECT_EQ(ohne.SystemCharset(), 0);
+    EXPECT_EQ(ohne.Prozent(), "0%");
+
+    personal(
+        " 5\tComic Sans\tx\r\n 6\t9\tx\r\n 7\t1\tx\r\n 10001\t 0\tA\r\n 10002\t 0\tB\r\n 10003\t 0\t\r\n");
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.SystemFont(), "Arial");
+    EXPECT_EQ(t.NeuFont(), "Comic Sans");
+    EXPECT_EQ(t.PersonalFontGroesse(), 9);
+    EXPECT_EQ(t.SystemCharset(), 1);  // the personal table's wins
+    EXPECT_EQ(t.Prozent(), "67%");    // 2 * 101 / 3
+    EXPECT_EQ(t.InfoText(),
+              " --- INFO: --- \r\nFran\xE7"
+              "ais\r\nArial\r\n20\r\n0");
+}
+
+TEST_F(TranslationTest, ReloadReplacesTheTables) {
+    haupt(kHaupt);
+    personal(" 10001\t 0\tJawoll\r\n");
+    Translation_Class& t = laden();
+    t.PersonalTabelleAendern().push_back({10002, "Nee"});
+    EXPECT_EQ(t.translation(10002), "Nee");
+    t.Neu_laden();
+    EXPECT_EQ(t.PersonalTabelle().size(), 1u);
+    EXPECT_EQ(t.HauptTabelle().size(), 5u);
+    EXPECT_EQ(t.translation(10002), "nein");
+}
+
+TEST_F(TranslationTest, UnsortedTablesFindTheFirstInTableOrder) {
+    haupt(kHaupt);
+    laden();
+    engine->LadeHaupttabelle(false);
+    EXPECT_EQ(engine->HauptTabelle().front().id, 13412);
+    EXPECT_EQ(engine->translation(13412), "Spieldatei");  // in file order 13412 comes first
+    EXPECT_EQ(engine->translation(10002), "nein");
+}
+
+TEST_F(TranslationTest, FreieNummerCountsPastUsedIds) {
+    haupt("10001\t0\ta\r\n10003\t0\td\r\n10002\t0\tb\r\n10005\t0\tc\r\n");
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.FreieNummer(10001), 10004);
+    EXPECT_EQ(t.FreieNummer(10005), 10006);
+    EXPECT_EQ(t.FreieNummer(10004), -1);
+    engine->LadeHaupttabelle(false);  // file order: 10003 before 10002
+    EXPECT_EQ(t.FreieNummer(10001), 10003);
+}
+
+TEST_F(TranslationTest, FoldersAndDevelopmentSwitches) {
+    Translation_Class& t = laden();
+    EXPECT_EQ(t.Pfad(), common);
+    EXPECT_EQ(t.PrivatPfad(), common);
+    EXPECT_EQ(t.AppName(), "Melvato");
+    std::string anders = home.root() + "anders/";
+    testing_support::writeFile(anders + "Translation.dat", "10412\t0\tAnderswo\r\n");
+    t.Pfad(anders);
+    EXPECT_EQ(t.PrivatPfad(), anders);
+    t.PrivatPfad(common);
+    personal(" 10412\t 0\tPrivat\r\n");
+    t.Neu_laden();
+    EXPECT_EQ(t.translation(10412), "Privat");
+    std::string log = logText();
+    EXPECT_NE(log.find(":Trans Pfad \xE4ndern " + anders + "!\r\n"), std::string::npos);
+    EXPECT_NE(log.find(":Trans Pfad Privat \xE4ndern " + common + "!\r\n"), std::string::npos);
+
+    t.IsDebug();
+    EXPECT_EQ(t.HauptDateiName(), "Translation Deutsch.Dat");
+    EXPECT_EQ(t.PrivatPfad(), t.Pfad());
+    EXPECT_NE(t.Pfad(), anders);
+
+    std::string liste = home.root() + "wirdbenutzt.txt";
+    testing_support::writeFile(liste, "10411 Datei\r\n10412 Ordner\r\n10413 Text\r\n");
+    t.setWirdBenutztDatei(liste);
+    t.WirdBenutzt(10412);
+    EXPECT_EQ(readFile(liste), "10411 Datei\r\n\r\n10413 Text\r\n");
+}
+
+TEST_F(TranslationTest, ProgramEngineSurvivesANewServicesObject) {
+    api.reset();
+    haupt("10412\t0\tDatei\r\n");
+    CreateT_call();
+    SetupT_call();
+    EXPECT_EQ(t_call().ProjectNummer(), 3);
+    EXPECT_EQ(t_call().WithIndex(), 0);
+    EXPECT_EQ(t_call().translation(13412), "Datei");
+    MelvatoBasic::ReleaseApi();  // start-up may replace the services object
+    EXPECT_EQ(t_call().translation(10412), "Datei");
+    CreateT_call();
+    EXPECT_EQ(t_call().translation(10412), "Err:DateiNotFound");  // fresh engine, not loaded yet
+    MelvatoBasic::ReleaseApi();
+}

@@ -1,0 +1,236 @@
+#!/usr/bin/env python3
+"""Reads the supplied question files back as the program reads them and checks them.
+
+It reads "Fragen k.Dat" in the data-folder template like the profile reader
+does (section and key names without regard to case, blanks at both ends and
+one pair of enclosing quotes dropped, at most 254 characters), unscrambles
+the text fields and checks every question in the supplied range:
+
+- the file is Windows-1252 text with CR LF line ends, keys in the save order;
+- 3 to 5 answers, used from the first on without gaps;
+- "Lösung" names a non-empty answer; every used answer has an explanation;
+- "Problem" is one of 10, 20 .. 90; "Bereich" is set;
+- every "Bild", "Bild2" and "Audio" is in "DATEN\\" or, behind a stub, in the
+  media archive that the stub names, and starts like a file of its kind;
+- every character of "Musical" is a sign of the music-symbol font;
+- and, over all questions: at least 200 questions, 8 areas, all nine grades,
+  30 with a picture, 30 with a sound, 10 with a Musical line.
+
+Exit code 0 when all is well; otherwise the problems are listed.
+"""
+
+import os
+import re
+import sys
+import zipfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.abspath(os.path.join(HERE, "..", ".."))
+MAX_VALUE = 254
+KEY_ORDER = (["Crypt", "Frage"] + ["Antwort %d" % i for i in range(1, 6)]
+             + ["Erklärung %d" % i for i in range(1, 6)]
+             + ["Lösung", "Bild", "Bild2", "Musical", "Problem", "Audio", "Bereich"])
+MAGIC = {
+    ".gif": (b"GIF87a", b"GIF89a"),
+    ".jpg": (b"\xff\xd8\xff",),
+    ".bmp": (b"BM",),
+    ".ogg": (b"OggS",),
+    ".wav": (b"RIFF",),
+}
+
+
+def decode(data):
+    return bytes(((c - 32 - i) % 224) + 32 for i, c in enumerate(data, start=1))
+
+
+def read_profile(raw):
+    """{section lower: [(key, value)]} as the profile reader sees the file."""
+    sections = {}
+    current = None
+    for line in raw.split(b"\r\n"):
+        text = line.strip(b" \t")
+        if text.startswith(b"[") and b"]" in text:
+            current = sections.setdefault(text[1:text.index(b"]")].decode("cp1252").strip().lower(), [])
+        elif current is not None and b"=" in text and not text.startswith(b";"):
+            key, value = text.split(b"=", 1)
+            value = value.strip(b" \t")
+            if len(value) >= 2 and value[:1] in (b'"', b"'") and value[-1:] == value[:1]:
+                value = value[1:-1]
+            current.append((key.strip(b" \t").decode("cp1252"), value[:MAX_VALUE]))
+    return sections
+
+
+def symbol_codes():
+    codes = set()
+    with open(os.path.join(HERE, "musical_symbols.md"), encoding="utf-8") as f:
+        for line in f:
+            cells = [c.strip() for c in line.split("|")]
+            if len(cells) > 3 and cells[1].isdigit():
+                codes.add(int(cells[1]))
+    return codes
+
+
+class Media:
+    """Finds a stored media name the way the program does: the file itself, or a stub and its archive."""
+
+    def __init__(self, daten, install_daten):
+        self.daten = daten
+        self.install = install_daten
+        self.names = {n.lower(): n for n in os.listdir(daten)} if os.path.isdir(daten) else {}
+
+    def archive(self, k):
+        return os.path.join(self.install, "Daten %d.DAT" % k)
+
+    def content(self, name):
+        """The bytes of the media file, or an error text."""
+        real = self.names.get(name.lower())
+        if real is None:
+            return None, "missing in DATEN: %s" % name
+        with open(os.path.join(self.daten, real), "rb") as f:
+            data = f.read()
+        if len(data) >= 10:
+            return data, None
+        m = re.fullmatch(rb" (\d) \r\n", data)
+        if not m:
+            return None, "stub of %s is not a number line: %r" % (name, data)
+        k = int(m.group(1))
+        path = self.archive(k)
+        if not os.path.exists(path):
+            return None, "stub of %s names archive %d, which is missing" % (name, k)
+        with zipfile.ZipFile(path) as z:
+            for info in z.infolist():
+                if info.filename.lower() == name.lower():
+                    return z.read(info), None
+        return None, "%s is not in archive %d" % (name, k)
+
+
+def check_file(raw, path, problems):
+    # Scrambled values use every byte from 32 to 255; only CR LF may lie below.
+    if b"\n" in raw.replace(b"\r\n", b"") or b"\r" in raw.replace(b"\r\n", b""):
+        problems.append("%s: a line ends without CR LF" % path)
+    if any(c < 32 for c in raw.replace(b"\r\n", b"")):
+        problems.append("%s: control character inside a line" % path)
+    if not raw.endswith(b"\r\n"):
+        problems.append("%s: the last line has no CR LF" % path)
+
+
+def check(appdata, install_daten, minimum=True):
+    problems = []
+    media = Media(os.path.join(appdata, "DATEN"), install_daten)
+    symbols = symbol_codes()
+    questions = []
+    for k in range(1, 10):
+        path = os.path.join(appdata, "Fragen %d.Dat" % k)
+        if not os.path.exists(path):
+            continue
+        with open(path, "rb") as f:
+            raw = f.read()
+        check_file(raw, path, problems)
+        for name, entries in read_profile(raw).items():
+            m = re.fullmatch(r"quiz (\d+)", name)
+            if not m:
+                problems.append("%s: unexpected section [%s]" % (path, name))
+                continue
+            n = int(m.group(1))
+            if n // 100 != k or not 100 <= n <= 998:
+                problems.append("%s: question %d is in the wrong file or range" % (path, n))
+            questions.append((n, entries))
+
+    areas, grades = {}, {}
+    counts = {"Bild": 0, "Audio": 0, "Musical": 0}
+    for n, entries in sorted(questions):
+        where = "question %d" % n
+        keys = [key for key, _ in entries]
+        if keys != KEY_ORDER:
+            problems.append("%s: keys %s, expected the save order" % (where, keys))
+        rec = {key.lower(): value for key, value in entries}
+        if rec.get("crypt") != b"1":
+            problems.append("%s: Crypt is %r, not 1" % (where, rec.get("crypt")))
+
+        def text(key):
+            plain = decode(rec.get(key.lower(), b""))
+            try:
+                return plain.decode("cp1252")
+            except UnicodeDecodeError:
+                problems.append("%s: %s is no Windows-1252 text after unscrambling" % (where, key))
+                return plain.decode("latin-1")
+
+        frage = text("Frage")
+        answers = [text("Antwort %d" % i) for i in range(1, 6)]
+        explanations = [text("Erklärung %d" % i) for i in range(1, 6)]
+        used = [i for i, a in enumerate(answers, start=1) if a.strip()]
+        if not frage.strip():
+            problems.append("%s: no question text" % where)
+        if not 3 <= len(used) <= 5 or used != list(range(1, len(used) + 1)):
+            problems.append("%s: answers used %s (need 3 to 5 from the first on)" % (where, used))
+        for i in used:
+            if not explanations[i - 1].strip():
+                problems.append("%s: answer %d has no explanation" % (where, i))
+        for i in range(len(used) + 1, 6):
+            if explanations[i - 1]:
+                problems.append("%s: explanation %d without an answer" % (where, i))
+        loesung = rec.get("lösung", b"")
+        if not loesung.isdigit() or int(loesung) not in used:
+            problems.append("%s: Lösung %r does not name a used answer" % (where, loesung))
+        problem = rec.get("problem", b"")
+        if not problem.isdigit() or int(problem) not in range(10, 91, 10):
+            problems.append("%s: Problem %r is not a grade 10..90" % (where, problem))
+        else:
+            grades[int(problem)] = grades.get(int(problem), 0) + 1
+        bereich = rec.get("bereich", b"").decode("cp1252")
+        if not bereich:
+            problems.append("%s: no Bereich" % where)
+        areas[bereich] = areas.get(bereich, 0) + 1
+        for key in ("Bild", "Bild2", "Audio"):
+            name = rec.get(key.lower(), b"").decode("cp1252")
+            if not name:
+                continue
+            counts[key] = counts.get(key, 0) + 1
+            ext = os.path.splitext(name)[1].lower()
+            allowed = (".gif", ".jpg", ".bmp") if key != "Audio" else (".ogg", ".wav")
+            if ext not in allowed:
+                problems.append("%s: %s %s has an unexpected type" % (where, key, name))
+                continue
+            data, error = media.content(name)
+            if error:
+                problems.append("%s: %s" % (where, error))
+            elif not data.startswith(MAGIC[ext]):
+                problems.append("%s: %s does not look like a %s file" % (where, name, ext))
+        musical = rec.get("musical", b"")
+        if musical:
+            counts["Musical"] += 1
+            for c in musical:
+                if c not in symbols:
+                    problems.append("%s: Musical sign %r is not in the font table" % (where, chr(c)))
+        if rec.get("bild") and musical:
+            problems.append("%s: picture and Musical together" % where)
+
+    if minimum:
+        wanted = [(len(questions) >= 200, "only %d questions" % len(questions)),
+                  (len(areas) >= 8, "only %d areas" % len(areas)),
+                  (sorted(grades) == list(range(10, 91, 10)), "grades present: %s" % sorted(grades)),
+                  (counts["Bild"] >= 30, "only %d questions with a picture" % counts["Bild"]),
+                  (counts["Audio"] >= 30, "only %d questions with a sound" % counts["Audio"]),
+                  (counts["Musical"] >= 10, "only %d questions with a Musical line" % counts["Musical"])]
+        problems += [msg for ok, msg in wanted if not ok]
+    return problems, questions, areas, grades, counts
+
+
+def main(argv):
+    appdata = os.path.join(REPO, "data", "appdata")
+    install = os.path.join(REPO, "data", "install", "DATEN")
+    problems, questions, areas, grades, counts = check(appdata, install, minimum="--partial" not in argv)
+    print("%d questions; areas: %s" % (len(questions), ", ".join("%s %d" % kv for kv in sorted(areas.items()))))
+    print("grades: %s" % ", ".join("%d: %d" % kv for kv in sorted(grades.items())))
+    print("picture %d, solution picture %d, sound %d, Musical %d" % (
+        counts["Bild"], counts.get("Bild2", 0), counts["Audio"], counts["Musical"]))
+    if problems:
+        print("\n".join(problems))
+        print("%d problems" % len(problems))
+        return 1
+    print("all questions are fine")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -325,3 +325,11 @@ Q(20, "Welches Weihnachtslied ist das?",
   ("Jingle Bells", "„Jingle Bells“ ist schnell und hüpfend."),
   ("Alle Jahre wieder", "Dieses Lied hat eine andere Melodie."),
   audio="s_stille_nacht.ogg")
+
+Q(30, "Welches Instrument spielt diese Melodie?",
+  ("+Geige", "Der gestrichene Ton der Geige kann lange klingen und singen."),
+  ("Klavier", "Ein Klavierton verklingt nach dem Anschlag."),
+  ("Trompete", "Die Trompete klingt blechern und strahlend."),
+  ("Querflöte", "Die Querflöte klingt luftiger."),
+  ("Gitarre", "Die Gitarre wird gezupft; ihr Ton verklingt schnell."),
+  audio="s_nachtmusik.ogg", bild2="i_geige.jpg")

@@ -214,3 +214,17 @@ Q(80, "Welche Stimmung haben die vier Saiten des Cellos, von tief nach hoch?",
   ("G, D, A, E", "So ist die Geige gestimmt."),
   ("E, A, D, G", "So ist der Kontrabass gestimmt, in Quarten."),
   ("E, A, D, G, H, E", "Das sind die sechs Saiten der Gitarre."))
+
+Q(30, "Welches dieser Instrumente ist KEIN Streichinstrument?",
+  ("+Harfe", "Die Harfe wird gezupft, nicht mit dem Bogen gestrichen: Sie ist ein Zupfinstrument."),
+  ("Geige", "Die Geige wird mit dem Bogen gestrichen."),
+  ("Bratsche", "Die Bratsche ist etwas größer als die Geige und wird auch gestrichen."),
+  ("Cello", "Das Cello stellt man auf den Boden und streicht es mit dem Bogen."),
+  ("Kontrabass", "Der Kontrabass wird gestrichen, im Jazz aber oft gezupft."))
+
+Q(40, "Welches dieser Instrumente ist ein Blechblasinstrument?",
+  ("+Horn", "Beim Horn summen die Lippen im Mundstück, wie bei Trompete und Posaune."),
+  ("Oboe", "Die Oboe hat ein Doppelrohrblatt: ein Holzblasinstrument."),
+  ("Klarinette", "Die Klarinette hat ein einfaches Rohrblatt: ein Holzblasinstrument."),
+  ("Fagott", "Das Fagott ist das tiefe Holzblasinstrument mit Doppelrohrblatt."),
+  ("Querflöte", "Die Querflöte zählt zu den Holzbläsern, auch wenn sie aus Metall ist."))

@@ -86,3 +86,10 @@ Q(90, "Was sind „Blue Notes“?",
   ("Noten, die in blauer Farbe gedruckt sind", "Die Farbe der Noten spielt keine Rolle."),
   ("Besonders traurige Lieder", "Traurige Lieder heißen Blues; Blue Notes sind einzelne Töne."),
   ("Töne, die nur Blasinstrumente spielen können", "Auch Sänger, Gitarristen und Pianisten spielen Blue Notes."))
+
+Q(60, "Welches Instrument gehört zur Rhythmusgruppe einer Jazzband?",
+  ("+Kontrabass", "Bass, Schlagzeug, Klavier oder Gitarre halten Takt und Harmonie zusammen."),
+  ("Trompete", "Die Trompete gehört zu den Bläsern und spielt Melodien und Soli."),
+  ("Posaune", "Die Posaune ist ein Blasinstrument, kein Teil der Rhythmusgruppe."),
+  ("Saxophon", "Das Saxophon spielt Melodien und Soli."),
+  ("Klarinette", "Die Klarinette war im frühen Jazz ein Melodieinstrument."))

@@ -161,3 +161,10 @@ Q(40, "Welcher Kanon beginnt mit diesen Noten?",
   ("Es tönen die Lieder", "Dieser Frühlingskanon hat eine ganz andere Melodie."),
   ("Himmel und Erde müssen vergehn", "Dieser Kanon hat eine ernste Melodie in Moll."),
   bild="n_bruder_jakob.gif")
+
+Q(20, "Welches dieser Lieder ist ein Weihnachtslied?",
+  ("+O Tannenbaum", "„O Tannenbaum, wie treu sind deine Blätter“: Der Tannenbaum bleibt auch im Winter grün."),
+  ("Alle meine Entchen", "Dieses Lied handelt von Entchen auf dem See."),
+  ("Hänschen klein", "Hänschen zieht in die Welt hinaus; mit Weihnachten hat das nichts zu tun."),
+  ("Fuchs, du hast die Gans gestohlen", "Hier geht es um einen Fuchs und den Jäger."),
+  ("Summ, summ, summ", "Das Bienchen-Lied ist ein Frühlingslied."))

@@ -198,3 +198,10 @@ Q(40, "Wer komponierte diese Melodie?",
   ("Johann Sebastian Bach", "Bach starb 1750; die 9. Sinfonie entstand 1824."),
   ("Joseph Haydn", "Von Haydn stammt die Melodie der deutschen Nationalhymne, nicht diese."),
   bild="n_freude.gif")
+
+Q(60, "Welcher dieser Komponisten wurde als Erster geboren?",
+  ("+Johann Sebastian Bach", "Bach wurde 1685 geboren, im selben Jahr wie Händel."),
+  ("Wolfgang Amadeus Mozart", "Mozart wurde 1756 geboren, sechs Jahre nach Bachs Tod."),
+  ("Ludwig van Beethoven", "Beethoven wurde 1770 geboren."),
+  ("Franz Schubert", "Schubert wurde 1797 geboren."),
+  ("Johannes Brahms", "Brahms wurde 1833 in Hamburg geboren."))

@@ -366,3 +366,17 @@ Q(40, "Was bedeutet der Doppelstrich mit den zwei Punkten am Ende?",
   ("Zwei Takte Pause machen", "Die Punkte sind kein Pausenzeichen."),
   ("Die letzte Note doppelt so lang spielen", "Verlängern würde ein Punkt hinter der Note oder eine Fermate."),
   bild="n_wiederholung.gif")
+
+Q(20, "Welcher Ton kommt in der C-Dur-Tonleiter NICHT vor?",
+  ("+b", "Das b ist eine schwarze Taste; C-Dur besteht nur aus den weißen Tasten."),
+  ("c", "Mit c beginnt und endet die C-Dur-Tonleiter."),
+  ("d", "Das d ist der zweite Ton der C-Dur-Tonleiter."),
+  ("g", "Das g ist der fünfte Ton, die Dominante."),
+  ("h", "Das h ist der siebte Ton, direkt vor dem oberen c."))
+
+Q(60, "Wie viele Vorzeichen hat e-Moll?",
+  ("+Ein Kreuz (fis)", "e-Moll ist die Paralleltonart von G-Dur und hat dasselbe Vorzeichen."),
+  ("Keine", "Ohne Vorzeichen sind C-Dur und a-Moll."),
+  ("Zwei Kreuze", "Zwei Kreuze haben D-Dur und h-Moll."),
+  ("Ein b", "Ein b haben F-Dur und d-Moll."),
+  ("Drei b", "Drei b haben Es-Dur und c-Moll."))

@@ -128,3 +128,10 @@ Q(90, "Was ist ein Leitmotiv, wie es Richard Wagner verwendet?",
   ("Das Hauptthema der Ouvertüre", "Ein Leitmotiv erscheint im ganzen Werk, nicht nur am Anfang."),
   ("Die Anweisung des Dirigenten", "Anweisungen stehen als Worte in der Partitur."),
   ("Der Refrain eines Liedes", "Ein Refrain ist ein wiederkehrender Liedteil mit Text."))
+
+Q(40, "Wie heißt die hohe Männerstimme?",
+  ("+Tenor", "Der Tenor ist in vielen Opern der Held, zum Beispiel Tamino in der Zauberflöte."),
+  ("Bass", "Der Bass ist die tiefste Männerstimme."),
+  ("Bariton", "Der Bariton liegt in der Mitte zwischen Tenor und Bass."),
+  ("Alt", "Der Alt ist die tiefe Frauenstimme."),
+  ("Sopran", "Der Sopran ist die hohe Frauenstimme."))

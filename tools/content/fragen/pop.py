@@ -116,3 +116,10 @@ Q(90, "Was bedeutet „Unplugged“ bei einem Konzert?",
   ("Das Konzert wird nicht aufgenommen", "„Unplugged“ heißt ausgesteckt: ohne Strom für die Instrumente."),
   ("Es gibt keine Zuschauer", "Unplugged-Konzerte hatten Publikum."),
   ("Die Band spielt ohne Schlagzeug", "Oft gibt es Schlagzeug oder Percussion, nur leiser und akustisch."))
+
+Q(30, "Wer gehörte NICHT zu den Beatles?",
+  ("+Mick Jagger", "Mick Jagger ist der Sänger der Rolling Stones."),
+  ("John Lennon", "John Lennon gründete die Band und schrieb viele Lieder mit Paul McCartney."),
+  ("Paul McCartney", "Paul McCartney spielte Bass und sang."),
+  ("George Harrison", "George Harrison war der Leadgitarrist der Beatles."),
+  ("Ringo Starr", "Ringo Starr war der Schlagzeuger der Beatles."))

@@ -1,0 +1,140 @@
+#include "questions/Media.h"
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <optional>
+
+#include "exchange/Unzip.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+
+using namespace cp1252::literals;
+
+namespace fragen {
+
+namespace {
+std::string& installationsPfad() {
+    static std::string pfad;
+    return pfad;
+}
+
+std::string str(long long n) {
+    return vb::Str(n);
+}
+
+// A stored media name is a file name within "DATEN/"; anything that climbs out
+// of it or names an absolute path is not a media name.
+bool sichererName(const std::string& name) {
+    if (fsys::isSeparator(name.front()) || (name.size() >= 2 && name[1] == ':')) return false;
+    size_t anfang = 0;
+    while (anfang <= name.size()) {
+        size_t ende = anfang;
+        while (ende < name.size() && !fsys::isSeparator(name[ende])) ++ende;
+        if (name.compare(anfang, ende - anfang, "..") == 0) return false;
+        anfang = ende + 1;
+    }
+    return true;
+}
+
+bool gleicheDatei(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(fsys::native(a), fsys::native(b), ec);
+}
+
+bool kopieren(ApiClass& api, const std::string& von, const std::string& ziel) {
+    api.protokoll("FileOk File Copy " + ziel, 0);
+    if (gleicheDatei(von, ziel)) return true;
+    return fsys::copy(von, ziel, true);
+}
+
+std::string archivName(std::int32_t k) {
+    return InstallationsPfad() + "DATEN/Daten" + str(k) + ".DAT";
+}
+
+// Takes `name` out of archive k into "DATEN/", copies it to `ziel` and leaves
+// a stub naming k in its place.
+bool ausArchiv(ApiClass& api, const std::string& name, const std::string& pfad, const std::string& ziel,
+               std::int32_t k) {
+    const std::string daten = api.AppPfad() + "DATEN/";
+    // The stub goes first, so that unpacking does not ask whether to replace it.
+    std::optional<std::string> alterStub;
+    if (fsys::fileExists(pfad)) {
+        alterStub = fsys::readAll(pfad);
+        fsys::remove(pfad);
+    }
+    std::string member = name;
+    VBUnzBas::ExtractOneFile(archivName(k), daten, member);
+    if (!fsys::fileExists(pfad)) {
+        if (alterStub) fsys::writeAtomic(pfad, *alterStub);
+        return false;
+    }
+    api.protokoll("FileOk File ex " + pfad, 0);
+    const bool ok = kopieren(api, pfad, ziel);
+    fsys::writeAtomic(pfad, str(k) + " \r\n");
+    return ok;
+}
+}  // namespace
+
+std::string InstallationsPfad() {
+    std::string p = installationsPfad();
+    if (p.empty()) {
+        if (QCoreApplication::instance()) {
+            p = cp1252::fromUtf8(QCoreApplication::applicationDirPath().toStdString());
+        } else {
+            std::error_code ec;
+            auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+            p = ec ? std::string(".") : fsys::fromNative(exe.parent_path());
+        }
+    }
+    if (!p.empty() && !fsys::isSeparator(p.back())) p += "/";
+    return p;
+}
+
+void setInstallationsPfad(const std::string& pfad) {
+    installationsPfad() = pfad;
+}
+
+std::string AnzeigeKopie(ApiClass& api, const std::string& name) {
+    const std::string gross = cp1252::upper(name);
+    return api.AppPfad() + "DATEN/Now" + (gross.size() > 4 ? gross.substr(gross.size() - 4) : gross);
+}
+
+bool FileOk(ApiClass& api, const std::string& name, const std::string& ziel) {
+    if (name.empty() || !sichererName(name)) return false;
+    const std::string pfad = api.AppPfad() + "DATEN/" + name;
+    if (fsys::fileExists(pfad)) {
+        api.protokoll("FileOk gefundene datei " + pfad, 0);
+        auto stand = fsys::stamp(pfad);
+        if (stand && stand->size >= 10) return kopieren(api, pfad, ziel);
+        const double zahl = vb::Val(fsys::readAll(pfad).value_or(std::string()));
+        const std::int32_t k = (zahl >= 1 && zahl <= 9) ? vb::CLng(zahl) : 0;
+        api.protokoll("FileOk AKTNUM " + str(k), 0);
+        if (k >= 1 && k <= 9) {
+            const std::string archiv = archivName(k);
+            api.protokoll("FileOk weiß dat nach "_ansi + archiv, 0);
+            if (fsys::fileExists(archiv) && VBUnzBas::FileExistInZip(archiv, name)) {
+                api.protokoll("FileOk File ist enthalten " + archiv, 0);
+                if (ausArchiv(api, name, pfad, ziel, k)) return true;
+            } else {
+                api.protokoll("FileOk File nicht enthalten " + archiv, 0);
+            }
+        }
+        api.protokoll("FileOk Schritt 2 " + name, 0);
+    }
+    api.protokoll("FileOk suche in dat nach " + name, 0);
+    for (std::int32_t k = 1; k <= 9; ++k) {
+        const std::string archiv = archivName(k);
+        if (!fsys::fileExists(archiv)) continue;
+        api.protokoll("FileOk DAT gefunden " + archiv, 0);
+        if (!VBUnzBas::FileExistInZip(archiv, name)) {
+            api.protokoll("FileOk File nicht enthalten " + archiv, 0);
+            continue;
+        }
+        api.protokoll("FileOk File ist enthalten " + archiv, 0);
+        if (ausArchiv(api, name, pfad, ziel, k)) return true;
+    }
+    return false;
+}
+
+}  // namespace fragen

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "exchange/Unzip.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
@@ -39,6 +40,9 @@ void Startup::run() {
     };
     parts.createTranslation = [] { CreateT_call(); };
     parts.setupTranslation = [] { SetupT_call(); };
+    parts.extract = [](const std::string& zip, const std::string& folder) {
+        return VBUnzBas::Extrakt(zip, folder);
+    };
     parts.loadQuiz = [] { Fenster::musikquiz()->init(); };
     parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {

@@ -1,0 +1,116 @@
+// Media files: real files, stubs naming a media archive, the search through all
+// nine archives, display copies and the log lines.
+#include <gtest/gtest.h>
+
+#include "questions/Media.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "tests/exchange/ZipTestData.h"
+#include "tests/support/TestSupport.h"
+
+using namespace cp1252::literals;
+using namespace fragen;
+using testing_support::fileExists;
+using testing_support::machZip;
+using testing_support::readFile;
+using testing_support::writeFile;
+
+namespace {
+struct MediaFixture : ::testing::Test {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass api;
+    std::string daten = home.appPfad() + "DATEN/";
+    std::string archive = home.root() + "programm/DATEN/";
+    const std::string bild = std::string(2000, 'B') + "Bach";
+
+    void SetUp() override {
+        setInstallationsPfad(home.root() + "programm");
+        api.protokoll("START", 0);
+    }
+    void TearDown() override { setInstallationsPfad(""); }
+    std::string log() { return readFile(api.LogDatei()); }
+};
+}  // namespace
+
+TEST_F(MediaFixture, DisplayCopyTakesTheLastFourCharactersUpperCased) {
+    EXPECT_EQ(AnzeigeKopie(api, "bach.jpg"), daten + "Now.JPG");
+    EXPECT_EQ(AnzeigeKopie(api, "a.gif"), daten + "Now.GIF");
+    EXPECT_EQ(AnzeigeKopie(api, "ab"), daten + "NowAB");
+}
+
+TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
+    writeFile(daten + "orgel.jpg", bild);
+    EXPECT_TRUE(FileOk(api, "orgel.jpg", AnzeigeKopie(api, "orgel.jpg")));
+    EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
+    EXPECT_NE(log().find(":FileOk gefundene datei " + daten + "orgel.jpg\r\n"), std::string::npos);
+    EXPECT_TRUE(FileOk(api, "ORGEL.JPG", daten + "orgel.jpg")) << "copying a file onto itself keeps it";
+    EXPECT_EQ(readFile(daten + "orgel.jpg"), bild);
+}
+
+TEST_F(MediaFixture, AStubIsReplacedByTheArchivedFileOnlyForTheCopy) {
+    writeFile(daten + "bach.jpg", " 3 \r\n");
+    machZip(archive + "Daten 3.DAT", {{"BACH.JPG", bild}, {"andere.jpg", "x"}});
+    EXPECT_TRUE(FileOk(api, "bach.jpg", AnzeigeKopie(api, "bach.jpg")));
+    EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
+    EXPECT_EQ(readFile(daten + "bach.jpg"), " 3 \r\n") << "the stub is back in place";
+    EXPECT_TRUE(dialogs.messages.empty()) << "replacing the stub asks nobody";
+    const std::string l = log();
+    size_t a = l.find(":FileOk gefundene datei " + daten + "bach.jpg\r\n");
+    size_t b = l.find(":FileOk AKTNUM  3\r\n", a);
+    size_t c = l.find(":FileOk weiß dat nach "_ansi + archive + "Daten 3.DAT\r\n", b);
+    size_t d = l.find(":FileOk File ist enthalten " + archive + "Daten 3.DAT\r\n", c);
+    size_t e = l.find(":FileOk File ex " + daten + "bach.jpg\r\n", d);
+    size_t f = l.find(":FileOk File Copy " + daten + "Now.JPG\r\n", e);
+    EXPECT_NE(f, std::string::npos) << l;
+}
+
+TEST_F(MediaFixture, AStubPointingToTheWrongArchiveSearchesAllNine) {
+    writeFile(daten + "lied.wav", " 2 \r\n");
+    machZip(archive + "Daten 2.DAT", {{"anderes.wav", "x"}});
+    machZip(archive + "Daten 7.DAT", {{"lied.wav", "RIFF-Lied"}});
+    const std::string ziel = home.root() + "spielen.wav";
+    EXPECT_TRUE(FileOk(api, "lied.wav", ziel));
+    EXPECT_EQ(readFile(ziel), "RIFF-Lied");
+    EXPECT_EQ(readFile(daten + "lied.wav"), " 7 \r\n");
+    const std::string l = log();
+    EXPECT_NE(l.find(":FileOk File nicht enthalten " + archive + "Daten 2.DAT\r\n"), std::string::npos);
+    EXPECT_NE(l.find(":FileOk Schritt 2 lied.wav\r\n"), std::string::npos);
+    EXPECT_NE(l.find(":FileOk suche in dat nach lied.wav\r\n"), std::string::npos);
+    EXPECT_NE(l.find(":FileOk DAT gefunden " + archive + "Daten 7.DAT\r\n"), std::string::npos);
+}
+
+TEST_F(MediaFixture, AMissingFileIsTakenFromTheFirstArchiveHoldingIt) {
+    machZip(archive + "Daten 4.DAT", {{"geige.gif", "GIF89a-Geige"}});
+    machZip(archive + "Daten 9.DAT", {{"geige.gif", "GIF89a-falsch"}});
+    EXPECT_TRUE(FileOk(api, "Geige.gif", AnzeigeKopie(api, "Geige.gif")));
+    EXPECT_EQ(readFile(daten + "Now.GIF"), "GIF89a-Geige");
+    EXPECT_EQ(readFile(daten + "geige.gif"), " 4 \r\n");
+}
+
+TEST_F(MediaFixture, StubsWithoutAUsableNumberFallBackToTheSearch) {
+    machZip(archive + "Daten 5.DAT", {{"a.wav", "A"}, {"b.wav", "B"}, {"c.wav", "C"}, {"d.wav", "D"}});
+    const std::pair<const char*, const char*> stubs[] = {
+        {"a.wav", "abc\r\n"}, {"b.wav", " 0 \r\n"}, {"c.wav", " 12 \r\n"}, {"d.wav", "-3\r\n"}};
+    for (const auto& [name, stub] : stubs) {
+        writeFile(daten + name, stub);
+        const std::string ziel = home.root() + "z-" + name;
+        EXPECT_TRUE(FileOk(api, name, ziel)) << name;
+        EXPECT_EQ(readFile(ziel), cp1252::upper(std::string(name).substr(0, 1))) << name;
+        EXPECT_EQ(readFile(daten + name), " 5 \r\n") << name;
+    }
+}
+
+TEST_F(MediaFixture, NothingToProvide) {
+    EXPECT_FALSE(FileOk(api, "", daten + "Now.JPG"));
+    EXPECT_FALSE(FileOk(api, "fehlt.jpg", daten + "Now.JPG"));
+    machZip(archive + "Daten 1.DAT", {{"x.jpg", "x"}});
+    writeFile(daten + "weg.jpg", " 1 \r\n");
+    EXPECT_FALSE(FileOk(api, "weg.jpg", daten + "Now.JPG"));
+    EXPECT_EQ(readFile(daten + "weg.jpg"), " 1 \r\n") << "a stub that leads nowhere stays";
+    EXPECT_FALSE(fileExists(daten + "Now.JPG"));
+
+    writeFile(home.appPfad() + "geheim.txt", std::string(100, 'g'));
+    EXPECT_FALSE(FileOk(api, "../geheim.txt", home.root() + "kopie.txt"));
+    EXPECT_FALSE(fileExists(home.root() + "kopie.txt"));
+}

@@ -59,19 +59,24 @@ bool ausArchiv(ApiClass& api, const std::string& name, const std::string& pfad, 
     const std::string daten = api.AppPfad() + "DATEN/";
     // The stub goes first, so that unpacking does not ask whether to replace it.
     std::optional<std::string> alterStub;
+    std::string stubPfad = pfad;
     if (fsys::fileExists(pfad)) {
+        stubPfad = fsys::fromNative(fsys::native(pfad));
         alterStub = fsys::readAll(pfad);
         fsys::remove(pfad);
     }
     std::string member = name;
     VBUnzBas::ExtractOneFile(archivName(k), daten, member);
     if (!fsys::fileExists(pfad)) {
-        if (alterStub) fsys::writeAtomic(pfad, *alterStub);
+        if (alterStub) fsys::writeAtomic(stubPfad, *alterStub);
         return false;
     }
     api.protokoll("FileOk File ex " + pfad, 0);
     const bool ok = kopieren(api, pfad, ziel);
-    fsys::writeAtomic(pfad, str(k) + " \r\n");
+    // The member may be stored in another letter case; the stub keeps the
+    // spelling it had (or the stored name's).
+    fsys::remove(pfad);
+    fsys::writeAtomic(stubPfad, str(k) + " \r\n");
     return ok;
 }
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "questions/QuestionPool.h"
@@ -72,37 +73,29 @@ bool EnthaeltNummer(std::string_view value, std::int32_t n) {
 // value.
 class WortIndex::Sammlung {
 public:
-    struct Datei {
-        std::vector<std::pair<std::string, std::string>> eintraege;
-        std::unordered_map<std::string, size_t> position;  // key as the reader matches it
-    };
-
-    std::string lesen(const std::string& c, const std::string& wort) {
-        auto d = dateien_.find(c);
-        if (d == dateien_.end()) return {};
-        auto p = d->second.position.find(cp1252::asciiLower(wort));
-        if (p == d->second.position.end()) return {};
-        // Read back as the profile reader does: without the blanks around it.
-        return std::string(trimmed(d->second.eintraege[p->second].second));
-    }
-
-    void schreiben(const std::string& c, const std::string& wort, const std::string& wert) {
-        auto [d, neu] = dateien_.try_emplace(c);
-        if (neu) reihenfolge_.push_back(c);
+    // Files n under `wort` as the key-by-key way does: a word without a value is
+    // new to the index; the value read back (without its leading blank) gets the
+    // number appended unless it lists n already.
+    void indizieren(const std::string& c, const std::string& wort, std::int32_t n, const std::string& nummer,
+                    std::string& wortliste) {
+        auto [d, neueDatei] = dateien_.try_emplace(c);
+        if (neueDatei) reihenfolge_.push_back(c);
         auto [p, neuerKey] =
             d->second.position.try_emplace(cp1252::asciiLower(wort), d->second.eintraege.size());
-        if (neuerKey)
-            d->second.eintraege.emplace_back(wort, wert);
-        else
-            d->second.eintraege[p->second].second = wert;
+        if (neuerKey) d->second.eintraege.push_back(Eintrag{wort, {}, {}});
+        Eintrag& e = d->second.eintraege[p->second];
+        if (e.wert.empty()) wortliste += " " + wort;
+        if (!e.nummern.insert(n).second) return;
+        if (!e.wert.empty() && e.wert.front() == ' ') e.wert.erase(0, 1);
+        e.wert += nummer;
     }
 
     void alleSchreiben(ApiClass& api) {
         for (const std::string& c : reihenfolge_) {
             const Datei& d = dateien_[c];
             std::string bytes = "[" + c + "]\r\n";
-            for (const auto& [key, wert] : d.eintraege)
-                bytes.append(key).append("=").append(wert).append("\r\n");
+            for (const Eintrag& e : d.eintraege)
+                bytes.append(e.key).append("=").append(e.wert).append("\r\n");
             const std::string path = api.IniDateiName(indexDatei(c));
             fsys::writeAtomic(path, bytes);  // a file that cannot be written is skipped
             api.profiles().forget(path);
@@ -110,6 +103,15 @@ public:
     }
 
 private:
+    struct Eintrag {
+        std::string key;
+        std::string wert;  // as stored
+        std::unordered_set<std::int32_t> nummern;
+    };
+    struct Datei {
+        std::vector<Eintrag> eintraege;
+        std::unordered_map<std::string, size_t> position;  // key as the reader matches it
+    };
     std::unordered_map<std::string, Datei> dateien_;
     std::vector<std::string> reihenfolge_;
 };
@@ -118,17 +120,13 @@ WortIndex::WortIndex(ApiClass& api) : api_(api) {}
 WortIndex::~WortIndex() = default;
 
 std::string WortIndex::lesen(const std::string& c, const std::string& wort) {
-    if (sammlung_) return sammlung_->lesen(c, wort);
     // Whole values: a common word lists hundreds of numbers, far beyond the
     // 254 characters an ordinary profile read keeps.
     return api_.IniLesenGanz(indexDatei(c), c, wort);
 }
 
 void WortIndex::schreiben(const std::string& c, const std::string& wort, const std::string& wert) {
-    if (sammlung_)
-        sammlung_->schreiben(c, wort, wert);
-    else
-        api_.IniSchreiben(indexDatei(c), c, wort, wert);
+    api_.IniSchreiben(indexDatei(c), c, wort, wert);
 }
 
 void WortIndex::WoerterIndizieren(const std::string& text, std::int32_t n) {
@@ -144,10 +142,14 @@ void WortIndex::WoerterIndizieren(const std::string& text, std::int32_t n) {
         if (rohwort.empty()) break;
         const std::string wort = cp1252::upper(rohwort);
         const std::string c = wort.substr(0, 1);
+        anfang = blank + 1;
+        if (sammlung_) {
+            sammlung_->indizieren(c, wort, n, nummer, wortliste_);
+            continue;
+        }
         const std::string wert = lesen(c, wort);
         if (wert.empty()) wortliste_ += " " + wort;
         if (!EnthaeltNummer(wert, n)) schreiben(c, wort, wert + nummer);
-        anfang = blank + 1;
     }
 }
 

@@ -17,7 +17,7 @@
 using namespace cp1252::literals;
 using namespace fragen;
 using testing_support::readFile;
-using testing_support::writeFile;
+using testing_support::schreibeDatei;
 
 namespace {
 std::string bereinigt(std::string s) {
@@ -127,7 +127,7 @@ TEST_F(IndexFixture, ACommonWordKeepsAllItsNumbersInOrder) {
         dateien[n / 100] +=
             testing_support::quizSektion(n, "Wer spielt DIE Musik " + std::to_string(n) + "?");
     for (const auto& [k, inhalt] : dateien)
-        writeFile(home.appPfad() + "Fragen " + std::to_string(k) + ".Dat", inhalt);
+        schreibeDatei(home.appPfad() + "Fragen " + std::to_string(k) + ".Dat", inhalt);
 
     EXPECT_TRUE(index.IndexKomplettErstellen(pool));
     std::string alle;
@@ -172,9 +172,9 @@ TEST_F(IndexFixture, FullBuildRemovesOldIndexFilesAndReportsProgress) {
     std::vector<int> nummern;
     for (int n = 1; n <= 25; ++n) nummern.push_back(n);
     testing_support::schreibeFragen(home.appPfad(), nummern);
-    writeFile(home.appPfad() + "indexq.ini", "[Q]\r\nQUALLE= 7\r\n");
-    writeFile(home.appPfad() + "IndexX.INI", "[X]\r\nX= 7\r\n");
-    writeFile(home.appPfad() + "Indexliste.txt", "bleibt");
+    schreibeDatei(home.appPfad() + "indexq.ini", "[Q]\r\nQUALLE= 7\r\n");
+    schreibeDatei(home.appPfad() + "IndexX.INI", "[X]\r\nX= 7\r\n");
+    schreibeDatei(home.appPfad() + "Indexliste.txt", "bleibt");
     std::vector<std::string> ablauf;
     IndexFortschritt f;
     f.sanduhr = [&](bool an) { ablauf.push_back(an ? "sanduhr" : "normal"); };
@@ -207,7 +207,7 @@ TEST_F(IndexFixture, BuildRequestsAreSkippedWhileTheIndexIsCompleteOrFresh) {
     EXPECT_EQ(readFile(home.appPfad() + "scan.txt"), "ALPHA JA WEIL KLASSIK");
 
     api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
-    writeFile(home.appPfad() + "Index1.Ini", "[1]\r\n");
+    schreibeDatei(home.appPfad() + "Index1.Ini", "[1]\r\n");
     const auto stunde = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
     std::filesystem::last_write_time(home.appPfad() + "Index1.Ini", stunde);
     EXPECT_FALSE(index.IndexKomplettErstellen(pool)) << "built an hour ago";

@@ -8,8 +8,8 @@
 
 using namespace fragen;
 using testing_support::readFile;
+using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
-using testing_support::writeFile;
 
 namespace {
 struct ListFixture : ::testing::Test {
@@ -24,7 +24,8 @@ struct ListFixture : ::testing::Test {
     }
     std::string liste(const std::string& name, const std::string& fragen) {
         std::string path = home.appPfad() + "Spiele/" + name;
-        writeFile(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\n[FragenListe]\r\n" + fragen);
+        schreibeDatei(path,
+                      "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\n[FragenListe]\r\n" + fragen);
         return path;
     }
     std::vector<int> gewaehlt() const {
@@ -63,10 +64,11 @@ TEST_F(ListFixture, NumbersWithoutAFlagAreIgnoredAndTheListGoesOn) {
 
 TEST_F(ListFixture, TruncatedListKeepsWhatIsThere) {
     std::string path = home.appPfad() + "Spiele/kaputt.lst";
-    writeFile(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenListe]\r\nFrage 1=012\r\nFrage 2=00");
+    schreibeDatei(path,
+                  "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenListe]\r\nFrage 1=012\r\nFrage 2=00");
     pool.TeilSpielLaden(path);
     EXPECT_EQ(gewaehlt(), (std::vector<int>{12}));
-    writeFile(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
+    schreibeDatei(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
     pool.TeilSpielLaden(path);
     EXPECT_TRUE(gewaehlt().empty());
     EXPECT_EQ(pool.Anzahl(), 0);
@@ -74,9 +76,9 @@ TEST_F(ListFixture, TruncatedListKeepsWhatIsThere) {
 
 TEST_F(ListFixture, FilesThatAreNoListSelectEverything) {
     const std::string dir = home.appPfad() + "Spiele/";
-    writeFile(dir + "leer.lst", "");
-    writeFile(dir + "anders.lst", "[Allgemein]\r\nTyp=Melvato-Liste\r\n[FragenListe]\r\nFrage 1=001\r\n");
-    writeFile(dir + "binaer.lst", std::string("\x00\xff[\x01]=\r\r\n\n", 9));
+    schreibeDatei(dir + "leer.lst", "");
+    schreibeDatei(dir + "anders.lst", "[Allgemein]\r\nTyp=Melvato-Liste\r\n[FragenListe]\r\nFrage 1=001\r\n");
+    schreibeDatei(dir + "binaer.lst", std::string("\x00\xff[\x01]=\r\r\n\n", 9));
     int i = 0;
     for (const char* name : {"leer.lst", "anders.lst", "binaer.lst", "fehlt.lst"}) {
         pool.Auswahl.fill(false);

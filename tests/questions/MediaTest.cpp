@@ -6,6 +6,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "tests/exchange/ZipTestData.h"
+#include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 
 using namespace cp1252::literals;
@@ -13,7 +14,7 @@ using namespace fragen;
 using testing_support::fileExists;
 using testing_support::machZip;
 using testing_support::readFile;
-using testing_support::writeFile;
+using testing_support::schreibeDatei;
 
 namespace {
 struct MediaFixture : ::testing::Test {
@@ -40,7 +41,7 @@ TEST_F(MediaFixture, DisplayCopyTakesTheLastFourCharactersUpperCased) {
 }
 
 TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
-    writeFile(daten + "orgel.jpg", bild);
+    schreibeDatei(daten + "orgel.jpg", bild);
     EXPECT_TRUE(FileOk(api, "orgel.jpg", AnzeigeKopie(api, "orgel.jpg")));
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
     EXPECT_NE(log().find(":FileOk gefundene datei " + daten + "orgel.jpg\r\n"), std::string::npos);
@@ -49,7 +50,7 @@ TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
 }
 
 TEST_F(MediaFixture, AStubIsReplacedByTheArchivedFileOnlyForTheCopy) {
-    writeFile(daten + "bach.jpg", " 3 \r\n");
+    schreibeDatei(daten + "bach.jpg", " 3 \r\n");
     machZip(archive + "Daten 3.DAT", {{"BACH.JPG", bild}, {"andere.jpg", "x"}});
     EXPECT_TRUE(FileOk(api, "bach.jpg", AnzeigeKopie(api, "bach.jpg")));
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
@@ -66,7 +67,7 @@ TEST_F(MediaFixture, AStubIsReplacedByTheArchivedFileOnlyForTheCopy) {
 }
 
 TEST_F(MediaFixture, AStubPointingToTheWrongArchiveSearchesAllNine) {
-    writeFile(daten + "lied.wav", " 2 \r\n");
+    schreibeDatei(daten + "lied.wav", " 2 \r\n");
     machZip(archive + "Daten 2.DAT", {{"anderes.wav", "x"}});
     machZip(archive + "Daten 7.DAT", {{"lied.wav", "RIFF-Lied"}});
     const std::string ziel = home.root() + "spielen.wav";
@@ -85,7 +86,7 @@ TEST_F(MediaFixture, AMissingFileIsTakenFromTheFirstArchiveHoldingIt) {
     machZip(archive + "Daten 9.DAT", {{"geige.gif", "GIF89a-falsch"}});
     EXPECT_TRUE(FileOk(api, "Geige.gif", AnzeigeKopie(api, "Geige.gif")));
     EXPECT_EQ(readFile(daten + "Now.GIF"), "GIF89a-Geige");
-    EXPECT_EQ(readFile(daten + "geige.gif"), " 4 \r\n");
+    EXPECT_EQ(readFile(daten + "Geige.gif"), " 4 \r\n") << "the stub takes the stored spelling";
 }
 
 TEST_F(MediaFixture, StubsWithoutAUsableNumberFallBackToTheSearch) {
@@ -93,7 +94,7 @@ TEST_F(MediaFixture, StubsWithoutAUsableNumberFallBackToTheSearch) {
     const std::pair<const char*, const char*> stubs[] = {
         {"a.wav", "abc\r\n"}, {"b.wav", " 0 \r\n"}, {"c.wav", " 12 \r\n"}, {"d.wav", "-3\r\n"}};
     for (const auto& [name, stub] : stubs) {
-        writeFile(daten + name, stub);
+        schreibeDatei(daten + name, stub);
         const std::string ziel = home.root() + "z-" + name;
         EXPECT_TRUE(FileOk(api, name, ziel)) << name;
         EXPECT_EQ(readFile(ziel), cp1252::upper(std::string(name).substr(0, 1))) << name;
@@ -105,12 +106,12 @@ TEST_F(MediaFixture, NothingToProvide) {
     EXPECT_FALSE(FileOk(api, "", daten + "Now.JPG"));
     EXPECT_FALSE(FileOk(api, "fehlt.jpg", daten + "Now.JPG"));
     machZip(archive + "Daten 1.DAT", {{"x.jpg", "x"}});
-    writeFile(daten + "weg.jpg", " 1 \r\n");
+    schreibeDatei(daten + "weg.jpg", " 1 \r\n");
     EXPECT_FALSE(FileOk(api, "weg.jpg", daten + "Now.JPG"));
     EXPECT_EQ(readFile(daten + "weg.jpg"), " 1 \r\n") << "a stub that leads nowhere stays";
     EXPECT_FALSE(fileExists(daten + "Now.JPG"));
 
-    writeFile(home.appPfad() + "geheim.txt", std::string(100, 'g'));
+    schreibeDatei(home.appPfad() + "geheim.txt", std::string(100, 'g'));
     EXPECT_FALSE(FileOk(api, "../geheim.txt", home.root() + "kopie.txt"));
     EXPECT_FALSE(fileExists(home.root() + "kopie.txt"));
 }

@@ -8,8 +8,8 @@
 
 using namespace fragen;
 using testing_support::readFile;
+using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
-using testing_support::writeFile;
 
 namespace {
 struct PoolFixture : ::testing::Test {
@@ -22,7 +22,7 @@ struct PoolFixture : ::testing::Test {
 
 TEST_F(PoolFixture, CountsEveryStoredQuestionSoTheLastOneCanBeDrawn) {
     schreibeFragen(home.appPfad(), {3, 57, 998, 999});
-    writeFile(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
+    schreibeDatei(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
     EXPECT_EQ(pool.AnzahlFragen(true, true), 3);
     EXPECT_EQ(tabelle[0], 0);
     EXPECT_EQ(tabelle[1], 3);
@@ -43,7 +43,7 @@ TEST_F(PoolFixture, WithoutNeuAnOldPoolIsReturnedWithoutReadingFiles) {
 
 TEST_F(PoolFixture, SelectionLimitsThePoolAndEmptyQuestionsStayOut) {
     schreibeFragen(home.appPfad(), {10, 20, 30});
-    writeFile(home.appPfad() + "Fragen 4.Dat", testing_support::quizSektion(400, ""));
+    schreibeDatei(home.appPfad() + "Fragen 4.Dat", testing_support::quizSektion(400, ""));
     pool.Auswahl.fill(false);
     pool.Auswahl[20] = true;
     pool.Auswahl[30] = true;
@@ -99,7 +99,7 @@ TEST_F(PoolFixture, FreeNumberIsTheLowestGapOrOnePastTheRange) {
     schreibeFragen(home.appPfad(), alle);
     EXPECT_EQ(pool.FreieFrageNummer(), 99);
 
-    writeFile(home.appPfad() + "back/debug.txt", "");
+    schreibeDatei(home.appPfad() + "back/debug.txt", "");
     EXPECT_EQ(pool.FreieFrageNummer(), 102) << "maker mode offers the supplied range";
     std::vector<int> geliefert;
     for (int n = 100; n <= 997; ++n) geliefert.push_back(n);

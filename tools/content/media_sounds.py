@@ -122,7 +122,7 @@ def _waltz():
 
 
 def _march():
-    t = Track(DRUMS, 110)
+    t = Track(DRUMS, 132)
     for bar in range(3):
         b = bar * 4
         t.notes += [(b, 0.5, 36, 120), (b + 1, 0.5, 38, 70), (b + 2, 0.5, 36, 95), (b + 3, 0.5, 38, 70)]
@@ -149,7 +149,7 @@ def _dynamics(louder):
 def _accelerando():
     t = Track(DRUMS, 60)
     start, gap = 0.0, 1.0
-    while start < 7:
+    while start < 5.2:
         t.notes.append((start, 0.2, 76, 100))  # woodblock
         start += gap
         gap = max(0.18, gap * 0.8)

@@ -24,7 +24,7 @@ Q(40, "Welche drei Komponisten nennt man die „Wiener Klassiker“?",
   ("+Haydn, Mozart und Beethoven", "Alle drei wirkten in Wien und prägten Sinfonie, Sonate und Streichquartett."),
   ("Bach, Händel und Telemann", "Sie sind Komponisten des Barock."),
   ("Schubert, Schumann und Brahms", "Sie gehören zur Romantik."),
-  ("Strauss, Lanner und Ziehrer", "Das sind Komponisten Wiener Walzer und Operetten."))
+  ("Strauss, Lanner und Ziehrer", "Sie schrieben Wiener Walzer und Operetten."))
 
 Q(40, "Mit dem Tod welches Komponisten lässt man die Barockzeit 1750 meist enden?",
   ("+Johann Sebastian Bach", "Bach starb 1750 in Leipzig; das Jahr gilt als Grenze zwischen Barock und Klassik."),

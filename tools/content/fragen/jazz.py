@@ -28,7 +28,7 @@ Q(40, "Was ist „Scat“-Gesang?",
 
 Q(40, "Welche Sängerin nannte man „First Lady of Song“?",
   ("+Ella Fitzgerald", "Ella Fitzgerald war berühmt für ihre klare Stimme und ihren Scat-Gesang."),
-  ("Madonna", "Madonna ist ein Popstar und nennt sich „Queen of Pop“."),
+  ("Madonna", "Madonna ist ein Popstar und wird „Queen of Pop“ genannt."),
   ("Billie Holiday", "Billie Holiday war eine große Jazzsängerin mit dem Spitznamen „Lady Day“."),
   ("Aretha Franklin", "Aretha Franklin heißt „Queen of Soul“."))
 

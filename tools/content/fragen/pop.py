@@ -111,7 +111,7 @@ Q(80, "Welche Stilrichtung prägten die Sex Pistols Mitte der 1970er Jahre?",
   ("Reggae", "Reggae kommt aus Jamaika, etwa von Bob Marley."),
   ("Country", "Country stammt aus dem Süden der USA."))
 
-Q(90, "Was bedeutet „Unplugged“ bei einem Konzert?",
+Q(60, "Was bedeutet „Unplugged“ bei einem Konzert?",
   ("+Die Musiker spielen auf Instrumenten ohne Stromverstärkung", "Ein Fernsehsender machte in den 1990er Jahren solche akustischen Konzerte berühmt, etwa von Nirvana."),
   ("Das Konzert wird nicht aufgenommen", "„Unplugged“ heißt ausgesteckt: ohne Strom für die Instrumente."),
   ("Es gibt keine Zuschauer", "Unplugged-Konzerte hatten Publikum."),

@@ -37,7 +37,7 @@ Q(20, "Wie viele Achtelnoten dauern so lange wie eine Viertelnote?",
   ("8", "Acht Achtel dauern so lange wie eine ganze Note."),
   musical="qii", fest=True)
 
-Q(20, "Was ist das für ein Zeichen?",
+Q(20, "Was ist das Zeichen zwischen den Viertelnoten?",
   ("+Viertelpause", "In der Viertelpause schweigt man einen Schlag lang."),
   ("Achtelnote", "Die Achtelnote hat einen Notenkopf; dies ist eine Pause."),
   ("Violinschlüssel", "Der Violinschlüssel steht am Anfang der Zeile und ist viel größer."),

@@ -69,11 +69,14 @@ void CenterForm(QWidget* window, const QWidget* reference) {
 
 void CenterFormModal(QWidget* window, const QWidget* reference) {
     if (!reference) return CenterScreen(window);
+    // Both in screen coordinates, whatever window each of them sits in.
+    QRect ref = reference->isWindow() ? reference->frameGeometry()
+                                      : QRect(reference->mapToGlobal(QPoint(0, 0)), reference->size());
     QSize size = outerSize(window);
-    QPoint topLeft = reference->isWindow() ? reference->frameGeometry().topLeft() : reference->pos();
-    QSize refSize = outerSize(reference);
-    window->move(topLeft.x() + (refSize.width() - size.width()) / 2,
-                 topLeft.y() + (refSize.height() - size.height()) / 2);
+    QPoint ziel(ref.left() + (ref.width() - size.width()) / 2,
+                ref.top() + (ref.height() - size.height()) / 2);
+    if (!window->isWindow() && window->parentWidget()) ziel = window->parentWidget()->mapFromGlobal(ziel);
+    window->move(ziel);
 }
 
 void Center(QWidget* control, const QWidget* window) {

@@ -1,7 +1,6 @@
 #include "shell/Fenster.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QDialog>
 #include <QPointer>
 
 #include "quiz/Musikquiz.h"
@@ -11,6 +10,7 @@ namespace Fenster {
 namespace {
 QPointer<MDI> mainWindow;
 QPointer<Musikquiz> quiz;
+std::function<void(QDialog&)> modalRunner;
 }  // namespace
 
 MDI* mdi() {
@@ -39,6 +39,25 @@ void unloadMusikquiz() {
     quiz = nullptr;
     if (mainWindow) mainWindow->removeChild(q);
     delete q;
+}
+
+void zeigeModal(QDialog& window) {
+    if (modalRunner) {
+        window.show();
+        modalRunner(window);
+        if (window.isVisible()) window.hide();
+    } else {
+        window.exec();
+    }
+}
+
+void setModalRunner(std::function<void(QDialog&)> runner) {
+    modalRunner = std::move(runner);
+}
+
+Anbindung& anbindung() {
+    static Anbindung a;
+    return a;
 }
 
 }  // namespace Fenster

@@ -1,45 +1,392 @@
 #include "shell/MDI.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
+#include "quiz/FMod.h"
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/FileSys.h"
+#include "services/WindowOps.h"
 #include "shell/Fenster.h"
 #include "shell/MelvatoBasic.h"
+#include "shell/Progress.h"
+#include "shell/Texte.h"
+#include "shell/frmAlter.h"
+#include "shell/frmAutor.h"
+#include "shell/kurzbox.h"
+
+using texte::TextNr;
+
+namespace {
+
+void log(std::string_view text) {
+    MelvatoBasic::Api().protokoll(text, 0);
+}
+
+// Picture of each tool button; the buttons without a command are dividers.
+const char* const kBilder[22] = {"close",       "play",    "test",    "divider", "save",   "divider",
+                                 "divider",     "note",    "speaker", "divider", "open",   "divider",
+                                 "newquestion", "divider", "search",  "newlist", "editor", "settings",
+                                 "help",        "divider", "divider", "divider"};
+
+bool istTrenner(int i) {
+    return std::string_view(kBilder[i]) == "divider";
+}
+
+}  // namespace
 
 MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+    MDIForm_Initialize();
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Melvato"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/melvato.svg")));
     area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("Cont"));
     setCentralWidget(area_);
+    // The background is drawn for the size the children area really has.
+    area_->viewport()->installEventFilter(this);
+    MenuesAnlegen();
+    SymbolleisteAnlegen();
     Fenster::setMdi(this);
+    // Start-up loads the quiz window before the main window exists.
+    if (Musikquiz* quiz = Fenster::musikquizIfLoaded()) addChild(quiz);
+    MDIForm_Load();
 }
 
 MDI::~MDI() {
     if (Fenster::mdi() == this) Fenster::setMdi(nullptr);
 }
 
-void MDI::TopIst(int n) {
-    MelvatoBasic::FensterModus = n;
+void MDI::MDIForm_Initialize() {
+    log("MDI Form Init");
+    log("MDI Form Init Ende");
 }
 
-void MDI::TopWar(int n) {
-    if (MelvatoBasic::FensterModus == n) TopIst(0);
+void MDI::MDIForm_Load() {
+    log("MDI Form Load");
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    QRect sr = s ? s->geometry() : QRect(0, 0, 1280, 800);
+    setGeometry(0, 0, int(sr.width() * 0.8), int(sr.height() * 0.8));
+    setMinimumWidth(winops::pixel(9000));
+    log("MDI Form Move");
+    winops::CenterScreen(this);
+    log("MDI Form Center");
+    Tooltips();
+    log("MDI Form Translate");
+    Hintergrund();
+    if (!MelvatoBasic::Api().IsItDebug() && MelvatoBasic::Api().IniLesenVal("", "ProfilParameter",
+                                                                            "W\xE4"
+                                                                            "chter") == -1)
+        winops::MDIFullScreen(this, false, false, false, false);
+    geladen_ = true;
+    TopIst(0);
 }
 
-void MDI::ChangeDesign() {}
-void MDI::SymbolleisteAn() {}
-void MDI::setToolButtonVisible(int, bool) {}
+// ---------------------------------------------------------------- building
+
+void MDI::MenuesAnlegen() {
+    auto merke = [this](QAction* a, const char* name, int tag) {
+        a->setObjectName(QString::fromUtf8(name));
+        if (tag) a->setProperty("Tag", tag);
+        eintraege_.push_back({a, tag, name});
+        if (!a->menu())
+            connect(a, &QAction::triggered, this, [this, n = std::string(name)] { MenueKlick(n); });
+        return a;
+    };
+    auto menue = [&](QWidget* in, const char* name, const char* titel, int tag) {
+        QMenu* m = in == menuBar() ? menuBar()->addMenu(QString::fromUtf8(titel))
+                                   : static_cast<QMenu*>(in)->addMenu(QString::fromUtf8(titel));
+        m->setObjectName(QString::fromUtf8(name));
+        merke(m->menuAction(), name, tag);
+        return m;
+    };
+    auto eintrag = [&](QMenu* m, const char* name, const char* text, int tag) {
+        return merke(m->addAction(QString::fromUtf8(text)), name, tag);
+    };
+    auto trenner = [&](QMenu* m, const char* name) {
+        m->addSeparator()->setObjectName(QString::fromUtf8(name));
+    };
+
+    QMenu* datei = menue(menuBar(), "Datei", "Datei", 100);
+    eintrag(datei, "Laden", "Laden", 101);
+    eintrag(datei, "speichern", "Speichern", 102);
+    eintrag(datei, "speichernunter", "Speichern unter...", 103);
+    trenner(datei, "m1");
+    QMenu* einfuegen = menue(datei, "einfügen", "Einfügen", 104);
+    eintrag(einfuegen, "unworte", "Un-Wörter", 0);
+    eintrag(einfuegen, "niefrag", "nie fragen", 0);
+    eintrag(einfuegen, "imfrag", "immer fragen", 0);
+    eintrag(datei, "drucken", "Drucken", 105);
+    trenner(datei, "m2");
+    eintrag(datei, "Ende", "Ende", 106);
+
+    QMenu* spiel = menue(menuBar(), "Spiel", "Spiel", 120);
+    eintrag(spiel, "Starten", "Starten mit allen Fragen", 121);
+    eintrag(spiel, "teilstart", "Starten:", 122);
+
+    QMenu* bearbeiten = menue(menuBar(), "bearbeiten", "Bearbeiten", 140);
+    eintrag(bearbeiten, "neu", "Neu", 141);
+    eintrag(bearbeiten, "reset", "Reset", 142);
+    QMenu* listen = menue(bearbeiten, "Knofigurieren", "Fragen-Listen", 143);
+    eintrag(listen, "FrageRaum", "Liste anzeigen", 0);
+    eintrag(listen, "konfigchange", "Liste erstellen", 0);
+    eintrag(bearbeiten, "Erstellen", "Erstellen", 144);
+    eintrag(bearbeiten, "verpacken", "Verpacken", 145);
+    eintrag(bearbeiten, "suchanzeig", "Suchen", 0);
+
+    QMenu* extras = menue(menuBar(), "Extras", "Optionen", 160);
+    eintrag(extras, "parameter", "Einstellungen", 161);
+    eintrag(extras, "Hilfe", "Hilfe", 163);
+    eintrag(extras, "Autor", "Autor", 164);
+}
+
+void MDI::SymbolleisteAnlegen() {
+    auto* leiste = new QToolBar(this);
+    leiste->setObjectName(QStringLiteral("picture1"));
+    leiste->setMovable(false);
+    leiste->setFloatable(false);
+    leiste->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    picture1_ = leiste;
+    auto* halter = new QWidget(leiste);
+    halter->setObjectName(QStringLiteral("ProfiFeatures"));
+    auto* reihe = new QHBoxLayout(halter);
+    reihe->setContentsMargins(4, 2, 4, 2);
+    reihe->setSpacing(2);
+    for (int i = 0; i < 22; ++i) {
+        auto* b = new QToolButton(halter);
+        b->setObjectName(QStringLiteral("ToolButton%1").arg(i));
+        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kBilder[i]))));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        if (istTrenner(i)) {
+            b->setIconSize(QSize(12, 40));
+            b->setEnabled(false);
+        } else {
+            b->setIconSize(QSize(40, 40));
+            b->setCursor(Qt::PointingHandCursor);
+            connect(b, &QToolButton::clicked, this, [this, i] { ToolButton_Click(i); });
+        }
+        reihe->addWidget(b);
+        toolButtons_[i] = b;
+    }
+    // Button 21 has no command and stays hidden.
+    toolButtons_[21]->hide();
+    reihe->addStretch(1);
+    leiste->addWidget(halter);
+    addToolBar(Qt::TopToolBarArea, leiste);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int p = 0; p < 2; ++p) {
+        panels_[p] = new QLabel(bar);
+        panels_[p]->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
+        panels_[p]->setContentsMargins(6, 0, 6, 0);
+        bar->addWidget(panels_[p], 0);  // both panels size to their texts
+    }
+    setStatusBar(bar);
+}
+
+void MDI::Tooltips() {
+    struct Tipp {
+        int button;
+        long nummer;
+        const char* text;  // the text itself, or what stands until a translation exists
+    };
+    const Tipp tipps[] = {{0, 10028, "Ende"},
+                          {1, 0, "Spiel starten"},
+                          {2, 0, "Frage testen"},
+                          {4, 10058, "Speichern"},
+                          {7, 0, "nächste Frage"},
+                          {8, 33722, "Ton noch einmal hören"},
+                          {10, 10059, "Fragen-Liste laden"},
+                          {12, 30191, "neue Frage"},
+                          {14, 0, "suche"},
+                          {15, 10008, "Fragen-Liste erstellen"},
+                          {16, 0, "neue Fragen erstellen"},
+                          {17, 20017, "Einstellungen"},
+                          {18, 80007, "Hilfe"}};
+    for (const Tipp& t : tipps) {
+        QString text = QString::fromUtf8(t.text);
+        toolButtons_[t.button]->setToolTip(t.nummer ? TextNr(t.nummer, text) : text);
+    }
+}
+
+// ---------------------------------------------------------------- design
+
+void MDI::Hintergrund() {
+    ApiClass& api = MelvatoBasic::Api();
+    bool mac = api.IniLesenVal("", "ProfilParameter", "MacColor") == 1;
+    std::string datei = api.AppPfad() + "DATEN/" + (mac ? "mac2.gif" : "Back.jpg");
+    if (datei != hintergrundDatei_) {
+        hintergrundDatei_ = datei;
+        hintergrund_ = QImage(QString::fromStdString(fsys::native(datei).string()));
+        // A missing picture leaves a plain background instead of ending the program.
+        if (hintergrund_.isNull()) log("Hintergrundbild fehlt: " + datei);
+    }
+    QSize size = area_->viewport()->size().expandedTo(QSize(1, 1));
+    QPixmap bild(size);
+    QPainter p(&bild);
+    QLinearGradient verlauf(0, 0, 0, size.height());
+    verlauf.setColorAt(0, QColor(0x4a, 0x2f, 0x8a));
+    verlauf.setColorAt(1, QColor(0x1f, 0x5f, 0xa8));
+    p.fillRect(bild.rect(), verlauf);
+    if (!hintergrund_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (mac) {
+            QRect r(QPoint(0, 0), hintergrund_.size());
+            r.moveCenter(bild.rect().center());
+            p.drawImage(r, hintergrund_);
+        } else {
+            p.drawImage(bild.rect(), hintergrund_);
+        }
+    }
+    p.end();
+    area_->setBackground(QBrush(bild));
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!geladen_) return;
+    if (width() < winops::pixel(9000)) resize(winops::pixel(9000), height());
+}
+
+void MDI::ChangeDesign() {
+    hintergrundDatei_.clear();  // the settings may name another picture now
+    if (width() < winops::pixel(9000)) resize(winops::pixel(9000), height());
+    Hintergrund();
+}
+
+void MDI::SymbolleisteAn() {
+    picture1_->setEnabled(true);
+}
+
+void MDI::setStatusText(int panel, const QString& text) {
+    if (panel >= 1 && panel <= 2) panels_[panel - 1]->setText(text);
+}
+
+QString MDI::statusText(int panel) const {
+    return panel >= 1 && panel <= 2 ? panels_[panel - 1]->text() : QString();
+}
+
+QToolButton* MDI::ToolButton(int index) const {
+    return index >= 0 && index < 22 ? toolButtons_[index] : nullptr;
+}
+
+QAction* MDI::Menueintrag(std::string_view name) const {
+    for (const Eintrag& e : eintraege_)
+        if (e.name == name) return e.action;
+    return nullptr;
+}
+
+void MDI::setToolButtonVisible(int i, bool visible) {
+    if (QToolButton* b = ToolButton(i)) b->setVisible(visible);
+}
+
+// ---------------------------------------------------------------- children
 
 void MDI::addChild(QWidget* child) {
+    // A child loaded hidden (the quiz window at start-up) stays hidden until it
+    // shows itself; one that was shown keeps showing.
+    const bool versteckt = child->isHidden();
     QMdiSubWindow* sub = area_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setWindowIcon(child->windowIcon().isNull() ? windowIcon() : child->windowIcon());
+    if (versteckt) {
+        child->hide();
+        sub->hide();
+    } else {
+        child->show();
+        sub->show();
+    }
+    child->installEventFilter(this);
 }
 
 void MDI::removeChild(QWidget* child) {
+    child->removeEventFilter(this);
     for (QMdiSubWindow* sub : area_->subWindowList())
         if (sub->widget() == child) {
             sub->setWidget(nullptr);
             area_->removeSubWindow(sub);
             delete sub;
         }
+}
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_->viewport() && event->type() == QEvent::Resize) {
+        if (geladen_) Hintergrund();
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Child windows show and hide themselves; their frame follows.
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        auto* child = qobject_cast<QWidget*>(watched);
+        if (child)
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget())) {
+                if (event->type() == QEvent::ShowToParent && sub->isHidden()) {
+                    sub->show();
+                    area_->setActiveSubWindow(sub);
+                } else if (event->type() == QEvent::HideToParent && !sub->isHidden()) {
+                    sub->hide();
+                }
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- closing
+
+void MDI::closeEvent(QCloseEvent* event) {
+    // Closing while the counter rolls would pull the window away under the
+    // running game loop.
+    if (Musikquiz* quiz = Fenster::musikquizIfLoaded(); quiz && quiz->ZählerLäuft) {
+        event->ignore();
+        return;
+    }
+    log("MDI unload");
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        QWidget* w = sub->widget();
+        if (!w) continue;
+        log(w->objectName().toStdString());
+        if (w == Fenster::musikquizIfLoaded()) {
+            Fenster::unloadMusikquiz();
+        } else {
+            removeChild(w);
+            w->close();
+            w->deleteLater();
+        }
+    }
+    if (kurzbox::isLoaded()) {
+        log("kurzbox");
+        kurzbox::CloseNow();
+    }
+    if (Progress::isLoaded()) {
+        log("Progress");
+        Progress::unload();
+    }
+    if (frmAlter::isLoaded()) {
+        log("frmAlter");
+        frmAlter::unload();
+    }
+    if (frmAutor::isLoaded()) {
+        log("frmAutor");
+        frmAutor::unload();
+    }
+    if (Fenster::anbindung().AndereEntladen) Fenster::anbindung().AndereEntladen();
+    event->accept();
+    MelvatoBasic::ReleaseApi();
+    FSOUND_Close();
 }

@@ -1,9 +1,20 @@
 #pragma once
 // The main window: a multiple-document frame with menus, toolbar and status bar.
-// It does no work of its own; commands go to the child window on top.
+// It does no work of its own; every command goes to the child window on top,
+// and which commands make sense depends on the window mode (FensterModus).
+#include <QImage>
 #include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+class QAction;
+class QLabel;
 class QMdiArea;
+class QMenu;
+class QToolButton;
 
 class MDI : public QMainWindow {
     Q_OBJECT
@@ -14,14 +25,81 @@ public:
     // A child window reports that it is on top in mode n / that it leaves mode n.
     void TopIst(int n);
     void TopWar(int n);
+    // Size check and background again (after the settings changed).
     void ChangeDesign();
     void SymbolleisteAn();
     // Shows or hides tool button i (0 to 21).
     void setToolButtonVisible(int i, bool visible);
-    // Puts a child window into the frame / takes it out again.
+    // Puts a child window into the frame / takes it out again. Showing or hiding
+    // the child shows or hides its frame window too.
     void addChild(QWidget* child);
     void removeChild(QWidget* child);
 
+    // The commands that menus and toolbar share; what they do depends on the mode.
+    enum class Befehl { Ende, Start, Laden, Save };
+    void Ausfuehren(Befehl befehl);
+    void ToolButton_Click(int index);
+
+    // The load-list dialog: asks for a list file and loads it into the game.
+    void ListeLadenDialog();
+    // The list file chosen last (full name) and its name without folder; the
+    // title is emptied when the file turned out to be no question list.
+    const std::string& CmDialog1_FileName() const { return cmDialogFileName_; }
+    const std::string& CmDialog1_FileTitle() const { return cmDialogFileTitle_; }
+    void CmDialog1_clearFileTitle() { cmDialogFileTitle_.clear(); }
+    // The loaded question list (full name), empty when none.
+    const std::string& GeladeneListe() const { return geladeneListe_; }
+
+    // Status bar panels 1 and 2.
+    void setStatusText(int panel, const QString& text);
+    QString statusText(int panel) const;
+
+    QToolButton* ToolButton(int index) const;
+    // A menu entry by its control name ("Laden", "teilstart"); menus by their
+    // title entry ("Datei").
+    QAction* Menueintrag(std::string_view name) const;
+    QMdiArea* area() const { return area_; }
+
+    // Reads a mode list ("01,10,13-20,") into the numbers it names.
+    static std::vector<int> ModusListe(std::string_view liste);
+
+    // Sees every call the window hands on ("Musikquiz.Starten_Click"), before it
+    // is made; for diagnosis and tests.
+    std::function<void(const std::string& aufruf)> aufrufBeobachter;
+    // Opens a document with its program (the manual); tests replace it.
+    std::function<void(const std::string& datei)> dokumentOeffnen;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct Eintrag {
+        QAction* action;
+        int tag;  // 0 = none
+        std::string name;
+    };
+    void MDIForm_Initialize();
+    void MDIForm_Load();
+    void MenuesAnlegen();
+    void SymbolleisteAnlegen();
+    void Tooltips();
+    void Hintergrund();
+    void MenueKlick(const std::string& name);
+    void Hilfe();
+    void Autor();
+    // Reports the call to the observer, then makes it.
+    void rufe(const char* aufruf, const std::function<void()>& f);
+    int translateNummer(int modus, const std::string& key);
+
     QMdiArea* area_ = nullptr;
+    QWidget* picture1_ = nullptr;
+    std::array<QToolButton*, 22> toolButtons_{};
+    std::vector<Eintrag> eintraege_;
+    std::array<QLabel*, 2> panels_{};
+    std::string cmDialogFileName_, cmDialogFileTitle_, geladeneListe_;
+    QImage hintergrund_;
+    std::string hintergrundDatei_;
+    bool geladen_ = false;
 };

@@ -11,6 +11,7 @@
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
+#include "shell/frmAutor.h"
 #include "translation/Translation_Class.h"
 
 Startup::Startup() {
@@ -38,6 +39,8 @@ void Startup::run() {
         else
             while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     };
+    parts.showSplash = [] { frmAutor::ZeigenModeless(); };
+    parts.closeSplash = [] { frmAutor::unload(); };
     parts.createTranslation = [] { CreateT_call(); };
     parts.setupTranslation = [] { SetupT_call(); };
     parts.extract = [](const std::string& zip, const std::string& folder) {
@@ -47,7 +50,6 @@ void Startup::run() {
     parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>();
-        mainWindow_->resize(1024, 700);
         mainWindow_->show();
     };
     MelvatoBasic::Main(parts);

@@ -4,8 +4,18 @@
 
 namespace texte {
 
-QString TextNr(long, const QString& vorgabe) {
-    return vorgabe;
+namespace {
+std::function<QString(long)> quelleFn;
+}
+
+QString TextNr(long nummer, const QString& vorgabe) {
+    if (!quelleFn) return vorgabe;
+    QString text = quelleFn(nummer);
+    return text.isEmpty() ? vorgabe : text;
+}
+
+void setQuelle(std::function<QString(long)> quelle) {
+    quelleFn = std::move(quelle);
 }
 
 QString ui(std::string_view ansi) {

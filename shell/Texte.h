@@ -2,13 +2,17 @@
 // Window texts. Every text that has a text number is asked for here, so that
 // the windows do not depend on how the translation engine is reached.
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace texte {
 
-// The translation of a text number; `vorgabe` when there is none (yet).
+// The translation of a text number; `vorgabe` when there is none.
 QString TextNr(long nummer, const QString& vorgabe = {});
+// Where translations come from (the translation engine); an empty result
+// counts as "no translation". nullptr: none, every text keeps its design text.
+void setQuelle(std::function<QString(long nummer)> quelle);
 
 // Windows-1252 bytes to a window text and back.
 QString ui(std::string_view ansi);

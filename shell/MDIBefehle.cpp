@@ -1,0 +1,296 @@
+// The main window's modes and the commands it hands on to the child on top.
+#include <QAction>
+#include <QCoreApplication>
+#include <QToolButton>
+
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/Dialogs.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/Texte.h"
+#include "shell/frmAutor.h"
+
+using namespace cp1252::literals;
+
+namespace {
+
+struct Listen {
+    const char* knoepfe;
+    const char* menue;
+};
+
+Listen listenFuer(int modus) {
+    switch (modus) {
+        case 0:
+            return {"01,10,13-20,", "00,01,06,20-22,40,43-46,60-64"};
+        case 1:
+            return {"00-01,07,10,18,", "00,01,06,60,63"};
+        case 2:
+            return {"00-02,04-05,12,", "00,02,60,63"};
+        case 4:
+            return {"", ""};
+        case 5:
+            return {"00,10,18,", "00,01,"};
+        case 6:
+            return {"00,04,10,18,", "00-01,03,11,"};
+        case 7:
+            return {"00,04,14,18,", "00,11,"};
+        default:
+            return {"00-20,", "00,01-03,06-11,20,40,60,80,"};
+    }
+}
+
+// The name of a file without its folder.
+std::string ohneOrdner(const std::string& pfad) {
+    size_t p = pfad.find_last_of("/\\");
+    return p == std::string::npos ? pfad : pfad.substr(p + 1);
+}
+
+void aufrufen(const std::function<void()>& f) {
+    if (f) f();
+}
+
+}  // namespace
+
+std::vector<int> MDI::ModusListe(std::string_view liste) {
+    std::vector<int> zahlen;
+    std::string rest(liste);
+    while (!rest.empty()) {
+        int a = int(vb::Val(rest.substr(0, 2)));
+        if (rest.size() < 3 || rest[2] != '-') {
+            zahlen.push_back(a);
+            rest = rest.size() > 3 ? rest.substr(3) : std::string();
+            continue;
+        }
+        rest = rest.substr(3);
+        int b = int(vb::Val(rest.substr(0, 2)));
+        for (int i = a; i <= b; ++i) zahlen.push_back(i);
+        rest = rest.size() > 3 ? rest.substr(3) : std::string();
+    }
+    return zahlen;
+}
+
+int MDI::translateNummer(int modus, const std::string& key) {
+    return MelvatoBasic::Api().IniLesenVal("", "Translate" + vb::Str(static_cast<long long>(modus)), key);
+}
+
+void MDI::TopIst(int n) {
+    MelvatoBasic::FensterModus = n;
+    Listen l = listenFuer(n);
+    for (int i = 0; i <= 20; ++i) toolButtons_[i]->setVisible(false);
+    for (int i : ModusListe(l.knoepfe)) {
+        if (i < 0 || i > 21) continue;
+        toolButtons_[i]->setVisible(true);
+        int nr = translateNummer(n, std::to_string(i));
+        if (nr > 0) toolButtons_[i]->setToolTip(texte::TextNr(nr, toolButtons_[i]->toolTip()));
+    }
+    for (const Eintrag& e : eintraege_)
+        if (e.tag > 99) e.action->setEnabled(false);
+    for (int c : ModusListe(l.menue))
+        for (const Eintrag& e : eintraege_)
+            if (e.tag == c + 100) {
+                e.action->setEnabled(true);
+                int nr = translateNummer(n, std::to_string(e.tag));
+                if (nr > 0) e.action->setText(texte::TextNr(nr, e.action->text()));
+            }
+    QCoreApplication::processEvents();
+}
+
+void MDI::TopWar(int n) {
+    if (MelvatoBasic::FensterModus == n) TopIst(0);
+}
+
+void MDI::rufe(const char* aufruf, const std::function<void()>& f) {
+    if (aufrufBeobachter) aufrufBeobachter(aufruf);
+    f();
+}
+
+void MDI::Ausfuehren(Befehl befehl) {
+    const int m = MelvatoBasic::FensterModus;
+    const bool liste = m >= 5 && m <= 7;
+    Fenster::Anbindung& an = Fenster::anbindung();
+    switch (befehl) {
+        case Befehl::Ende:
+            if (m == 0)
+                rufe("MDI.Unload", [this] { close(); });
+            else if (m == 1)
+                rufe("Musikquiz.Ende_Click", [] { Fenster::musikquiz()->Ende_Click(); });
+            else if (m == 2)
+                rufe("Musikquiz.Unload", [this] {
+                    Fenster::unloadMusikquiz();
+                    TopWar(2);
+                });
+            else if (liste)
+                rufe("frmKonfig.Unload", [&an] { aufrufen(an.ListeEntladen); });
+            break;
+        case Befehl::Start:
+            if (m == 0)
+                rufe("Musikquiz.Starten_Click", [] { Fenster::musikquiz()->Starten_Click(); });
+            else if (m == 1 || m == 2)
+                rufe("Musikquiz.testen_Click", [] { Fenster::musikquiz()->testen_Click(); });
+            break;
+        case Befehl::Laden:
+            if (m == 0) {
+                ListeLadenDialog();
+            } else if (m == 1) {
+                ListeLadenDialog();
+                ToolButton_Click(2);
+            } else if (m == 5) {
+                ListeLadenDialog();
+                rufe("frmKonfig.ListeFüllen", [&an] { aufrufen(an.ListeFüllen); });
+            } else if (m == 6) {
+                ListeLadenDialog();
+                rufe("frmKonfig.FrageLaden", [&an] { aufrufen(an.FrageLaden); });
+            }
+            break;
+        case Befehl::Save:
+            if (m == 2)
+                rufe("Musikquiz.Save_Click", [] { Fenster::musikquiz()->Save_Click(); });
+            else if (liste)
+                rufe("frmKonfig.Save_Click", [&an] { aufrufen(an.ListeSave_Click); });
+            break;
+    }
+}
+
+void MDI::ToolButton_Click(int index) {
+    Fenster::Anbindung& an = Fenster::anbindung();
+    switch (index) {
+        case 0:
+            return Ausfuehren(Befehl::Ende);
+        case 1:
+        case 2:
+            return Ausfuehren(Befehl::Start);
+        case 4:
+            return Ausfuehren(Befehl::Save);
+        case 7:
+            if (MelvatoBasic::FensterModus == 1)
+                rufe("Musikquiz.Frage_Click", [] { Fenster::musikquiz()->Frage_Click(); });
+            return;
+        case 8:
+            return rufe("Musikquiz.SoundRepeat_Click", [] { Fenster::musikquiz()->SoundRepeat_Click(); });
+        case 10:
+            return Ausfuehren(Befehl::Laden);
+        case 12:
+            return rufe("Musikquiz.neu_Click", [] { Fenster::musikquiz()->neu_Click(); });
+        case 14:
+            if (!an.ListenArt || an.ListenArt() != 2) {
+                rufe("IndexKomplettErstellen", [&an] {
+                    if (an.IndexKomplettErstellen) an.IndexKomplettErstellen(true);
+                });
+                rufe("frmKonfig.ShowAlsIndex", [&an] { aufrufen(an.ShowAlsIndex); });
+            } else {
+                rufe("frmKonfig.fragelade_Click", [&an] { aufrufen(an.fragelade_Click); });
+            }
+            return;
+        case 15:
+            return rufe("frmKonfig.ShowAlsNeu", [&an] { aufrufen(an.ShowAlsNeu); });
+        case 16:
+            return rufe("Musikquiz.Erstellen_Click", [] { Fenster::musikquiz()->Erstellen_Click(); });
+        case 17:
+            return rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
+        case 18:
+            return Hilfe();
+        default:
+            return;
+    }
+}
+
+void MDI::MenueKlick(const std::string& name) {
+    Fenster::Anbindung& an = Fenster::anbindung();
+    if (name == "Laden") {
+        Ausfuehren(Befehl::Laden);
+    } else if (name == "speichern" || name == "speichernunter") {
+        Ausfuehren(Befehl::Save);
+    } else if (name == "Ende") {
+        Ausfuehren(Befehl::Ende);
+    } else if (name == "Starten") {
+        Fenster::musikquiz()->NurTeil = false;
+        Ausfuehren(Befehl::Start);
+    } else if (name == "teilstart") {
+        QAction* teil = Menueintrag("teilstart");
+        if (!teil->text().contains(QLatin1Char('.'))) Ausfuehren(Befehl::Laden);
+        if (teil->text().contains(QLatin1Char('.'))) {
+            Fenster::musikquiz()->NurTeil = true;
+            Ausfuehren(Befehl::Start);
+        }
+    } else if (name == "FrageRaum") {
+        rufe("frmKonfig.ShowAlsAnzeige", [&an] { aufrufen(an.ShowAlsAnzeige); });
+    } else if (name == "konfigchange") {
+        rufe("frmKonfig.ShowAlsNeu", [&an] { aufrufen(an.ShowAlsNeu); });
+    } else if (name == "Erstellen") {
+        rufe("Musikquiz.Erstellen_Click", [] { Fenster::musikquiz()->Erstellen_Click(); });
+    } else if (name == "verpacken") {
+        rufe("Pack.Show", [&an] { aufrufen(an.PackZeigen); });
+    } else if (name == "suchanzeig") {
+        rufe("IndexKomplettErstellen", [&an] {
+            if (an.IndexKomplettErstellen) an.IndexKomplettErstellen(true);
+        });
+        rufe("frmKonfig.ShowAlsIndex", [&an] { aufrufen(an.ShowAlsIndex); });
+    } else if (name == "parameter") {
+        rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
+    } else if (name == "Hilfe") {
+        Hilfe();
+    } else if (name == "Autor") {
+        Autor();
+    }
+}
+
+void MDI::Hilfe() {
+    std::string datei = MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm";
+    rufe("Hilfe", [this, datei] {
+        if (dokumentOeffnen)
+            dokumentOeffnen(datei);
+        else
+            MelvatoBasic::Api().Execute(this, datei, 1);
+    });
+}
+
+void MDI::Autor() {
+    rufe("frmAutor.Show", [] { frmAutor::ZeigenModal(); });
+}
+
+void MDI::ListeLadenDialog() {
+    if (aufrufBeobachter) aufrufBeobachter("MDI.ListeLadenDialog");
+    dlg::FileRequest anfrage;
+    anfrage.title = "Fragen-Liste laden";
+    anfrage.filter = "Fragen-Liste (*.lst)|*.lst";
+    anfrage.folder = MelvatoBasic::SpielePfad;
+    anfrage.fileName = cmDialogFileName_;
+    std::string gewaehlt = dlg::dialogs().FileOpen(anfrage);
+    if (!gewaehlt.empty()) {
+        // The dialog's default extension.
+        if (ohneOrdner(gewaehlt).find('.') == std::string::npos) gewaehlt += ".lst";
+        cmDialogFileName_ = gewaehlt;
+        cmDialogFileTitle_ = ohneOrdner(gewaehlt);
+    }
+    // A cancelled dialog keeps the file chosen before.
+    if (cmDialogFileName_.empty()) return;
+
+    Fenster::Anbindung& an = Fenster::anbindung();
+    const std::string datei = cmDialogFileName_;
+    rufe("Musikquiz.TeilSpielLaden", [&an, &datei] {
+        if (an.TeilSpielLaden) an.TeilSpielLaden(datei);
+    });
+    QAction* teil = Menueintrag("teilstart");
+    if (MelvatoBasic::Api().IniLesen(datei, "Allgemein", "Typ") != "Melvato-Frageliste") {
+        // The game plays all questions now; "Starten:" must not point at the file.
+        std::string titel = ohneOrdner(datei);
+        cmDialogFileName_.clear();
+        cmDialogFileTitle_.clear();
+        geladeneListe_.clear();
+        teil->setText(QStringLiteral("Starten:"));
+        setStatusText(1, QString());
+        dlg::dialogs().MsgBox("Die Datei \""_ansi + titel +
+                                  "\" ist keine Fragen-Liste.\r\nEs wird mit allen Fragen gespielt."_ansi,
+                              dlg::Exclamation);
+        return;
+    }
+    teil->setText(texte::ui(cmDialogFileTitle_));
+    geladeneListe_ = datei;
+    int n = an.AnzahlFragen ? an.AnzahlFragen() : 0;
+    setStatusText(1,
+                  texte::ui("Frage-Liste: " + cmDialogFileTitle_ + " mit " + std::to_string(n) + " Fragen "));
+}

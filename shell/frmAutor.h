@@ -1,0 +1,43 @@
+#pragma once
+// The author window: start-up splash with a progress bar while the program
+// starts, and the information window of the "Autor" command afterwards.
+#include <QDialog>
+#include <optional>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+class frmAutor : public QDialog {
+    Q_OBJECT
+public:
+    static frmAutor& instance();
+    static bool isLoaded();
+    static void unload();
+    // Start-up splash: shown modeless, without owner.
+    static void ZeigenModeless();
+    // The "Autor" command: shown modally.
+    static void ZeigenModal();
+
+    void progresstimer_Timer();
+    // Clicking the picture or the name lines closes the window.
+    void Image1_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    frmAutor();
+    ~frmAutor() override;
+    void Form_Load();
+
+    QLabel* Image1 = nullptr;
+    QTimer* progresstimer = nullptr;
+    QFrame* Progress = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* Datenwerden = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    std::optional<double> ersterTick_;  // seconds since midnight
+};

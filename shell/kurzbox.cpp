@@ -1,0 +1,127 @@
+#include "shell/kurzbox.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "services/WindowOps.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
+#include "shell/Texte.h"
+
+namespace {
+kurzbox* theWindow = nullptr;
+// The icon set (Image2): 0 is the waiting hourglass the copy jobs use.
+const char* const kIconNamen[kurzbox::kIcons] = {"warten", "info", "achtung", "fehler", "ok",      "save",
+                                                 "open",   "note", "speaker", "search", "settings"};
+}  // namespace
+
+kurzbox* kurzbox::instance() {
+    return theWindow;
+}
+
+bool kurzbox::isLoaded() {
+    return theWindow != nullptr;
+}
+
+void kurzbox::Start(const std::string& text1, const std::string& text2, int icon, double sekunden) {
+    if (!theWindow) {
+        theWindow = new kurzbox(Fenster::mdi());
+        theWindow->Form_Load();
+    }
+    kurzbox& w = *theWindow;
+    w.Label1->setText(texte::ui(text1));
+    w.Label2->setText(texte::ui(text2));
+    int i = icon >= 0 && icon < kIcons ? icon : 0;
+    w.Image1->setPixmap(
+        QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kIconNamen[i]))).pixmap(48, 48));
+    int ms = int(std::lround(sekunden * 1000));
+    w.kurzzeit->stop();
+    if (ms > 0) {
+        w.kurzzeit->setInterval(ms);
+        w.kurzzeit->start();
+    }
+    w.adjustSize();
+    winops::CenterFormModal(&w, Fenster::mdi());
+    w.show();
+    QCoreApplication::processEvents();
+}
+
+void kurzbox::StartAndWait(const std::string& text1, const std::string& text2) {
+    Start(text1, text2, 0, 0);
+}
+
+void kurzbox::CloseNow() {
+    if (!theWindow) return;
+    kurzbox* w = theWindow;
+    theWindow = nullptr;
+    w->kurzzeit->stop();
+    w->hide();
+    QGuiApplication::restoreOverrideCursor();
+    w->deleteLater();
+}
+
+kurzbox::kurzbox(QWidget* parent) : QDialog(parent, Qt::Dialog) {
+    setObjectName(QStringLiteral("kurzbox"));
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Label1 = new QLabel(QStringLiteral("bitte warten..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont f = Label1->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    Label1->setFont(f);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    for (QLabel* l : {Label1, Label2}) l->setWordWrap(true);
+    exxit = new QPushButton(QStringLiteral("*abbruch"), this);
+    exxit->setObjectName(QStringLiteral("exxit"));
+    kurzzeit = new QTimer(this);
+    kurzzeit->setObjectName(QStringLiteral("kurzzeit"));
+    kurzzeit->setSingleShot(true);
+
+    auto* texte = new QVBoxLayout;
+    texte->addWidget(Label1);
+    texte->addWidget(Label2);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(Image1, 0, Qt::AlignTop);
+    oben->addSpacing(10);
+    oben->addLayout(texte, 1);
+    auto* unten = new QHBoxLayout;
+    unten->addStretch(1);
+    unten->addWidget(exxit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->addLayout(oben);
+    layout->addLayout(unten);
+    setMinimumWidth(360);
+
+    connect(kurzzeit, &QTimer::timeout, this, &kurzbox::kurzzeit_Timer);
+    connect(exxit, &QPushButton::clicked, this, &kurzbox::exxit_Click);
+}
+
+kurzbox::~kurzbox() {
+    if (theWindow == this) theWindow = nullptr;
+}
+
+void kurzbox::Form_Load() {
+    setWindowTitle(texte::TextNr(20012, QStringLiteral("Meldung...")));
+    exxit->setText(texte::TextNr(30132, exxit->text()));
+    winops::CenterFormModal(this, Fenster::mdi());
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void kurzbox::kurzzeit_Timer() {
+    kurzzeit->stop();
+    if (theWindow == this) CloseNow();
+}
+
+void kurzbox::exxit_Click() {
+    Tag = QStringLiteral("exit");
+}

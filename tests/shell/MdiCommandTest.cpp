@@ -1,0 +1,221 @@
+// What the main window's commands reach in each mode, the list loader and closing.
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QToolButton>
+
+#include "quiz/Musikquiz.h"
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class CommandTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Fenster::Anbindung& an = Fenster::anbindung();
+        an.TeilSpielLaden = [this](const std::string& f) { geladen.push_back(f); };
+        an.AnzahlFragen = [] { return 12; };
+        an.ListenArt = [this] { return listenArt; };
+    }
+    // The calls one command makes in mode m.
+    Calls in(int m, const std::function<void(MDI&)>& command) {
+        MDI& w = main();
+        w.TopIst(m);
+        calls.clear();
+        command(w);
+        return calls;
+    }
+    void writeList(const std::string& name, const std::string& typ) {
+        testing_support::writeFile(
+            MelvatoBasic::SpielePfad + name,
+            "[Allgemein]\r\nTyp=" + typ + "\r\n[FragenListe]\r\nFrage 1=101\r\nFrage 2=\r\n");
+    }
+    std::vector<std::string> geladen;
+    int listenArt = -1;
+};
+
+TEST_F(CommandTest, StartGoesToTheGameOrToTheQuestionTest) {
+    auto start = [](MDI& w) { w.ToolButton_Click(1); };
+    EXPECT_EQ(in(0, start), Calls{"Musikquiz.Starten_Click"});
+    EXPECT_EQ(in(1, start), Calls{"Musikquiz.testen_Click"});
+    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(2); }), Calls{"Musikquiz.testen_Click"});
+    for (int m : {4, 5, 6, 7}) EXPECT_TRUE(in(m, start).empty()) << "mode " << m;
+}
+
+TEST_F(CommandTest, SaveGoesToTheEditorOrTheListWindow) {
+    auto save = [](MDI& w) { w.ToolButton_Click(4); };
+    EXPECT_EQ(in(2, save), Calls{"Musikquiz.Save_Click"});
+    for (int m : {5, 6, 7}) EXPECT_EQ(in(m, save), Calls{"frmKonfig.Save_Click"}) << "mode " << m;
+    for (int m : {0, 1, 4}) EXPECT_TRUE(in(m, save).empty()) << "mode " << m;
+    // "Speichern unter..." does the same as "Speichern".
+    EXPECT_EQ(in(2, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }),
+              Calls{});  // disabled in mode 2
+    EXPECT_EQ(in(6, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }),
+              Calls{"frmKonfig.Save_Click"});
+}
+
+TEST_F(CommandTest, LoadAsksForAListAndGoesOnPerMode) {
+    auto load = [](MDI& w) { w.ToolButton_Click(10); };
+    EXPECT_EQ(in(0, load), Calls{"MDI.ListeLadenDialog"});
+    EXPECT_EQ(in(1, load), (Calls{"MDI.ListeLadenDialog", "Musikquiz.testen_Click"}));
+    EXPECT_EQ(in(5, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.ListeFüllen"}));
+    EXPECT_EQ(in(6, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.FrageLaden"}));
+    for (int m : {2, 4, 7}) EXPECT_TRUE(in(m, load).empty()) << "mode " << m;
+}
+
+TEST_F(CommandTest, CloseEndsTheGameUnloadsTheEditorOrTheListWindow) {
+    auto ende = [](MDI& w) { w.ToolButton_Click(0); };
+    EXPECT_EQ(in(1, ende), Calls{"Musikquiz.Ende_Click"});
+    for (int m : {5, 6, 7}) EXPECT_EQ(in(m, ende), Calls{"frmKonfig.Unload"}) << "mode " << m;
+    EXPECT_TRUE(in(4, ende).empty());
+    Fenster::musikquiz();
+    EXPECT_EQ(in(2, ende), Calls{"Musikquiz.Unload"});
+    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
+}
+
+TEST_F(CommandTest, ToolbarOnlyButtons) {
+    EXPECT_EQ(in(1, [](MDI& w) { w.ToolButton_Click(7); }), Calls{"Musikquiz.Frage_Click"});
+    EXPECT_TRUE(in(2, [](MDI& w) { w.ToolButton_Click(7); }).empty());
+    EXPECT_EQ(in(1, [](MDI& w) { w.ToolButton_Click(8); }), Calls{"Musikquiz.SoundRepeat_Click"});
+    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(12); }), Calls{"Musikquiz.neu_Click"});
+    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(15); }), Calls{"frmKonfig.ShowAlsNeu"});
+    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(17); }), Calls{"frmParameter.Show"});
+    for (int i : {3, 5, 6, 9, 11, 13, 19, 20, 21})
+        EXPECT_TRUE(in(9, [i](MDI& w) { w.ToolButton_Click(i); }).empty()) << "button " << i;
+}
+
+TEST_F(CommandTest, SearchButtonRebuildsTheIndexUnlessTheSearchListIsOpen) {
+    bool mitFortschritt = false;
+    Fenster::anbindung().IndexKomplettErstellen = [&](bool p) { mitFortschritt = p; };
+    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(14); }),
+              (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
+    EXPECT_TRUE(mitFortschritt);
+    listenArt = 2;
+    EXPECT_EQ(in(7, [](MDI& w) { w.ToolButton_Click(14); }), Calls{"frmKonfig.fragelade_Click"});
+}
+
+TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
+    auto menu = [](const char* name) { return [name](MDI& w) { w.Menueintrag(name)->trigger(); }; };
+    EXPECT_EQ(in(0, menu("FrageRaum")), Calls{"frmKonfig.ShowAlsAnzeige"});
+    EXPECT_EQ(in(0, menu("konfigchange")), Calls{"frmKonfig.ShowAlsNeu"});
+    EXPECT_EQ(in(0, menu("Erstellen")), Calls{"Musikquiz.Erstellen_Click"});
+    EXPECT_EQ(in(0, menu("verpacken")), Calls{"Pack.Show"});
+    EXPECT_EQ(in(0, menu("suchanzeig")), (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
+    EXPECT_EQ(in(0, menu("parameter")), Calls{"frmParameter.Show"});
+    EXPECT_EQ(in(0, menu("Autor")), Calls{"frmAutor.Show"});
+    EXPECT_EQ(in(0, menu("Hilfe")),
+              (Calls{"Hilfe", "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm"}));
+    // A disabled entry does nothing.
+    EXPECT_TRUE(in(4, menu("Erstellen")).empty());
+}
+
+TEST_F(CommandTest, StartWithAllQuestionsClearsTheListFlag) {
+    Fenster::musikquiz()->NurTeil = true;
+    EXPECT_EQ(in(0, [](MDI& w) { w.Menueintrag("Starten")->trigger(); }), Calls{"Musikquiz.Starten_Click"});
+    EXPECT_FALSE(Fenster::musikquiz()->NurTeil);
+}
+
+TEST_F(CommandTest, StartWithListAsksForAListAndStartsOnlyWhenOneWasChosen) {
+    auto teil = [](MDI& w) { w.Menueintrag("teilstart")->trigger(); };
+    // The dialog is cancelled: nothing starts.
+    EXPECT_EQ(in(0, teil), Calls{"MDI.ListeLadenDialog"});
+    EXPECT_FALSE(Fenster::musikquiz()->NurTeil);
+    EXPECT_EQ(main().Menueintrag("teilstart")->text(), QStringLiteral("Starten:"));
+
+    writeList("rock.lst", "Melvato-Frageliste");
+    dialogs.files.push_back(MelvatoBasic::SpielePfad + "rock.lst");
+    EXPECT_EQ(in(0, teil),
+              (Calls{"MDI.ListeLadenDialog", "Musikquiz.TeilSpielLaden", "Musikquiz.Starten_Click"}));
+    EXPECT_TRUE(Fenster::musikquiz()->NurTeil);
+    // With a list loaded the entry starts at once.
+    EXPECT_EQ(in(0, teil), Calls{"Musikquiz.Starten_Click"});
+}
+
+TEST_F(CommandTest, LoadedListIsRememberedAndCounted) {
+    writeList("rock.lst", "Melvato-Frageliste");
+    dialogs.files.push_back(MelvatoBasic::SpielePfad + "rock.lst");
+    MDI& w = main();
+    w.ListeLadenDialog();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Fragen-Liste laden");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "Fragen-Liste (*.lst)|*.lst");
+    EXPECT_EQ(dialogs.fileRequests[0].folder, MelvatoBasic::SpielePfad);
+    EXPECT_EQ(geladen, std::vector<std::string>{MelvatoBasic::SpielePfad + "rock.lst"});
+    EXPECT_EQ(w.Menueintrag("teilstart")->text(), QStringLiteral("rock.lst"));
+    EXPECT_EQ(w.GeladeneListe(), MelvatoBasic::SpielePfad + "rock.lst");
+    EXPECT_EQ(w.statusText(1), QStringLiteral("Frage-Liste: rock.lst mit 12 Fragen "));
+    // Cancelling the next dialog keeps the list.
+    w.ListeLadenDialog();
+    EXPECT_EQ(w.GeladeneListe(), MelvatoBasic::SpielePfad + "rock.lst");
+    EXPECT_EQ(dialogs.fileRequests[1].fileName, MelvatoBasic::SpielePfad + "rock.lst");
+}
+
+TEST_F(CommandTest, FileThatIsNoQuestionListIsReportedAndPlaysAllQuestions) {
+    writeList("rock.lst", "Melvato-Frageliste");
+    writeList("notizen.lst", "Einkaufsliste");
+    MDI& w = main();
+    dialogs.files.push_back(MelvatoBasic::SpielePfad + "rock.lst");
+    w.ListeLadenDialog();
+    dialogs.files.push_back(MelvatoBasic::SpielePfad + "notizen.lst");
+    w.ListeLadenDialog();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("notizen.lst"), std::string::npos);
+    EXPECT_NE(dialogs.messages[0].text.find("keine Fragen-Liste"), std::string::npos);
+    EXPECT_EQ(w.Menueintrag("teilstart")->text(), QStringLiteral("Starten:"));
+    EXPECT_TRUE(w.GeladeneListe().empty());
+    EXPECT_TRUE(w.statusText(1).isEmpty());
+    // "Starten:" asks again instead of starting with the wrong file.
+    EXPECT_EQ(in(0, [](MDI& m) { m.Menueintrag("teilstart")->trigger(); }), Calls{"MDI.ListeLadenDialog"});
+}
+
+TEST_F(CommandTest, ClosingIsRefusedWhileTheCounterRolls) {
+    MDI& w = main();
+    Musikquiz* quiz = Fenster::musikquiz();
+    quiz->ZählerLäuft = true;
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Fenster::musikquizIfLoaded(), quiz);
+    EXPECT_EQ(log().find("MDI unload"), std::string::npos);
+
+    quiz->ZählerLäuft = false;
+    frmAlter::instance();
+    std::string before = log();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_FALSE(frmAlter::isLoaded());
+    // The services object is released: it wrote its farewell.
+    EXPECT_FALSE(MelvatoBasic::HasApi());
+    std::string after = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
+    size_t unload = after.find("MDI unload"), q = after.find(":Musikquiz"), a = after.find(":frmAlter");
+    ASSERT_NE(unload, std::string::npos);
+    ASSERT_NE(q, std::string::npos);
+    ASSERT_NE(a, std::string::npos);
+    EXPECT_LT(unload, q);
+    EXPECT_LT(unload, a);
+}
+
+TEST_F(CommandTest, CloseInModeZeroEndsTheProgram) {
+    MDI& w = main();
+    EXPECT_EQ(in(0, [](MDI& m) { m.ToolButton_Click(0); }), Calls{"MDI.Unload"});
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(CommandTest, QuizWindowLoadedBeforeTheMainWindowBecomesItsChild) {
+    Musikquiz* quiz = Fenster::musikquiz();
+    ASSERT_EQ(quiz->parentWidget(), nullptr);
+    MDI& w = main();
+    auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->mdiArea(), w.area());
+    EXPECT_FALSE(sub->isVisible());
+    quiz->show();
+    EXPECT_TRUE(sub->isVisible());
+    quiz->hide();
+    EXPECT_FALSE(sub->isVisible());
+}
+
+}  // namespace

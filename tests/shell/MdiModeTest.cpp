@@ -1,0 +1,125 @@
+// Which menu entries and tool buttons each window mode offers.
+#include <QAction>
+#include <QMenuBar>
+#include <QToolButton>
+#include <set>
+
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+
+const char* const kTagged[] = {"Datei",      "Laden",  "speichern", "speichernunter", "einfügen",
+                               "drucken",    "Ende",   "Spiel",     "Starten",        "teilstart",
+                               "bearbeiten", "neu",    "reset",     "Knofigurieren",  "Erstellen",
+                               "verpacken",  "Extras", "parameter", "Hilfe",          "Autor"};
+
+std::set<int> visibleButtons(MDI& m) {
+    std::set<int> v;
+    for (int i = 0; i < 22; ++i)
+        if (!m.ToolButton(i)->isHidden()) v.insert(i);
+    return v;
+}
+
+std::set<std::string> enabledEntries(MDI& m) {
+    std::set<std::string> e;
+    for (const char* name : kTagged)
+        if (m.Menueintrag(name)->isEnabled()) e.insert(name);
+    return e;
+}
+
+using ModeTest = ShellTest;
+
+TEST(ModusListe, ReadsSingleNumbersAndRanges) {
+    EXPECT_EQ(MDI::ModusListe("01,10,13-20,"), (std::vector<int>{1, 10, 13, 14, 15, 16, 17, 18, 19, 20}));
+    EXPECT_EQ(MDI::ModusListe("00-01,03,11,"), (std::vector<int>{0, 1, 3, 11}));
+    // The last item may lack its comma.
+    EXPECT_EQ(MDI::ModusListe("00,02,60,63"), (std::vector<int>{0, 2, 60, 63}));
+    EXPECT_EQ(MDI::ModusListe("40,43-46"), (std::vector<int>{40, 43, 44, 45, 46}));
+    EXPECT_TRUE(MDI::ModusListe("").empty());
+}
+
+TEST_F(ModeTest, ModeZeroOffersGameListsAndOptions) {
+    MDI& m = main();
+    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
+    EXPECT_EQ(enabledEntries(m),
+              (std::set<std::string>{"Datei", "Laden", "Ende", "Spiel", "Starten", "teilstart", "bearbeiten",
+                                     "Knofigurieren", "Erstellen", "verpacken", "Extras", "parameter",
+                                     "Hilfe", "Autor"}));
+    EXPECT_EQ(visibleButtons(m), (std::set<int>{1, 10, 13, 14, 15, 16, 17, 18, 19, 20}));
+}
+
+TEST_F(ModeTest, ParametersModeDisablesEveryTaggedEntryAndHidesTheToolbar) {
+    MDI& m = main();
+    m.TopIst(4);
+    EXPECT_TRUE(enabledEntries(m).empty());
+    EXPECT_TRUE(visibleButtons(m).empty());
+    // Entries without a tag keep their state.
+    EXPECT_TRUE(m.Menueintrag("FrageRaum")->isEnabled());
+    EXPECT_TRUE(m.Menueintrag("suchanzeig")->isEnabled());
+    EXPECT_TRUE(m.Menueintrag("unworte")->isEnabled());
+}
+
+TEST_F(ModeTest, EditorAndListModes) {
+    MDI& m = main();
+    m.TopIst(2);
+    EXPECT_EQ(visibleButtons(m), (std::set<int>{0, 1, 2, 4, 5, 12}));
+    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "speichern", "Extras", "Hilfe"}));
+    m.TopIst(6);
+    EXPECT_EQ(visibleButtons(m), (std::set<int>{0, 4, 10, 18}));
+    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichernunter"}));
+}
+
+TEST_F(ModeTest, UnknownModeShowsAllButtonsAndIgnoresCodesWithoutEntry) {
+    MDI& m = main();
+    m.TopIst(9);
+    std::set<int> all;
+    for (int i = 0; i <= 20; ++i) all.insert(i);
+    EXPECT_EQ(visibleButtons(m), all);
+    // Codes 11 and 80 name no entry; the others are enabled as listed.
+    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichern", "speichernunter",
+                                                        "Ende", "Spiel", "bearbeiten", "Extras"}));
+}
+
+TEST_F(ModeTest, TopWarReturnsToModeZeroOnlyFromItsOwnMode) {
+    MDI& m = main();
+    m.TopIst(5);
+    m.TopWar(1);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 5);
+    m.TopWar(5);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
+    EXPECT_EQ(visibleButtons(m), (std::set<int>{1, 10, 13, 14, 15, 16, 17, 18, 19, 20}));
+}
+
+TEST_F(ModeTest, TranslateSectionOfTheModeReplacesTooltipsAndCaptions) {
+    testing_support::writeFile(home.appPfad() + "Melvato.Ini",
+                               "[Translate 1]\r\n7=4711\r\n106=4712\r\n10=0\r\n[Translate 0]\r\n1=4713\r\n");
+    texte::setQuelle([](long n) {
+        if (n == 4711) return QStringLiteral("Weiter!");
+        if (n == 4712) return QStringLiteral("Spiel beenden");
+        if (n == 4713) return QStringLiteral("Los geht's");
+        return QString();
+    });
+    MDI& m = main();
+    EXPECT_EQ(m.ToolButton(1)->toolTip(), QStringLiteral("Los geht's"));
+    EXPECT_EQ(m.ToolButton(7)->toolTip(), QStringLiteral("nächste Frage"));
+    m.TopIst(1);
+    EXPECT_EQ(m.ToolButton(7)->toolTip(), QStringLiteral("Weiter!"));
+    EXPECT_EQ(m.Menueintrag("Ende")->text(), QStringLiteral("Spiel beenden"));
+    // 0 leaves the text alone.
+    EXPECT_EQ(m.ToolButton(10)->toolTip(), QStringLiteral("Fragen-Liste laden"));
+}
+
+TEST_F(ModeTest, MenusCarryTheirTagsInOrder) {
+    MDI& m = main();
+    EXPECT_EQ(m.Menueintrag("Datei")->property("Tag").toInt(), 100);
+    EXPECT_EQ(m.Menueintrag("teilstart")->text(), QStringLiteral("Starten:"));
+    EXPECT_EQ(m.Menueintrag("Starten")->text(), QStringLiteral("Starten mit allen Fragen"));
+    EXPECT_EQ(m.Menueintrag("Autor")->property("Tag").toInt(), 164);
+    EXPECT_FALSE(m.Menueintrag("FrageRaum")->property("Tag").isValid());
+    QStringList titles;
+    for (QAction* a : m.menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Datei"), QStringLiteral("Spiel"),
+                                   QStringLiteral("Bearbeiten"), QStringLiteral("Optionen")}));
+}
+
+}  // namespace

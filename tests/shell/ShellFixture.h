@@ -1,0 +1,64 @@
+#pragma once
+// A main window in a private data folder, with scripted dialogs and every call
+// it hands on recorded.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/Texte.h"
+#include "shell/frmAlter.h"
+#include "shell/frmAutor.h"
+#include "tests/support/TestSupport.h"
+
+class ShellTest : public ::testing::Test {
+protected:
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    std::vector<std::string> calls;
+
+    void SetUp() override {
+        MelvatoBasic::Api().protokoll("START", 0);
+        MelvatoBasic::FensterModus = 0;
+        QApplication::setQuitOnLastWindowClosed(false);
+        MelvatoBasic::SpielePfad = home.appPfad() + "Spiele/";
+        // A game start asks for the age: leave with "Ende" so nothing runs on.
+        frmAlter::setModalScript(
+            [](frmAlter& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
+        Fenster::setModalRunner([](QDialog& d) { d.done(QDialog::Accepted); });
+    }
+    void TearDown() override {
+        mdi.reset();
+        Fenster::unloadMusikquiz();
+        frmAutor::unload();
+        frmAlter::unload();
+        frmAlter::setModalScript(nullptr);
+        Fenster::setModalRunner(nullptr);
+        Fenster::anbindung() = Fenster::Anbindung{};
+        texte::setQuelle(nullptr);
+        MelvatoBasic::ReleaseApi();
+    }
+
+    MDI& main() {
+        if (!mdi) {
+            mdi = std::make_unique<MDI>();
+            mdi->aufrufBeobachter = [this](const std::string& c) { calls.push_back(c); };
+            mdi->dokumentOeffnen = [this](const std::string& f) { calls.push_back("open " + f); };
+            mdi->show();
+        }
+        return *mdi;
+    }
+
+    std::string log() { return testing_support::readFile(MelvatoBasic::Api().LogDatei()); }
+
+    std::unique_ptr<MDI> mdi;
+};

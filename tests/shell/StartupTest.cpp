@@ -1,0 +1,65 @@
+// The whole start with the real windows.
+#include <QMdiSubWindow>
+
+#include "quiz/FMod.h"
+#include "shell/Startup.h"
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+
+std::vector<std::string> lines(const std::string& log) {
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos < log.size()) {
+        size_t e = log.find("\r\n", pos);
+        if (e == std::string::npos) break;
+        std::string line = log.substr(pos, e - pos);
+        if (line.size() > 9 && line[2] == ':' && line[5] == ':' && line[8] == ':')
+            out.push_back(line.substr(9));
+        pos = e + 2;
+    }
+    return out;
+}
+
+TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
+    testing_support::TempHome home;
+    MelvatoBasic::ReleaseApi();
+    {
+        Startup startup;
+        testing_support::ScriptedDialogs dialogs;  // installed after the program's own
+        startup.run();
+        MDI* w = startup.mainWindow();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(MelvatoBasic::FensterModus, 0);
+        EXPECT_FALSE(frmAutor::isLoaded());  // the splash is closed again
+        Musikquiz* quiz = Fenster::musikquizIfLoaded();
+        ASSERT_NE(quiz, nullptr);
+        auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->mdiArea(), w->area());
+
+        std::vector<std::string> log =
+            lines(testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt"));
+        std::vector<std::string> wanted = {"Bild fehlt: " + home.appPfad() + "DATEN/Back.jpg",
+                                           "Main 8.5",
+                                           "Main 11",
+                                           "MDI Form Init",
+                                           "MDI Form Init Ende",
+                                           "MDI Form Load",
+                                           "MDI Form Move",
+                                           "MDI Form Center",
+                                           "MDI Form Translate",
+                                           "Hintergrundbild fehlt: " + home.appPfad() + "DATEN/Back.jpg"};
+        size_t at = 0;
+        for (const std::string& want : wanted) {
+            auto it = std::find(log.begin() + at, log.end(), want);
+            ASSERT_NE(it, log.end()) << "missing or out of order: " << want;
+            at = size_t(it - log.begin()) + 1;
+        }
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+    EXPECT_FALSE(MelvatoBasic::HasApi());
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include "shell/Texte.h"
 
 #include "services/Codepage.h"
+#include "translation/Translation_Class.h"
 
 namespace texte {
 
@@ -8,10 +9,21 @@ namespace {
 std::function<QString(long)> quelleFn;
 }
 
+namespace {
+// The engine answers a text it does not have with an error text; the window
+// then keeps its design text.
+bool istFehler(const std::string& text) {
+    return text.empty() || text.rfind("ERR", 0) == 0 || text.rfind("Err:", 0) == 0;
+}
+}  // namespace
+
 QString TextNr(long nummer, const QString& vorgabe) {
-    if (!quelleFn) return vorgabe;
-    QString text = quelleFn(nummer);
-    return text.isEmpty() ? vorgabe : text;
+    if (quelleFn) {
+        QString text = quelleFn(nummer);
+        return text.isEmpty() ? vorgabe : text;
+    }
+    std::string text = t_call().translation(std::int32_t(nummer));
+    return istFehler(text) ? vorgabe : ui(text);
 }
 
 void setQuelle(std::function<QString(long)> quelle) {

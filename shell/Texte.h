@@ -10,8 +10,8 @@ namespace texte {
 
 // The translation of a text number; `vorgabe` when there is none.
 QString TextNr(long nummer, const QString& vorgabe = {});
-// Where translations come from (the translation engine); an empty result
-// counts as "no translation". nullptr: none, every text keeps its design text.
+// Replaces the translation engine as the source of texts (tests); an empty
+// result counts as "no translation". nullptr: the engine again.
 void setQuelle(std::function<QString(long nummer)> quelle);
 
 // Windows-1252 bytes to a window text and back.

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "services/ApiClass.h"
+#include "services/FileSys.h"
 #include "services/WindowOps.h"
 #include "shell/Fenster.h"
 #include "shell/MDI.h"
@@ -64,9 +65,10 @@ frmAlter::frmAlter() : QDialog(nullptr) {
     setWindowTitle(QStringLiteral("N E U S T A R T"));
     setModal(true);
 
-    auto* bild = new QLabel(this);
-    bild->setObjectName(QStringLiteral("Image1"));
-    bild->setPixmap(QIcon(QStringLiteral(":/icons/alter.svg")).pixmap(96, 96));
+    bild_ = new QLabel(this);
+    bild_->setObjectName(QStringLiteral("Image1"));
+    bild_->setFixedSize(160, 120);
+    bild_->setAlignment(Qt::AlignCenter);
 
     Label1 = new QLabel(QStringLiteral("Wie alt bist du?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -96,7 +98,7 @@ frmAlter::frmAlter() : QDialog(nullptr) {
     frage->addWidget(Label1);
     frage->addWidget(txtAlter, 0, Qt::AlignHCenter);
     auto* oben = new QHBoxLayout;
-    oben->addWidget(bild);
+    oben->addWidget(bild_);
     oben->addSpacing(12);
     oben->addLayout(frage, 1);
     auto* knoepfe = new QHBoxLayout;
@@ -120,6 +122,11 @@ frmAlter::~frmAlter() {
 
 void frmAlter::Form_Load() {
     MelvatoBasic::Api().protokoll("Alter.FormLoad Start", 0);
+    // The supplied picture, or the built-in one when the data folder lacks it.
+    QPixmap bild(
+        QString::fromStdString(fsys::native(MelvatoBasic::Api().AppPfad() + "DATEN/Alter.jpg").string()));
+    if (bild.isNull()) bild = QIcon(QStringLiteral(":/icons/alter.svg")).pixmap(96, 96);
+    bild_->setPixmap(bild.scaled(bild_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     winops::CenterFormModal(this, Fenster::mdi());
     MelvatoBasic::Api().protokoll("Alter.FormLoad Ende", 0);
 }

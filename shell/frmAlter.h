@@ -58,6 +58,7 @@ private:
     void Form_Load();
 
     int alter_ = 0;
+    QLabel* bild_ = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* txtAlter = nullptr;
     QPushButton* Start = nullptr;

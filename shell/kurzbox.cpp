@@ -10,16 +10,22 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "services/ApiClass.h"
+#include "services/FileSys.h"
 #include "services/WindowOps.h"
 #include "shell/Fenster.h"
 #include "shell/MDI.h"
+#include "shell/MelvatoBasic.h"
 #include "shell/Texte.h"
+#include "translation/Translation_Class.h"
 
 namespace {
 kurzbox* theWindow = nullptr;
 // The icon set (Image2): 0 is the waiting hourglass the copy jobs use.
-const char* const kIconNamen[kurzbox::kIcons] = {"warten", "info", "achtung", "fehler", "ok",      "save",
-                                                 "open",   "note", "speaker", "search", "settings"};
+// Same order as the supplied set: wait, information, warning, error, question,
+// done, network, save, music, manual, stop.
+const char* const kIconNamen[kurzbox::kIcons] = {"warten", "info", "achtung", "fehler", "help", "ok",
+                                                 "open",   "save", "note",    "help",   "close"};
 }  // namespace
 
 kurzbox* kurzbox::instance() {
@@ -111,6 +117,7 @@ kurzbox::~kurzbox() {
 }
 
 void kurzbox::Form_Load() {
+    t_call().ChangeFont(this);
     setWindowTitle(texte::TextNr(20012, QStringLiteral("Meldung...")));
     exxit->setText(texte::TextNr(30132, exxit->text()));
     winops::CenterFormModal(this, Fenster::mdi());

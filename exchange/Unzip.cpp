@@ -19,6 +19,7 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kStriche = "--------------";
+constexpr std::uint64_t kGroessteDatei = std::uint64_t(1) << 30;
 
 struct Modul {
     std::string archiv;
@@ -158,14 +159,27 @@ int entpacke(Modul& m, zip_t* za, zip_uint64_t i, const zip_stat_t& st, const st
         m.info += name + ": " + zip_strerror(za) + kCrLf;
         return code;
     }
+    // Read in pieces rather than trusting the stored size: a hostile archive may
+    // claim any size. Members beyond the limit are no media of ours.
+    if ((st.valid & ZIP_STAT_SIZE) && st.size > kGroessteDatei) {
+        m.info += "skipping: " + name + " (zu groß)"_ansi + kCrLf;
+        return PK_WARN;
+    }
     std::string bytes;
-    bytes.resize(size_t(st.size));
-    zip_int64_t gelesen = bytes.empty() ? 0 : zip_fread(f.get(), bytes.data(), bytes.size());
-    char rest;
-    if (gelesen != zip_int64_t(bytes.size()) || zip_fread(f.get(), &rest, 1) != 0) {
-        int code = fehlerCode(zip_error_code_zip(zip_file_get_error(f.get())));
-        m.info += name + ": " + zip_file_strerror(f.get()) + kCrLf;
-        return code;
+    char stueck[65536];
+    while (true) {
+        zip_int64_t n = zip_fread(f.get(), stueck, sizeof stueck);
+        if (n < 0) {
+            int code = fehlerCode(zip_error_code_zip(zip_file_get_error(f.get())));
+            m.info += name + ": " + zip_file_strerror(f.get()) + kCrLf;
+            return code;
+        }
+        if (n == 0) break;
+        bytes.append(stueck, size_t(n));
+        if (bytes.size() > kGroessteDatei) {
+            m.info += "skipping: " + name + " (zu groß)"_ansi + kCrLf;
+            return PK_WARN;
+        }
     }
     fsys::makeFolders(fsys::fromNative(fsys::native(ziel).parent_path()));
     if (!fsys::writeAtomic(ziel, bytes)) {

@@ -12,12 +12,20 @@
 #include "services/FileSys.h"
 
 namespace {
+// A private folder for the list file, removed when the fuzzer exits.
+struct Ordner {
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("melvato-fuzz-list-" + std::to_string(getpid()));
+    Ordner() { std::filesystem::create_directories(dir); }
+    ~Ordner() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+
 std::string listenDatei() {
-    static const std::string pfad = [] {
-        auto dir = std::filesystem::temp_directory_path() / ("melvato-fuzz-list-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
-        return (dir / "liste.lst").string();
-    }();
+    static Ordner ordner;
+    static const std::string pfad = (ordner.dir / "liste.lst").string();
     return pfad;
 }
 }  // namespace

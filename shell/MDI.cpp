@@ -121,6 +121,11 @@ void MDI::MenuesAnlegen() {
         m->addSeparator()->setObjectName(QString::fromUtf8(name));
     };
 
+    // Readable for children: the menus a little larger than the system's default.
+    QFont schrift = menuBar()->font();
+    schrift.setPointSizeF(schrift.pointSizeF() * 1.15);
+    menuBar()->setFont(schrift);
+
     QMenu* datei = menue(menuBar(), "Datei", "Datei", 100);
     eintrag(datei, "Laden", "Laden", 101);
     eintrag(datei, "speichern", "Speichern", 102);
@@ -152,6 +157,7 @@ void MDI::MenuesAnlegen() {
     eintrag(extras, "parameter", "Einstellungen", 161);
     eintrag(extras, "Hilfe", "Hilfe", 163);
     eintrag(extras, "Autor", "Autor", 164);
+    for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);
 }
 
 void MDI::SymbolleisteAnlegen() {

@@ -1,8 +1,12 @@
 #include "shell/ErsterStart.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <system_error>
 
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "services/FileSys.h"
 
 namespace fs = std::filesystem;
@@ -94,6 +98,12 @@ bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, 
     bool daten = datenOrdnerBereitstellen(vorlagen + "appdata", appPfad);
     bool gemeinsam = gemeinsamenOrdnerBereitstellen(vorlagen + "common", manuAppPfad);
     return daten || gemeinsam;
+}
+
+bool FuerDiesesProgramm() {
+    ApiClass pfade;  // only for the folder names; it writes nothing before "START"
+    std::string programm = cp1252::fromUtf8(QCoreApplication::applicationDirPath().toStdString());
+    return Bereitstellen(vorlagenOrdner(programm), pfade.ManuAppPfad(), pfade.AppPfad());
 }
 
 }  // namespace ErsterStart

@@ -20,4 +20,8 @@ std::string vorlagenOrdner(const std::string& programOrdner);
 // Returns true when anything was provided.
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad);
 
+// The program's own first-start step: the templates beside this program file,
+// the folders of this user. Runs before anything else touches the data folder.
+bool FuerDiesesProgramm();
+
 }  // namespace ErsterStart

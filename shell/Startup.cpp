@@ -7,8 +7,6 @@
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
-#include "services/Codepage.h"
-#include "shell/ErsterStart.h"
 #include "shell/Fenster.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
@@ -31,9 +29,6 @@ Startup::~Startup() {
 void Startup::run() {
     {
         ApiClass pfade;  // only for the folder names; it writes nothing before "START"
-        std::string programm = cp1252::fromUtf8(QCoreApplication::applicationDirPath().toStdString());
-        ErsterStart::Bereitstellen(ErsterStart::vorlagenOrdner(programm), pfade.ManuAppPfad(),
-                                   pfade.AppPfad());
         ladeSchriften(pfade.AppPfad());
     }
     MelvatoBasic::StartupParts parts;

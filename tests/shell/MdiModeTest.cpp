@@ -1,9 +1,12 @@
 // Which menu entries and tool buttons each window mode offers.
 #include <QAction>
+#include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 #include <set>
 
+#include "services/FileSys.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -120,6 +123,60 @@ TEST_F(ModeTest, MenusCarryTheirTagsInOrder) {
     for (QAction* a : m.menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Datei"), QStringLiteral("Spiel"),
                                    QStringLiteral("Bearbeiten"), QStringLiteral("Optionen")}));
+}
+
+}  // namespace
+
+namespace {
+
+using DesignTest = ShellTest;
+
+QColor mitte(MDI& m) {
+    QImage bild = m.area()->background().texture().toImage();
+    return bild.pixelColor(bild.width() / 2, bild.height() / 2);
+}
+
+TEST_F(DesignTest, BackgroundPictureFillsTheFrameAndAMissingOneIsOnlyLogged) {
+    QImage rot(64, 48, QImage::Format_RGB32);
+    rot.fill(QColor(200, 20, 20));
+    fsys::makeFolders(home.appPfad() + "DATEN/");
+    ASSERT_TRUE(rot.save(QString::fromStdString(home.appPfad() + "DATEN/Back.jpg"), "jpg", 95));
+    MDI& m = main();
+    QColor c = mitte(m);
+    EXPECT_GT(c.red(), 150);
+    EXPECT_LT(c.green(), 80);
+    EXPECT_EQ(log().find("Hintergrundbild fehlt"), std::string::npos);
+
+    // The settings ask for the other picture, which is not there: logged, no picture.
+    testing_support::writeFile(home.appPfad() + "Melvato.Ini", "[ProfilParameter]\r\nMacColor=1\r\n");
+    m.ChangeDesign();
+    EXPECT_NE(log().find("Hintergrundbild fehlt: " + home.appPfad() + "DATEN/mac2.gif"), std::string::npos);
+    EXPECT_LT(mitte(m).red(), 150);
+    EXPECT_TRUE(m.isVisible());
+}
+
+TEST_F(DesignTest, GuardSettingMakesTheWindowCoverTheScreen) {
+    testing_support::writeFile(home.appPfad() + "Melvato.Ini",
+                               "[ProfilParameter]\r\nW\xE4"
+                               "chter=-1\r\n");
+    MDI& m = main();
+    EXPECT_EQ(m.geometry(), m.screen()->geometry());
+    EXPECT_TRUE(m.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(DesignTest, WindowOpensAtFourFifthsOfTheScreenInTheMiddle) {
+    MDI& m = main();
+    QRect s = m.screen()->geometry();
+    EXPECT_NEAR(m.width(), s.width() * 0.8, 2);
+    EXPECT_NEAR(m.frameGeometry().center().x(), s.center().x(), 2);
+    EXPECT_NEAR(m.frameGeometry().center().y(), s.center().y(), 2);
+    std::string l = log();
+    size_t a = l.find("MDI Form Load"), b = l.find("MDI Form Move"), c = l.find("MDI Form Center"),
+           d = l.find("MDI Form Translate");
+    ASSERT_NE(d, std::string::npos);
+    EXPECT_LT(a, b);
+    EXPECT_LT(b, c);
+    EXPECT_LT(c, d);
 }
 
 }  // namespace

@@ -123,3 +123,18 @@ TEST_F(WindowOpsTest, PrintTextWritesAndMovesToTheNextLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NewStandardTest, PlacementsRelativeToTheOuterWindow) {
+    QWidget outer;
+    outer.resize(900, 700);
+    QWidget inner(&outer);
+    inner.resize(300, 100);
+    NewStandard::MitteOben(&outer, &inner);
+    EXPECT_EQ(inner.pos(), QPoint(300, 300 - 40));  // 600 twips above the middle
+    NewStandard::MitteInnen(&outer, &inner);
+    EXPECT_EQ(inner.pos(), QPoint(300, 300));
+}
+
+}  // namespace

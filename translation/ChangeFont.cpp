@@ -15,7 +15,9 @@ bool zeigtSymbole(const QWidget* w) {
     QVariant charset = w->property(Translation_Class::kCharsetProperty);
     if (charset.isValid() && charset.toInt() == Translation_Class::kSymbolCharset) return true;
     if (!w->testAttribute(Qt::WA_SetFont)) return false;
-    const QList<QFontDatabase::WritingSystem> systeme = QFontDatabase::writingSystems(w->font().family());
+    const QString family = w->font().family();
+    if (family == QLatin1String(Translation_Class::kMusikSymbolFont)) return true;
+    const QList<QFontDatabase::WritingSystem> systeme = QFontDatabase::writingSystems(family);
     return systeme.size() == 1 && systeme.front() == QFontDatabase::Symbol;
 }
 

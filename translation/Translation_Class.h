@@ -49,12 +49,14 @@ public:
     void Platzhalter(std::string& text, std::string_view werte);
 
     // Puts the language font on a window and on its controls that use the default
-    // font. Lives in melvato_gui (translation/ChangeFont.cpp). A control showing a
-    // symbol font carries the property kCharsetProperty = kSymbolCharset and stays
-    // as it is.
+    // font. Lives in melvato_gui (translation/ChangeFont.cpp). Controls showing a
+    // symbol font stay as they are: those set to the music-symbol font, to a font
+    // of symbols only, or carrying the property kCharsetProperty = kSymbolCharset.
+    // Every other control gets kCharsetProperty = SystemCharset.
     void ChangeFont(QWidget* window);
     static constexpr const char* kCharsetProperty = "Charset";
     static constexpr std::int32_t kSymbolCharset = 2;
+    static constexpr const char* kMusikSymbolFont = "MusicalSymbols";
 
     // -1 when `id` is not in the language table, else the first id above it that
     // the table does not use (counting upward in table order).

@@ -21,6 +21,7 @@ struct Fenster {
     QPushButton* altDefault;
     QLabel* eigen;
     QLabel* symbol;
+    QLabel* musik;
     Fenster() {
         window.setObjectName(QStringLiteral("frmAutor"));
         window.setFont(QFont(QStringLiteral("MS Sans Serif")));
@@ -32,6 +33,8 @@ struct Fenster {
         symbol = new QLabel(QStringLiteral("&"), &window);
         symbol->setFont(QFont(QStringLiteral("Musica")));
         symbol->setProperty(Translation_Class::kCharsetProperty, Translation_Class::kSymbolCharset);
+        musik = new QLabel(QStringLiteral("G"), &window);
+        musik->setFont(QFont(QStringLiteral("MusicalSymbols"), 20));
     }
 };
 
@@ -53,6 +56,8 @@ TEST_F(TranslationTest, ChangeFontPutsTheLanguageFontOnTheWindow) {
     EXPECT_EQ(charset(f.normal), QStringLiteral("238"));
     EXPECT_EQ(charset(f.eigen), QStringLiteral("238"));
     EXPECT_EQ(charset(f.symbol), QStringLiteral("2"));
+    EXPECT_EQ(f.musik->font().family(), QStringLiteral("MusicalSymbols"));
+    EXPECT_EQ(charset(f.musik), QString());  // not marked, and still passed over
 
     std::string log = logText();
     size_t a = log.find(":Change Font in frmAutor\r\n");

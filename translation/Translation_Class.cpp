@@ -168,10 +168,9 @@ std::string Translation_Class::translation(std::int32_t id, std::string_view wer
         if (!notText.empty()) {
             log("Englische Not-Datei vorhanden: " + vb::Str(static_cast<long long>(id)));
             fund = translation_table::notSuche(notText, id);
-            if (fund)
-                log("Übersetzung dort: <"_ansi + fund->text + ">" +
-                    vb::Str(static_cast<long long>(fund->tab1)) +
-                    vb::Str(static_cast<long long>(fund->tab2)));
+            const translation_table::Notfund& f = fund ? *fund : translation_table::Notfund{};
+            log("Übersetzung dort: <"_ansi + f.text + ">" + vb::Str(static_cast<long long>(f.tab1)) +
+                vb::Str(static_cast<long long>(f.tab2)));
         }
         text = fund && !fund->text.empty() ? fund->text : "ERR" + std::to_string(id);
         fehlt(id);

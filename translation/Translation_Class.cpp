@@ -214,12 +214,14 @@ void Translation_Class::Platzhalter(std::string& text, std::string_view werte) {
         --ersetzungen_;
         std::string ersatz;
         if (art == "X") {
-            // The value stands three characters after the argument ("[A: 5]").
+            // The value follows the argument, its ":" and a blank ("[A: 5]"). Counting
+            // the argument's length (not a fixed three places) keeps names longer than
+            // one letter from leaking into the value.
             std::size_t p = werte.empty() ? std::string_view::npos : werte.find(argument);
             if (p == std::string_view::npos) {
                 ersatz = "ERROR";
             } else {
-                std::size_t von = p + 3;
+                std::size_t von = p + argument.size() + 2;
                 std::size_t bis = werte.find(']', p);
                 if (bis == std::string_view::npos) bis = werte.size();
                 if (von < bis) ersatz = std::string(werte.substr(von, bis - von));

@@ -34,6 +34,7 @@ protected:
 TEST_F(PlatzhalterTest, ValuesTextsAndProfile) {
     EXPECT_EQ(fuelle("Frage [T:10412] von [X:A]", "[A: 5]"), "Frage Datei von 5");
     EXPECT_EQ(engine->translation(10020, "[A: 7][B: 12]"), "Frage 7 von 12");
+    EXPECT_EQ(fuelle("Hallo [X:Name]!", "[Alter: 9][Name: Lea]"), "Hallo Lea!");
     EXPECT_EQ(engine->translation(10010), "Hallo Welt!");  // a text that holds a placeholder
     EXPECT_EQ(fuelle("[Gruss:Niemand]."), ".");            // missing profile key: empty
     EXPECT_EQ(fuelle("[X:C] fehlt", "[A: 5]"), "ERROR fehlt");

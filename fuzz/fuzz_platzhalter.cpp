@@ -30,6 +30,12 @@ bool fertig(const std::string& text) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::string home = (std::filesystem::temp_directory_path() / "melvato_fuzz_platzhalter").string();
     setenv("XDG_DATA_HOME", home.c_str(), 1);
+    std::atexit([] {
+        engine.reset();
+        api.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(std::filesystem::temp_directory_path() / "melvato_fuzz_platzhalter", ec);
+    });
     api = std::make_unique<ApiClass>();
     std::string common = api->ManuAppPfad() + "common/";
     schreibe(common + "Translation.dat",

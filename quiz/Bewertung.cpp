@@ -24,7 +24,8 @@ std::int32_t SchwierigkeitAnpassen(std::int32_t P, std::int32_t nummer, double& 
     return wert;
 }
 
-Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k, std::int32_t anzahl,
+Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k,
+                        const std::function<std::int32_t()>& anzahl,
                         const std::function<void(std::int32_t, std::int32_t)>& problemSchreiben) {
     Urteil u;
     u.hellrot = k;
@@ -57,7 +58,7 @@ Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k, st
         u.jaTon = true;
         u.text = "Ja, richtig: " + kCrLf + kCrLf + erklaerung(frage.RichtigeAntwort);
         const std::int32_t n = ziehung.FrageNummer;
-        if (n >= 0 && n <= 1000) ziehung.Gesperrt[size_t(n)] = vb::CLng(ziehung.Runde + anzahl / 2.0);
+        if (n >= 0 && n <= 1000) ziehung.Gesperrt[size_t(n)] = vb::CLng(ziehung.Runde + anzahl() / 2.0);
         ziehung.Niveau += 0.2;
         u.neueSchwierigkeit = SchwierigkeitAnpassen(vb::CLng(ziehung.FrageSchwierigkeit), ziehung.FrageNummer,
                                                     ziehung.Niveau, true, problemSchreiben);

@@ -51,9 +51,10 @@ struct Urteil {
 std::int32_t SchwierigkeitAnpassen(std::int32_t P, std::int32_t nummer, double& level, bool richtig,
                                    const std::function<void(std::int32_t, std::int32_t)>& schreiben);
 
-// Judges answer k. `anzahl` is the pool size (a right answer blocks the question
-// for half of it).
-Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k, std::int32_t anzahl,
+// Judges answer k. `anzahl` gives the pool size (a right answer blocks the
+// question for half of it).
+Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k,
+                        const std::function<std::int32_t()>& anzahl,
                         const std::function<void(std::int32_t, std::int32_t)>& problemSchreiben);
 
 // Name of a feedback sound: "ja 3" / "nein 1" (the player adds ".wav").

@@ -1,18 +1,331 @@
+// The quiz window: controls, load, activation, input and close.
 #include "quiz/Musikquiz.h"
 
-Musikquiz::Musikquiz(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Musikquiz"));
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "questions/QuestionRecord.h"
+#include "quiz/Anzeige.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/frmAlter.h"
+
+using namespace cp1252::literals;
+
+void Klickfeld::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit geklickt();
 }
+
+namespace {
+// The round press button beside an answer, drawn once.
+QPixmap pressBild(int breite, int hoehe) {
+    QPixmap bild(breite, hoehe);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(230, 190, 60));
+    p.setPen(QPen(QColor(120, 80, 20), 2));
+    p.drawEllipse(QRectF(2, 2, breite - 4, hoehe - 4));
+    return bild;
+}
+}  // namespace
+
+Musikquiz::Musikquiz(QWidget* parent) : Musikquiz(parent, Anbindung{}) {}
+
+Musikquiz::Musikquiz(QWidget* parent, Anbindung anbindung)
+    : QWidget(parent),
+      NurTeil(pool_.NurTeil),
+      ZählerLäuft(ablauf_.ZählerLäuft),
+      api_(MelvatoBasic::Api()),
+      an_(std::move(anbindung)),
+      pool_(api_, MelvatoBasic::Tabelle) {
+    setObjectName(QStringLiteral("Musikquiz"));
+    setFocusPolicy(Qt::StrongFocus);
+    if (!an_.sound) {
+        eigenerSound_ = std::make_unique<quiz::FModSound>();
+        an_.sound = eigenerSound_.get();
+    }
+    if (!an_.uhr) {
+        eigeneUhr_ = std::make_unique<quiz::EchteUhr>();
+        an_.uhr = eigeneUhr_.get();
+    }
+    if (!an_.zufall) {
+        eigenerZufall_ = std::make_unique<quiz::EchterZufall>();
+        an_.zufall = eigenerZufall_.get();
+    }
+    pool_.yield = [] { QCoreApplication::processEvents(); };
+    ton_ = std::make_unique<quiz::Tonwiedergabe>(
+        api_, *an_.sound, *an_.uhr,
+        quiz::Tonwiedergabe::Anbindung{
+            [this](const std::string& n, const std::string& z) { return fileOk(n, z); },
+            [this](int i, bool an) { toolButton(i, an); }});
+    ControlsAnlegen();
+}
+
 Musikquiz::~Musikquiz() = default;
 
-void Musikquiz::Form_Load() {}
-void Musikquiz::Starten_Click() {}
-void Musikquiz::Ende_Click() {}
+void Musikquiz::ControlsAnlegen() {
+    auto benennen = [](QObject* o, const QString& name) { o->setObjectName(name); };
+    resize(900, 640);
+
+    Image2 = new Klickfeld(this);
+    benennen(Image2, QStringLiteral("Image2"));
+    Image2->setScaledContents(true);
+    connect(Image2, &Klickfeld::geklickt, this, &Musikquiz::Image2_Click);
+
+    imgRahmen = new QLabel(this);
+    benennen(imgRahmen, QStringLiteral("imgRahmen"));
+    imgRahmen->setStyleSheet(QStringLiteral("background: rgba(250,245,230,230); border: 3px solid #8a6a2a;"));
+
+    Rahmen = new Klickfeld(this);
+    benennen(Rahmen, QStringLiteral("Rahmen"));
+    connect(Rahmen, &Klickfeld::geklickt, this, &Musikquiz::Rahmen_Click);
+
+    Frage = new Klickfeld(Rahmen);
+    benennen(Frage, QStringLiteral("Frage"));
+    Frage->setWordWrap(true);
+    Frage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont frageFont = Frage->font();
+    frageFont.setPointSize(16);
+    frageFont.setBold(true);
+    Frage->setFont(frageFont);
+    connect(Frage, &Klickfeld::geklickt, this, &Musikquiz::Frage_Click);
+
+    Bild = new Klickfeld(Rahmen);
+    benennen(Bild, QStringLiteral("Bild"));
+    Bild->setScaledContents(true);
+    connect(Bild, &Klickfeld::geklickt, this, &Musikquiz::Bild_Click);
+
+    MusicalText = new QLabel(Rahmen);
+    benennen(MusicalText, QStringLiteral("MusicalText"));
+    MusicalText->setFont(QFont(QStringLiteral("MusicalSymbols"), 28));
+    MusicalText->hide();
+
+    Answer = new QLabel(Rahmen);
+    benennen(Answer, QStringLiteral("Answer"));
+    Answer->setWordWrap(true);
+    Answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Answer->hide();
+
+    const QPixmap knopf = pressBild(quiz::zuPixel(600), quiz::zuPixel(450));
+    for (int i = 1; i <= 5; ++i) {
+        Press[size_t(i)] = new Klickfeld(this);
+        benennen(Press[size_t(i)], QStringLiteral("Press%1").arg(i));
+        Press[size_t(i)]->setPixmap(knopf);
+        Press[size_t(i)]->resize(knopf.size());
+        connect(Press[size_t(i)], &Klickfeld::geklickt, this, [this, i] { Press_Click(i); });
+        Antwort[size_t(i)] = new Klickfeld(this);
+        benennen(Antwort[size_t(i)], QStringLiteral("Antwort%1").arg(i));
+        Antwort[size_t(i)]->setAutoFillBackground(true);
+        connect(Antwort[size_t(i)], &Klickfeld::geklickt, this, [this, i] { Antwort_Click(i); });
+    }
+
+    lblGrad = new QLabel(this);
+    benennen(lblGrad, QStringLiteral("lblGrad"));
+    lblGebiet = new QLabel(this);
+    benennen(lblGebiet, QStringLiteral("lblGebiet"));
+
+    frmNeueFrage = new QWidget(this);
+    benennen(frmNeueFrage, QStringLiteral("frmNeueFrage"));
+    Image3 = new QLabel(frmNeueFrage);
+    benennen(Image3, QStringLiteral("Image3"));
+    Image3->setScaledContents(true);
+    Image3->setStyleSheet(QStringLiteral("background: #20304a;"));
+    Start = new QLabel(frmNeueFrage);
+    benennen(Start, QStringLiteral("Start"));
+    Start->setAlignment(Qt::AlignCenter);
+    Start->setStyleSheet(QStringLiteral("color: white; font-size: 20pt;"));
+    frmNeueFrage->hide();
+
+    zähler = new QLabel(this);
+    benennen(zähler, QStringLiteral("zähler"));
+    zähler->setProperty("Tag", QString());
+    for (int i = 0; i < 2; ++i) {
+        counter[size_t(i)] = new QLabel(zähler);
+        benennen(counter[size_t(i)], QStringLiteral("counter%1").arg(i));
+        counter[size_t(i)]->hide();
+    }
+    for (int i = 0; i < 10; ++i) {
+        imgCounter[size_t(i)] = new QLabel(this);
+        benennen(imgCounter[size_t(i)], QStringLiteral("imgCounter%1").arg(i));
+        imgCounter[size_t(i)]->hide();
+    }
+
+    Editor = new QWidget(this);
+    benennen(Editor, QStringLiteral("Editor"));
+    Editor->hide();
+    HScroll1 = new QScrollBar(Qt::Horizontal, Editor);
+    benennen(HScroll1, QStringLiteral("HScroll1"));
+    HScroll2 = new QScrollBar(Qt::Horizontal, Editor);
+    benennen(HScroll2, QStringLiteral("HScroll2"));
+
+    Soundtimer = new QTimer(this);
+    benennen(Soundtimer, QStringLiteral("Soundtimer"));
+    Soundtimer->setInterval(200);
+    connect(Soundtimer, &QTimer::timeout, this, &Musikquiz::Soundtimer_Timer);
+}
+
+std::string Musikquiz::daten() const {
+    return api_.AppPfad() + "DATEN\\";
+}
+
+void Musikquiz::Form_Load() {
+    api_.protokoll("QuizFormload 1", 0);
+    if (!api_.IsItDebug()) ton_->Starten();
+    api_.protokoll(std::string("QuizFormload 2      nur Teil: ") + (NurTeil ? "True" : "False"), 0);
+    if (an_.topIst)
+        an_.topIst(1);
+    else if (MDI* m = Fenster::mdi())
+        m->TopIst(1);
+    if (!NurTeil) pool_.ListReset();
+    api_.protokoll("QuizFormload 3", 0);
+    setWindowTitle(QStringLiteral("Musikquiz ") + cp1252::toUnicode(ApiClass::Version()));
+    ZählerBilderLaden();
+    api_.protokoll("QuizFormload 4", 0);
+    quiz::SoundDateienZählen(api_,
+                             [this](const std::string& n, const std::string& z) { return fileOk(n, z); });
+    ziehung_.Niveau = 20.0;
+    const std::int32_t anzahl = AnzahlFragen(false, false);
+    // The pool count is the number of drawable questions; the editor's scroll
+    // range ends on the last of them.
+    HScroll2->setMaximum(std::max(anzahl, 1));
+    HScroll2->setValue(anzahl);
+    api_.protokoll("QuizFormload", 0);
+    debug_ = fsys::fileExists(api_.AppPfad() + "debug.txt");
+    api_.protokoll("QuizFormload 5 ", 0);
+    Frage->setText(QStringLiteral("Klicke auf Spiel starten"));
+    const std::int32_t macColor = api_.IniLesenVal("", "ProfilParameter", "MacColor");
+    if (macColor == 0) {
+        Image2->setPixmap(QPixmap(QString::fromStdString(fsys::native(daten() + "Back.jpg").string())));
+        Image2->show();
+    } else {
+        Image2->hide();
+    }
+    api_.protokoll("QuizFormload 6", 0);
+    LayoutAnpassen();
+    api_.protokoll("QuizFormload 7", 0);
+    frmNeueFrage->hide();
+    AnzahlFragen(true, false);
+    api_.protokoll("QuizFormload 8", 0);
+    AntwortenVerbergen();
+    api_.protokoll("QuizFormload 9", 0);
+    api_.protokoll("QuizFormload 10", 0);
+    const std::string hintergrund = daten() + (macColor == 1 ? "mac2.gif" : "back.jpg");
+    QPalette pal = palette();
+    const QPixmap bild(QString::fromStdString(fsys::native(hintergrund).string()));
+    if (!bild.isNull()) pal.setBrush(QPalette::Window, QBrush(bild));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Soundtimer->start();
+}
+
+std::int32_t Musikquiz::AnzahlFragen(bool Neu, bool Alle) {
+    return pool_.AnzahlFragen(Neu, Alle);
+}
+
+bool Musikquiz::eingabeGesperrt() const {
+    // From the draw until the question is shown; a reveal whose jingle never
+    // played must not keep the question closed afterwards.
+    return inZiehung_ || ablauf_.ZählerLäuft || zähler->property("Tag").toString() == u"GO";
+}
+
+void Musikquiz::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1) Form_KeyPress(text.at(0).unicode());
+    event->accept();
+}
+
+void Musikquiz::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Image2->setGeometry(0, 0, width(), height());
+    LayoutAnpassen();
+}
+
+void Musikquiz::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || entladen_) return;
+    if (isActiveWindow()) {
+        if (an_.topIst)
+            an_.topIst(1);
+        else if (MDI* m = Fenster::mdi())
+            m->TopIst(1);
+    } else {
+        if (an_.topWar)
+            an_.topWar(1);
+        else if (MDI* m = Fenster::mdi())
+            m->TopWar(1);
+    }
+}
+
+void Musikquiz::toolButton(int i, bool sichtbar) {
+    if (an_.toolButton)
+        an_.toolButton(i, sichtbar);
+    else if (MDI* m = Fenster::mdi())
+        m->setToolButtonVisible(i, sichtbar);
+}
+
+bool Musikquiz::fileOk(const std::string& name, const std::string& ziel) {
+    return an_.fileOk ? an_.fileOk(name, ziel) : false;
+}
+
+// ---- closing
+
+void Musikquiz::Ende_Click() {
+    // The musical chooser closes with the game; it has no window of its own yet.
+    close();
+}
+
+void Musikquiz::closeEvent(QCloseEvent* event) {
+    if (entladen_ || !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+bool Musikquiz::Form_QueryUnload() {
+    if (zähler->property("Tag").toString() == u"GO") return false;
+    ablauf_.Abbruch = true;
+    // Ends when the reveal's sound ended, when nothing plays at all (a sound that
+    // never started would otherwise hold it forever), or after the reveal's limit.
+    warten(5.0, [this] { return !ablauf_.SlotLäuft || !ton_->spielt(); });
+    ton_->Schliessen();
+    for (const char* name : {"now0.wav", "now1.wav", "now2.wav", "now.wav", "now.gif", "now.jpg", "now.bmp"})
+        if (fsys::fileExists(daten() + name)) fsys::remove(daten() + name);
+    return true;
+}
+
+void Musikquiz::Form_Unload() {
+    const int modus = Editor->isVisible() ? 2 : 1;
+    if (an_.topWar)
+        an_.topWar(modus);
+    else if (MDI* m = Fenster::mdi())
+        m->TopWar(modus);
+    Entladen();
+}
+
+void Musikquiz::Entladen() {
+    entladen_ = true;
+    Soundtimer->stop();
+    hide();
+    // Taken out of the frame now, deleted once every running wait has returned.
+    if (MDI* m = Fenster::mdi()) m->removeChild(this);
+    deleteLater();
+}
+
+// ---- seams of the editor face, filled in by the question editor
+
 void Musikquiz::testen_Click() {}
-void Musikquiz::Frage_Click() {}
-void Musikquiz::SoundRepeat_Click() {}
-// The editor face comes with the question editor.
 void Musikquiz::Erstellen_Click() {}
 void Musikquiz::neu_Click() {}
 void Musikquiz::Save_Click() {}
-void Musikquiz::PlaySound(const std::string&) {}

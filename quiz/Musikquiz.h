@@ -1,13 +1,62 @@
 #pragma once
 // The quiz window: one window with two faces, the game view and the question
-// editor. The game side lives in quiz/, the editor side (later) in questions/.
+// editor. The game side lives in quiz/ (load and pool, presentation, counter,
+// judging, sound), the editor side (later) in questions/.
+#include <QLabel>
 #include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "questions/QuestionPool.h"
+#include "quiz/Anzeige.h"
+#include "quiz/Bewertung.h"
+#include "quiz/Spielzeit.h"
+#include "quiz/Ton.h"
+#include "quiz/Ziehung.h"
+
+class QScrollBar;
+class QTimer;
+class ApiClass;
+
+// A picture or label that reports clicks (the window's images and labels are
+// all clickable).
+class Klickfeld : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void geklickt();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
 
 class Musikquiz : public QWidget {
     Q_OBJECT
 public:
+    // What the window talks to. Left empty, the program's own parts are used:
+    // the sound library, the steady clock, a clock-seeded random source, the age
+    // window, the main window and the media lookup.
+    struct Anbindung {
+        quiz::SoundSchnittstelle* sound = nullptr;
+        quiz::Uhr* uhr = nullptr;
+        quiz::Zufall* zufall = nullptr;
+        // The starting level, or nothing when the player cancelled.
+        std::function<std::optional<int>()> alterAbfragen;
+        // The player's age level for the difficulty names.
+        std::function<int()> alterLevel;
+        std::function<void(int, bool)> toolButton;
+        std::function<void(int)> topIst;
+        std::function<void(int)> topWar;
+        // Finds a media file (folder or archives) and copies it to the target.
+        std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
+    };
+
     explicit Musikquiz(QWidget* parent = nullptr);
+    Musikquiz(QWidget* parent, Anbindung anbindung);
     ~Musikquiz() override;
 
     // Called once after the window was created (the window's load handling).
@@ -26,7 +75,108 @@ public:
     void Save_Click();
     // Plays a sound file once (nothing while the sound library is off).
     void PlaySound(const std::string& file);
+    void StreamBreak();
+    void xxStreamBreak() { StreamBreak(); }
 
-    bool NurTeil = false;
-    bool ZählerLäuft = false;
+    // The pool: built anew with `Neu`, else the count of the last build.
+    std::int32_t AnzahlFragen(bool Neu, bool Alle);
+
+    bool& NurTeil;
+    bool& ZählerLäuft;
+
+    // State of the running game (read by the editor side and by tests).
+    const quiz::Ziehung& ziehung() const { return ziehung_; }
+    quiz::Ziehung& ziehung() { return ziehung_; }
+    const quiz::OffeneFrage& offeneFrage() const { return frage_; }
+    const quiz::Ablauf& ablauf() const { return ablauf_; }
+    fragen::QuestionPool& pool() { return pool_; }
+    // Game input is ignored while a slot or a reveal runs.
+    bool eingabeGesperrt() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Set-up and pool (Musikquiz.cpp, MusikquizSpiel.cpp)
+    void ControlsAnlegen();
+    void NächsteFrage(bool EditorTest);
+    void Weiter();
+    void KeineFragenMelden();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void Entladen();
+
+    // Presentation (MusikquizAnzeige.cpp)
+    void FrageAnzeigen();
+    void BildAnzeigen(const std::string& datei, bool frage);
+    void AntwortenZeigen();
+    void AntwortenVerbergen();
+    void LayoutAnpassen();
+    void Antwort_Click(int index);
+    void Press_Click(int index);
+    void Bild_Click();
+    void Rahmen_Click();
+    void Image2_Click();
+    void Form_KeyPress(int zeichen);
+    bool warten(double grenze, const std::function<bool()>& fertig);
+
+    // Counter and timer (MusikquizZaehler.cpp)
+    void ZählerBilderLaden();
+    void ZählerDrehen();
+    void ZählerStopp(std::int32_t n);
+    void Soundtimer_Timer();
+
+    // Judging (MusikquizAuswertung.cpp)
+    void AntwortAuswerten(int k);
+    void FeedbackSpielen(bool ja);
+
+    // Sound (MusikquizTon.cpp)
+    void SoundAbspielen(const std::string& name);
+
+    // Main window and media.
+    void toolButton(int i, bool sichtbar);
+    bool fileOk(const std::string& name, const std::string& ziel);
+    std::string daten() const;
+
+    ApiClass& api_;
+    Anbindung an_;
+    std::unique_ptr<quiz::SoundSchnittstelle> eigenerSound_;
+    std::unique_ptr<quiz::Uhr> eigeneUhr_;
+    std::unique_ptr<quiz::Zufall> eigenerZufall_;
+    fragen::QuestionPool pool_;
+    quiz::Ablauf ablauf_;
+    quiz::Ziehung ziehung_;
+    quiz::OffeneFrage frage_;
+    std::unique_ptr<quiz::Tonwiedergabe> ton_;
+    quiz::Zaehlerlauf zaehlerlauf_;
+    bool debug_ = false;
+    bool inZiehung_ = false;
+    bool entladen_ = false;
+
+    // Controls (object names are the control names).
+    Klickfeld* Image2 = nullptr;
+    QLabel* imgRahmen = nullptr;
+    Klickfeld* Rahmen = nullptr;
+    Klickfeld* Frage = nullptr;
+    Klickfeld* Bild = nullptr;
+    QLabel* MusicalText = nullptr;
+    QLabel* Answer = nullptr;
+    std::array<Klickfeld*, 6> Antwort{};  // 1 .. 5
+    std::array<Klickfeld*, 6> Press{};    // 1 .. 5
+    QLabel* lblGrad = nullptr;
+    QLabel* lblGebiet = nullptr;
+    QLabel* zähler = nullptr;
+    std::array<QLabel*, 2> counter{};
+    std::array<QLabel*, 10> imgCounter{};
+    QWidget* frmNeueFrage = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Start = nullptr;
+    QTimer* Soundtimer = nullptr;
+    // The editor panel; filled in by the editor side.
+    QWidget* Editor = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* HScroll2 = nullptr;
 };

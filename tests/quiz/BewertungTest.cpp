@@ -30,7 +30,8 @@ struct Fall {
         ziehung.Gesperrt[123] = 32;
     }
     Urteil antwort(int k, int anzahl = 10) {
-        return quiz::AntwortAuswerten(frage, ziehung, k, anzahl, schreiben);
+        return quiz::AntwortAuswerten(
+            frage, ziehung, k, [anzahl] { return anzahl; }, schreiben);
     }
 };
 

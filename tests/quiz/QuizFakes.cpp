@@ -20,7 +20,15 @@ int AufnahmeSound::StreamOpen(const std::string& datei) {
     s.datei = datei;
     s.inhalt = fsys::readAll(datei).value_or("");
     stroeme.push_back(s);
+    if (beimOeffnen) beimOeffnen(s.inhalt);
     return int(stroeme.size());
+}
+
+int AufnahmeSound::GetPosition(int stream) {
+    if (!gueltig(stream)) return 0;
+    Strom& s = stroeme[size_t(stream - 1)];
+    if (abfragenBisEnde >= 0 && ++s.abfragen >= abfragenBisEnde) s.position = s.laenge;
+    return s.position;
 }
 
 int AufnahmeSound::StreamPlay(int stream) {

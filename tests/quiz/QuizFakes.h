@@ -2,6 +2,7 @@
 // Test doubles for the game core: a scripted random source, a clock the test
 // moves by hand, and a sound library that records what it was asked to do.
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,9 +51,14 @@ public:
     bool initOk = true;
     int fehler = 0;
     bool oeffnenScheitert = false;
+    // A stream reaches its end after this many position queries (never when < 0).
+    int abfragenBisEnde = -1;
+    // Called with the file's contents whenever a stream is opened.
+    std::function<void(const std::string&)> beimOeffnen;
     struct Strom {
         std::string datei;
         std::string inhalt;
+        int abfragen = 0;
         int position = 0;
         int laenge = 100;
         bool gestoppt = false;
@@ -72,9 +78,7 @@ public:
     int StreamPlay(int stream) override;
     void StreamStop(int stream) override;
     void StreamClose(int stream) override;
-    int GetPosition(int stream) override {
-        return gueltig(stream) ? stroeme[size_t(stream - 1)].position : 0;
-    }
+    int GetPosition(int stream) override;
     int GetLength(int stream) override { return gueltig(stream) ? stroeme[size_t(stream - 1)].laenge : 0; }
     void Close() override { ++closeAufrufe; }
 

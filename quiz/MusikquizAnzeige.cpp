@@ -1,0 +1,219 @@
+// The quiz window's presentation: showing a question, its picture, the layout
+// of the game controls, and the input while a question is on display.
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QPixmap>
+
+#include "questions/QuestionRecord.h"
+#include "quiz/Anzeige.h"
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "shell/frmAlter.h"
+
+namespace {
+QColor farbe(const quiz::Farbe& f) {
+    return QColor(f.r, f.g, f.b);
+}
+void hintergrund(QLabel* l, const quiz::Farbe& f) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, farbe(f));
+    l->setPalette(p);
+}
+void textfarbe(QLabel* l, const quiz::Farbe& f) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, farbe(f));
+    l->setPalette(p);
+}
+void platzieren(QWidget* w, const quiz::Rechteck& r) {
+    w->setGeometry(quiz::zuPixel(r.left), quiz::zuPixel(r.top), quiz::zuPixel(r.width),
+                   quiz::zuPixel(r.height));
+}
+int twipsBreite(const QWidget* w) {
+    return quiz::zuTwips(w->width());
+}
+}  // namespace
+
+bool Musikquiz::warten(double grenze, const std::function<bool()>& fertig) {
+    // Waits on events: the 200-ms timer wakes the loop at least that often.
+    return quiz::Warten(*an_.uhr, grenze, fertig, [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    });
+}
+
+void Musikquiz::FrageAnzeigen() {
+    const std::int32_t n = ziehung_.FrageNummer;
+    api_.protokoll("Next Quiz: " + vb::Str(static_cast<long long>(n)), 0);
+    const fragen::QuestionRecord r = fragen::FrageLesen(api_, n);
+    QCoreApplication::processEvents();
+    Frage->hide();
+    textfarbe(Frage, quiz::kSchwarz);
+    Bild->hide();
+    Bild->clear();  // a question without a picture must not show the last one
+    Answer->hide();
+    frage_.RichtigeAntwort = r.Lösung;
+    Frage->setText(cp1252::toUnicode(r.Frage));
+    for (int i = 1; i <= 5; ++i) {
+        const std::string text = " " + r.Antwort[size_t(i)];
+        Antwort[size_t(i)]->setText(cp1252::toUnicode(text));
+        frage_.Erklärungen[size_t(i)] = r.Erklärung[size_t(i)];
+    }
+    QCoreApplication::processEvents();
+    for (int i = 1; i <= 5; ++i) {
+        Klickfeld* a = Antwort[size_t(i)];
+        hintergrund(a, quiz::kWeiss);
+        QFont f = a->font();
+        f.setPointSize(quiz::AntwortSchriftgroesse(1 + r.Antwort[size_t(i)].size()));
+        a->setFont(f);
+        const bool belegt = !cp1252::toUnicode(r.Antwort[size_t(i)]).trimmed().isEmpty();
+        a->setVisible(belegt);
+        Press[size_t(i)]->setVisible(belegt);
+    }
+    QCoreApplication::processEvents();
+    Frage->resize(Rahmen->width() - quiz::zuPixel(300), Frage->height());
+    BildAnzeigen(r.Bild, true);
+    if (!r.Musical.empty()) {
+        MusicalText->setText(cp1252::toUnicode(r.Musical));
+        MusicalText->adjustSize();
+        MusicalText->move(Rahmen->width() - MusicalText->width() - quiz::zuPixel(150), MusicalText->y());
+        MusicalText->show();
+        Frage->resize(MusicalText->x() - quiz::zuPixel(150), Frage->height());
+    } else {
+        MusicalText->hide();
+    }
+    frage_.Beantwortet = false;
+    frage_.ZweiterVersuch = false;
+    Frage->resize(Frage->width(), std::max(Frage->heightForWidth(Frage->width()), quiz::zuPixel(300)));
+    Frage->show();
+    Bild->setVisible(!Bild->pixmap().isNull());
+
+    if (!ablauf_.Testmodus) {
+        warten(55.0, [this] { return !ablauf_.SlotLäuft || ablauf_.Abbruch; });
+        if (ablauf_.Abbruch) return;
+    }
+    const int alter = an_.alterLevel ? an_.alterLevel() : frmAlter::instance().AlterLevel();
+    lblGrad->setText(
+        cp1252::toUnicode(fragen::SchwierigkeitsName(vb::CLng(ziehung_.FrageSchwierigkeit), alter)));
+    lblGebiet->setText(cp1252::toUnicode(r.Bereich));
+    ZählerStopp(n);
+    SoundAbspielen("sound.wav");
+    ablauf_.SlotLäuft = true;
+    if (ablauf_.Testmodus)
+        warten(3.0, [this] { return ablauf_.Abbruch; });
+    else
+        warten(5.0, [this] { return !ablauf_.SlotLäuft || ablauf_.Abbruch; });
+    if (ablauf_.Abbruch) return;
+    frmNeueFrage->hide();
+    ablauf_.AktuellesAudio = r.Audio;
+    if (!r.Audio.empty())
+        SoundAbspielen(r.Audio);
+    else
+        toolButton(8, false);
+    toolButton(7, false);
+}
+
+void Musikquiz::BildAnzeigen(const std::string& datei, bool /*frage*/) {
+    if (datei.empty()) return;
+    const std::string upper = cp1252::upper(datei);
+    const std::string ziel = daten() + "Now" + upper.substr(upper.size() > 4 ? upper.size() - 4 : 0);
+    if (!fileOk(datei, ziel)) return;
+    const QString pfad = QString::fromStdString(fsys::native(ziel).string());
+    QImageReader leser(pfad);
+    const QSize natur = leser.size();
+    const QPixmap bild(pfad);
+    if (bild.isNull() || !natur.isValid()) return;
+    const quiz::Rechteck platz = quiz::BildPlatz(twipsBreite(Rahmen), quiz::zuTwips(Rahmen->height()),
+                                                 quiz::zuTwips(natur.width()), quiz::zuTwips(natur.height()));
+    Bild->setPixmap(bild);
+    platzieren(Bild, platz);
+    Bild->show();
+    MusicalText->hide();
+    Frage->resize(std::max(0, Bild->x() - quiz::zuPixel(150)), Frage->height());
+}
+
+void Musikquiz::AntwortenZeigen() {
+    imgRahmen->show();
+    Rahmen->show();
+    for (int i = 1; i <= 5; ++i) {
+        Press[size_t(i)]->show();
+        Antwort[size_t(i)]->show();
+    }
+    toolButton(8, true);
+}
+
+void Musikquiz::AntwortenVerbergen() {
+    imgRahmen->hide();
+    Rahmen->hide();
+    for (int i = 1; i <= 5; ++i) {
+        Press[size_t(i)]->hide();
+        Antwort[size_t(i)]->hide();
+    }
+    toolButton(8, false);
+}
+
+void Musikquiz::LayoutAnpassen() {
+    api_.protokoll("position 1", 0);
+    const int W = quiz::zuTwips(width()), H = quiz::zuTwips(height());
+    const int pressB = quiz::zuTwips(Press[1]->width()), pressH = quiz::zuTwips(Press[1]->height());
+    const quiz::SpielLayout l = quiz::LayoutBerechnen(W, H, pressB, pressH);
+    api_.protokoll("position 2", 0);
+    platzieren(imgRahmen, l.imgRahmen);
+    api_.protokoll("position 4", 0);
+    platzieren(Rahmen, l.Rahmen);
+    api_.protokoll("position 5", 0);
+    const int fragenBreite = std::max(0, Rahmen->width() - quiz::zuPixel(300));
+    Frage->setGeometry(quiz::zuPixel(150), quiz::zuPixel(150), fragenBreite, Rahmen->height() / 2);
+    MusicalText->move(MusicalText->x(), quiz::zuPixel(150));
+    api_.protokoll("position 6", 0);
+    for (int k = 0; k < 5; ++k) {
+        platzieren(Press[size_t(k + 1)], l.Press[size_t(k)]);
+        platzieren(Antwort[size_t(k + 1)], l.Antwort[size_t(k)]);
+    }
+    api_.protokoll("position 7", 0);
+    platzieren(frmNeueFrage, l.frmNeueFrage);
+    Image3->setGeometry(0, 0, frmNeueFrage->width(), frmNeueFrage->height());
+    Start->setGeometry(0, frmNeueFrage->height() / 3, frmNeueFrage->width(), frmNeueFrage->height() / 3);
+    api_.protokoll("position 8", 0);
+    const int unten = l.Press[4].bottom() + 60;
+    platzieren(lblGrad, {l.frmNeueFrage.left, unten, l.frmNeueFrage.width / 2, 360});
+    platzieren(lblGebiet,
+               {l.frmNeueFrage.left + l.frmNeueFrage.width / 2, unten, l.frmNeueFrage.width / 2, 360});
+    api_.protokoll("position 9", 0);
+    const int zBreite = std::max(zähler->width(), 1);
+    zähler->move(quiz::zuPixel(l.imgRahmen.right()) - zBreite, quiz::zuPixel(l.imgRahmen.bottom() + 120));
+    zähler->raise();
+    api_.protokoll("position 10", 0);
+}
+
+// ---- input
+
+void Musikquiz::Antwort_Click(int index) {
+    if (eingabeGesperrt()) return;
+    if (frage_.Beantwortet)
+        Weiter();
+    else if (!Antwort[size_t(index)]->isHidden())  // no question shown, or no such answer
+        AntwortAuswerten(index);
+}
+
+void Musikquiz::Press_Click(int index) {
+    Antwort_Click(index);
+}
+
+void Musikquiz::Bild_Click() {
+    Frage_Click();
+}
+
+void Musikquiz::Rahmen_Click() {
+    Frage_Click();
+}
+
+void Musikquiz::Image2_Click() {
+    if (!Editor->isHidden()) return;
+    Frage_Click();
+}
+
+void Musikquiz::Form_KeyPress(int zeichen) {
+    if (zeichen < '1' || zeichen > '5' || !Editor->isHidden()) return;
+    Antwort_Click(zeichen - '0');
+}

@@ -1,0 +1,415 @@
+// The quiz window driven as a player would: start, age, slot, question, answers
+// by key and click, and closing at the awkward moments.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <map>
+
+#include "questions/QuestionRecord.h"
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/frmAlter.h"
+#include "tests/quiz/QuizFakes.h"
+#include "tests/support/TestSupport.h"
+
+using namespace cp1252::literals;
+using quiz_test::AufnahmeSound;
+using quiz_test::HandUhr;
+using quiz_test::SkriptZufall;
+
+namespace {
+
+std::string text(const QLabel* l) {
+    return cp1252::fromUnicode(l->text());
+}
+quiz::Farbe hintergrund(const QLabel* l) {
+    const QColor c = l->palette().color(QPalette::Window);
+    return {c.red(), c.green(), c.blue()};
+}
+quiz::Farbe schrift(const QLabel* l) {
+    const QColor c = l->palette().color(QPalette::WindowText);
+    return {c.red(), c.green(), c.blue()};
+}
+// Position p of a pool of n is drawn by a random number in [(p-1)/n, p/n).
+float position(int p, int n) {
+    return (float(p) - 0.5f) / float(n);
+}
+
+struct SpielTest : ::testing::Test {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass* api = nullptr;
+    AufnahmeSound sound;
+    HandUhr uhr;
+    SkriptZufall zufall{7};
+    std::vector<std::pair<int, bool>> knoepfe;
+    std::vector<std::string> modi;
+    std::map<std::string, std::string> klang;  // file contents -> sound name
+    QPointer<Musikquiz> quiz;
+    std::string daten;
+
+    void SetUp() override {
+        MelvatoBasic::ReleaseApi();
+        api = &MelvatoBasic::Api();
+        api->setSleeper([](int) {});
+        MelvatoBasic::SoundOk = false;
+        MelvatoBasic::Tabelle.fill(0);
+        daten = api->AppPfad() + "DATEN/";
+        for (const char* name :
+             {"slot.wav", "sound.wav", "frage.wav", "Ja 1.wav", "Nein 1.wav", "Nein 2.wav"})
+            wav(name);
+        for (int i = 0; i < 10; ++i) bild("counter" + std::to_string(i) + ".gif", 16, 24);
+        bild("bild.jpg", 60, 40);
+        bild("loesung.jpg", 50, 50);
+        sound.abfragenBisEnde = 2;
+        frmAlter::setModalScript([](frmAlter& w) {
+            w.findChild<QLineEdit*>(QStringLiteral("txtAlter"))->setText(QStringLiteral("9"));
+            w.findChild<QPushButton*>(QStringLiteral("Start"))->click();
+        });
+    }
+    void TearDown() override {
+        if (quiz) {
+            if (quiz->isVisible()) quiz->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            delete quiz.data();
+        }
+        frmAlter::setModalScript({});
+        MelvatoBasic::SoundOk = false;
+        MelvatoBasic::ReleaseApi();
+    }
+
+    void wav(const std::string& name) {
+        static int hz = 300;
+        hz += 40;
+        quiz_test::schreibeWav(daten + name, 20, hz);
+        klang[fsys::readAll(daten + name).value_or("")] = name;
+    }
+    void bild(const std::string& name, int w, int h) {
+        fsys::makeFolders(daten);
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(Qt::darkBlue);
+        img.save(QString::fromStdString(fsys::native(daten + name).string()), "PNG");
+    }
+    void frage(int n, int problem, int loesung, int antworten, const std::string& bild = {},
+               const std::string& audio = {}, const std::string& musical = {}) {
+        fragen::QuestionRecord r;
+        r.Frage = "Frage " + std::to_string(n) + " über Musik?"_ansi;
+        for (int i = 1; i <= antworten; ++i) {
+            r.Antwort[size_t(i)] = "A" + std::to_string(i);
+            r.Erklärung[size_t(i)] = "E" + std::to_string(i) + " von " + std::to_string(n);
+        }
+        r.Lösung = loesung;
+        r.Bild = bild;
+        r.Bild2 = bild.empty() ? "" : "loesung.jpg";
+        r.Audio = audio;
+        r.Musical = musical;
+        r.Bereich = "Klassik";
+        fragen::FrageSpeichern(*api, n, r);
+        api->IniSchreiben(fragen::FragenDatei(n), fragen::QuizSektion(n), "Problem", std::to_string(problem));
+    }
+
+    Musikquiz* laden() {
+        Musikquiz::Anbindung an;
+        an.sound = &sound;
+        an.uhr = &uhr;
+        an.zufall = &zufall;
+        an.toolButton = [this](int i, bool v) { knoepfe.emplace_back(i, v); };
+        an.topIst = [this](int n) { modi.push_back("ist " + std::to_string(n)); };
+        an.topWar = [this](int n) { modi.push_back("war " + std::to_string(n)); };
+        an.fileOk = [this](const std::string& n, const std::string& z) {  // TEMP until media lookup lands
+            return fsys::fileExists(daten + n) && fsys::copy(daten + n, z);
+        };
+        quiz = new Musikquiz(nullptr, an);
+        quiz->resize(900, 640);
+        quiz->Form_Load();
+        quiz->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+        return quiz.data();
+    }
+    std::vector<std::string> gespielt() const {
+        std::vector<std::string> namen;
+        for (const auto& inhalt : sound.gespielt) {
+            auto it = klang.find(inhalt);
+            namen.push_back(it == klang.end() ? "?" : it->second);
+        }
+        return namen;
+    }
+    template <class T = QLabel>
+    T* control(const char* name) {
+        T* c = quiz->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    void taste(char c) { QTest::keyClick(quiz.data(), c); }
+    bool gezeigt(int knopf) const {
+        for (auto it = knoepfe.rbegin(); it != knoepfe.rend(); ++it)
+            if (it->first == knopf) return it->second;
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(SpielTest, LoadPreparesTheWaitingWindow) {
+    frage(5, 20, 2, 3);
+    laden();
+    EXPECT_TRUE(MelvatoBasic::SoundOk);
+    EXPECT_EQ(text(control("Frage")), "Klicke auf Spiel starten");
+    EXPECT_TRUE(control("Antwort1")->isHidden());
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_EQ(api->IniLesen("", "Allgemein", "AnzahlJa"), "1");
+    EXPECT_EQ(api->IniLesen("", "Allgemein", "AnzahlNein"), "2");
+    EXPECT_EQ(quiz->ziehung().Niveau, 20.0);
+    EXPECT_EQ(quiz->AnzahlFragen(false, false), 1);
+    EXPECT_EQ(control<QScrollBar>("HScroll2")->value(), 1);
+    EXPECT_EQ(modi, std::vector<std::string>{"ist 1"});
+    EXPECT_TRUE(quiz->windowTitle().endsWith(QString::fromStdString(ApiClass::Version())));
+}
+
+// One game on two questions: a wrong then a right answer by key, the next
+// question by key, and that one answered wrongly twice.
+TEST_F(SpielTest, WholeGame) {
+    frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
+    frage(7, 30, 3, 5, "", "", "&%");
+    laden();
+    // Question 5 (3 away from level 23) is accepted at once; the no-voice is number 2.
+    zufall.werte = {position(1, 2), 0.5f};
+    quiz->Starten_Click();
+
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
+    EXPECT_EQ(quiz->ziehung().Runde, 1);
+    EXPECT_EQ(quiz->ziehung().Gesperrt[5], 0);  // the first question of a game carries no block
+    EXPECT_FALSE(quiz->ZählerLäuft);
+    EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("005"));
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_EQ(text(control("Frage")), "Frage 5 über Musik?"_ansi);
+    EXPECT_EQ(text(control("Antwort2")), " A2");
+    EXPECT_FALSE(control("Antwort3")->isHidden());
+    EXPECT_TRUE(control("Antwort4")->isHidden() && control("Press4")->isHidden());
+    EXPECT_EQ(text(control("lblGrad")), "Problemlos");  // 20 - 23
+    EXPECT_EQ(text(control("lblGebiet")), "Klassik");
+    EXPECT_FALSE(control("Bild")->isHidden());
+    EXPECT_FALSE(control("Bild")->pixmap().isNull());
+    EXPECT_TRUE(control("MusicalText")->isHidden());
+    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav"}));
+
+    zufall.werte = {0.9f};
+    taste('1');
+    EXPECT_EQ(hintergrund(control("Antwort1")), quiz::kHellrot);
+    EXPECT_EQ(text(control("Answer")), "Leider nicht richtig:\r\n\r\nE1 von 5\r\nProbier es noch einmal!");
+    EXPECT_EQ(schrift(control("Answer")), quiz::kDunkelrot);
+    EXPECT_FALSE(control("Answer")->isHidden());
+    EXPECT_NEAR(quiz->ziehung().Niveau, 22.8, 1e-9);
+    EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
+
+    taste('2');
+    EXPECT_EQ(hintergrund(control("Antwort2")), quiz::kHellgruen);
+    EXPECT_EQ(hintergrund(control("Antwort1")), quiz::kHellrot);
+    EXPECT_EQ(schrift(control("Frage")), quiz::kGrau);
+    EXPECT_EQ(text(control("Answer")), "Ja, richtig: \r\n\r\nE2 von 5");
+    EXPECT_EQ(schrift(control("Answer")), quiz::kDunkelgruen);
+    EXPECT_NEAR(quiz->ziehung().Niveau, 24.0, 1e-9);
+    EXPECT_EQ(quiz->ziehung().Gesperrt[5], 2);  // turn 1 + half of 2
+    EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
+    EXPECT_TRUE(gezeigt(7));
+    // Right at level 23.0: (23 + 80) / 5 - 5 = 15.6.
+    EXPECT_NE(testing_support::readFile(api->AppPfad() + "Fragen 0.Dat").find("Problem=16\r\n"),
+              std::string::npos);
+
+    // Question 5 is blocked in turn 2, so the draw goes on to question 7.
+    zufall.werte = {position(1, 2), position(2, 2), 0.5f, 0.1f, 0.1f};
+    taste('3');
+    EXPECT_EQ(quiz->ziehung().Runde, 2);
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 7);
+    EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("007"));
+    EXPECT_FALSE(control("MusicalText")->isHidden());
+    EXPECT_TRUE(control("Bild")->isHidden());  // the last question's picture is gone
+    EXPECT_FALSE(gezeigt(8));                  // no question sound
+    EXPECT_EQ(schrift(control("Frage")), quiz::kSchwarz);
+    EXPECT_EQ(hintergrund(control("Antwort1")), quiz::kWeiss);
+
+    taste('1');
+    taste('1');  // the same wrong answer again is the second wrong answer
+    EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
+    EXPECT_EQ(text(control("Answer")), "Leider nicht richtig:\r\n\r\nE1 von 7\r\n\r\nE3 von 7");
+    EXPECT_EQ(hintergrund(control("Antwort3")), quiz::kHellgruen);
+    EXPECT_NEAR(quiz->ziehung().Niveau, 21.8, 1e-9);
+    // Wrong at level 23.8: (23.8 + 120) / 5 + 5 = 33.76.
+    EXPECT_EQ(api->IniLesen(fragen::FragenDatei(7), fragen::QuizSektion(7), "Problem"), "34");
+    EXPECT_EQ(gespielt(),
+              (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav", "Nein 2.wav", "Ja 1.wav",
+                                        "slot.wav", "sound.wav", "Nein 1.wav", "Nein 1.wav"}));
+
+    quiz->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(quiz.isNull());
+    EXPECT_EQ(sound.closeAufrufe, 1);
+    EXPECT_EQ(modi.back(), "war 1");
+    for (const char* f : {"Now0.Wav", "Now1.Wav", "Now.JPG"}) EXPECT_FALSE(fsys::fileExists(daten + f)) << f;
+}
+
+TEST_F(SpielTest, WithoutSoundDeviceTheSlotIsSilent) {
+    frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
+    sound.initOk = false;
+    uhr.proAbfrage = 0.05;
+    laden();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "An error occured initializing fmod\r\nError initializing output device.");
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    const double start = uhr.zeit;
+    quiz->Starten_Click();
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_TRUE(sound.stroeme.empty());
+    EXPECT_GE(uhr.zeit - start, 3.0);  // the silent slot's three seconds
+    EXPECT_LT(uhr.zeit - start, 55.0);
+    taste('2');
+    EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(SpielTest, MissingPictureAndSoundsShowNothingAndSayNothing) {
+    frage(5, 20, 2, 3, "fehlt.jpg", "fehlt.wav");
+    fsys::remove(daten + "sound.wav");  // the jingle is gone too: the reveal ends by its limit
+    uhr.proAbfrage = 0.05;
+    laden();
+    quiz->Starten_Click();
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
+    EXPECT_TRUE(control("Bild")->isHidden());
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_EQ(gespielt(), std::vector<std::string>{"slot.wav"});
+    EXPECT_FALSE(gezeigt(8));
+    EXPECT_TRUE(dialogs.messages.empty());
+    taste('2');
+    EXPECT_FALSE(control("Bild")->isHidden());  // the solution picture has its own file
+}
+
+TEST_F(SpielTest, InputDuringTheSlotIsIgnored) {
+    frage(5, 20, 2, 3);
+    frage(7, 20, 2, 3);
+    laden();
+    bool versucht = false;
+    sound.beimOeffnen = [&](const std::string& inhalt) {
+        if (klang[inhalt] != "slot.wav" || versucht) return;
+        versucht = true;
+        QTimer::singleShot(0, [&] {
+            taste('1');
+            QTest::mouseClick(control("Antwort2"), Qt::LeftButton);
+            quiz->Frage_Click();
+        });
+    };
+    quiz->Starten_Click();
+    EXPECT_TRUE(versucht);
+    EXPECT_EQ(quiz->ziehung().Runde, 1);
+    EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
+    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));
+    EXPECT_TRUE(control("Answer")->isHidden());
+}
+
+TEST_F(SpielTest, KeysOutsideOneToFiveAndKeysWhileEditingDoNothing) {
+    frage(5, 20, 2, 3);
+    laden();
+    quiz->Starten_Click();
+    const double niveau = quiz->ziehung().Niveau;
+    taste('0');
+    taste('6');
+    taste('a');
+    EXPECT_TRUE(control("Answer")->isHidden());
+    control<QWidget>("Editor")->show();
+    taste('3');
+    EXPECT_TRUE(control("Answer")->isHidden());
+    EXPECT_EQ(quiz->ziehung().Niveau, niveau);
+    EXPECT_FALSE(quiz->offeneFrage().ZweiterVersuch);
+    control<QWidget>("Editor")->hide();
+    taste('3');
+    EXPECT_TRUE(quiz->offeneFrage().ZweiterVersuch);
+    taste('5');  // question 5 has three answers: there is no answer 5 to choose
+    EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
+}
+
+TEST_F(SpielTest, ClosingWhileTheCounterRollsIsRefused) {
+    frage(5, 20, 2, 3);
+    laden();
+    int versuche = 0;
+    bool geschlossen = true;
+    sound.beimOeffnen = [&](const std::string& inhalt) {
+        if (klang[inhalt] != "slot.wav") return;
+        ++versuche;
+        QTimer::singleShot(0, [&] { geschlossen = quiz->close(); });
+    };
+    quiz->Starten_Click();
+    EXPECT_EQ(versuche, 1);
+    EXPECT_FALSE(geschlossen);
+    ASSERT_FALSE(quiz.isNull());
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_EQ(sound.closeAufrufe, 0);
+}
+
+TEST_F(SpielTest, ClosingDuringTheRevealEndsItAndUnloads) {
+    frage(5, 20, 2, 3, "", "frage.wav");
+    laden();
+    sound.beimOeffnen = [&](const std::string& inhalt) {
+        if (klang[inhalt] != "sound.wav") return;
+        QTimer::singleShot(0, [&] { quiz->close(); });
+    };
+    quiz->Starten_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(quiz.isNull());
+    EXPECT_EQ(sound.closeAufrufe, 1);
+    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));  // the question's own never
+}
+
+TEST_F(SpielTest, CloseWaitEndsWhenTheAwaitedSoundNeverStarted) {
+    frage(5, 20, 2, 3);
+    fsys::remove(daten + "sound.wav");
+    laden();
+    uhr.proAbfrage = 0;  // only the end of the sound could end the waits
+    bool zu = false;
+    // Close as soon as the counter stopped on the number; the jingle is missing, so
+    // nothing plays and the close must not wait for it.
+    QTimer* pruefen = new QTimer(quiz.data());
+    QObject::connect(pruefen, &QTimer::timeout, [&] {
+        if (!zu && control("zähler")->property("Tag").toString() == u"STOP") {
+            zu = true;
+            quiz->close();
+        }
+    });
+    pruefen->start(1);
+    quiz->Starten_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(zu);
+    EXPECT_TRUE(quiz.isNull());
+}
+
+TEST_F(SpielTest, EmptyPoolTellsThePlayerAndStartsNoGame) {
+    laden();
+    quiz->Starten_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("keine Fragen"), std::string::npos);
+    EXPECT_TRUE(sound.stroeme.empty());
+    EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+    EXPECT_EQ(quiz->ziehung().Runde, 0);
+    EXPECT_EQ(text(control("Frage")), "Klicke auf Spiel starten");
+}
+
+TEST_F(SpielTest, CancelledAgeClosesTheGame) {
+    frage(5, 20, 2, 3);
+    laden();
+    frmAlter::setModalScript(
+        [](frmAlter& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
+    quiz->Starten_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(quiz.isNull());
+    EXPECT_TRUE(sound.stroeme.empty());
+}

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
@@ -211,6 +212,7 @@ void Musikquiz::Form_Load() {
         Image2->hide();
     }
     api_.protokoll("QuizFormload 6", 0);
+    DesignBilderLaden();
     LayoutAnpassen();
     api_.protokoll("QuizFormload 7", 0);
     frmNeueFrage->hide();
@@ -226,6 +228,28 @@ void Musikquiz::Form_Load() {
     setPalette(pal);
     setAutoFillBackground(true);
     Soundtimer->start();
+}
+
+// The pictures of the window's design: frame, cover and press buttons. Without
+// them the window keeps its drawn stand-ins.
+void Musikquiz::DesignBilderLaden() {
+    const auto laden = [this](const char* name) {
+        return QPixmap(QString::fromStdString(fsys::native(daten() + name).string()));
+    };
+    const QPixmap rahmen = laden("Rahmen.jpg");
+    if (!rahmen.isNull()) {
+        imgRahmen->setStyleSheet(QString());
+        imgRahmen->setScaledContents(true);
+        imgRahmen->setPixmap(rahmen);
+    }
+    const QPixmap deckel = laden("Deckel.jpg");
+    if (!deckel.isNull()) Image3->setPixmap(deckel);
+    const QPixmap knopf = laden("Press.gif");
+    if (!knopf.isNull())
+        for (int i = 1; i <= 5; ++i) {
+            Press[size_t(i)]->setPixmap(knopf);
+            Press[size_t(i)]->resize(knopf.size());
+        }
 }
 
 std::int32_t Musikquiz::AnzahlFragen(bool Neu, bool Alle) {
@@ -252,8 +276,23 @@ void Musikquiz::resizeEvent(QResizeEvent* event) {
 
 void Musikquiz::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || entladen_) return;
-    if (isActiveWindow()) {
+    if (event->type() == QEvent::ParentChange) {
+        // Inside the main window the frame around us is what gets activated.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                    [this](Qt::WindowStates alt, Qt::WindowStates neu) {
+                        const bool vorher = alt.testFlag(Qt::WindowActive), jetzt = neu.testFlag(Qt::WindowActive);
+                        if (vorher != jetzt) Aktivierung(jetzt);
+                    });
+        return;
+    }
+    if (event->type() == QEvent::ActivationChange && !qobject_cast<QMdiSubWindow*>(parentWidget()))
+        Aktivierung(isActiveWindow());
+}
+
+void Musikquiz::Aktivierung(bool aktiv) {
+    if (entladen_) return;
+    if (aktiv) {
         if (an_.topIst)
             an_.topIst(1);
         else if (MDI* m = Fenster::mdi())
@@ -318,8 +357,12 @@ void Musikquiz::Entladen() {
     entladen_ = true;
     Soundtimer->stop();
     hide();
-    // Taken out of the frame now, deleted once every running wait has returned.
-    if (MDI* m = Fenster::mdi()) m->removeChild(this);
+    // Deleted (with the main window's frame around it) once every running wait
+    // and the close handling itself have returned.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        sub->hide();
+        sub->deleteLater();
+    }
     deleteLater();
 }
 

@@ -102,12 +102,14 @@ protected:
 private:
     // Set-up and pool (Musikquiz.cpp, MusikquizSpiel.cpp)
     void ControlsAnlegen();
+    void DesignBilderLaden();
     void NächsteFrage(bool EditorTest);
     void Weiter();
     void KeineFragenMelden();
     bool Form_QueryUnload();
     void Form_Unload();
     void Entladen();
+    void Aktivierung(bool aktiv);
 
     // Presentation (MusikquizAnzeige.cpp)
     void FrageAnzeigen();

@@ -199,6 +199,12 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(text(control("lblGebiet")), "Klassik");
     EXPECT_FALSE(control("Bild")->isHidden());
     EXPECT_FALSE(control("Bild")->pixmap().isNull());
+    // At its natural size (60 x 40), 150 twips from the frame's right edge, and the
+    // question text ends 150 twips before it.
+    const QWidget* rahmen = control<QWidget>("Rahmen");
+    EXPECT_EQ(control("Bild")->geometry(), QRect(rahmen->width() - 70, control("Bild")->y(), 60, 40));
+    EXPECT_NEAR(control("Bild")->y(), (rahmen->height() - 40) / 2, 1);
+    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10);
     EXPECT_TRUE(control("MusicalText")->isHidden());
     EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav"}));
 
@@ -232,6 +238,10 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(quiz->ziehung().FrageNummer, 7);
     EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("007"));
     EXPECT_FALSE(control("MusicalText")->isHidden());
+    EXPECT_EQ(text(control("MusicalText")), "&%");
+    EXPECT_EQ(control("MusicalText")->font().family(), QStringLiteral("MusicalSymbols"));
+    EXPECT_EQ(control("MusicalText")->geometry().right() + 1, control<QWidget>("Rahmen")->width() - 10);
+    EXPECT_EQ(control("Frage")->width(), control("MusicalText")->x() - 10);
     EXPECT_TRUE(control("Bild")->isHidden());  // the last question's picture is gone
     EXPECT_FALSE(gezeigt(8));                  // no question sound
     EXPECT_EQ(schrift(control("Frage")), quiz::kSchwarz);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,6 +18,8 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "shell/Fenster.h"
+#include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
 #include "shell/frmAlter.h"
 #include "tests/quiz/QuizFakes.h"
@@ -422,4 +425,32 @@ TEST_F(SpielTest, CancelledAgeClosesTheGame) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
     EXPECT_TRUE(sound.stroeme.empty());
+}
+
+// The window as the program holds it: inside the main window's frame, with the
+// real sound layer on the dummy device, closed through its frame.
+TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
+    frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
+    MDI mdi;
+    mdi.resize(1000, 700);
+    mdi.show();
+    Musikquiz* q = Fenster::musikquiz();
+    quiz = q;
+    q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+    ASSERT_TRUE(MelvatoBasic::SoundOk);
+    q->Starten_Click();
+    EXPECT_EQ(q->ziehung().FrageNummer, 5);
+    EXPECT_FALSE(q->offeneFrage().Beantwortet);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 1);
+    QTest::keyClick(q, '2');
+    EXPECT_TRUE(q->offeneFrage().Beantwortet);
+
+    auto* rahmen = qobject_cast<QMdiSubWindow*>(q->parentWidget());
+    ASSERT_NE(rahmen, nullptr);
+    rahmen->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(quiz.isNull());
+    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_FALSE(MelvatoBasic::SoundOk);
+    EXPECT_TRUE(mdi.isVisible());
 }

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "questions/Media.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
 #include "services/ApiClass.h"
@@ -281,7 +282,8 @@ void Musikquiz::changeEvent(QEvent* event) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
             connect(sub, &QMdiSubWindow::windowStateChanged, this,
                     [this](Qt::WindowStates alt, Qt::WindowStates neu) {
-                        const bool vorher = alt.testFlag(Qt::WindowActive), jetzt = neu.testFlag(Qt::WindowActive);
+                        const bool vorher = alt.testFlag(Qt::WindowActive),
+                                   jetzt = neu.testFlag(Qt::WindowActive);
                         if (vorher != jetzt) Aktivierung(jetzt);
                     });
         return;
@@ -313,7 +315,7 @@ void Musikquiz::toolButton(int i, bool sichtbar) {
 }
 
 bool Musikquiz::fileOk(const std::string& name, const std::string& ziel) {
-    return an_.fileOk ? an_.fileOk(name, ziel) : false;
+    return an_.fileOk ? an_.fileOk(name, ziel) : fragen::FileOk(api_, name, ziel);
 }
 
 // ---- closing

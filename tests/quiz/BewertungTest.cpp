@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "questions/Media.h"
 #include "quiz/Bewertung.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
@@ -150,8 +151,7 @@ TEST(Bewertung, SoundDateienZaehlenStopsAtTheFirstGap) {
     std::vector<std::string> gefragt;
     auto gefunden = [&](const std::string& name, const std::string& ziel) {
         gefragt.push_back(name);
-        if (!fsys::fileExists(daten + name)) return false;
-        return fsys::copy(daten + name, ziel);
+        return fragen::FileOk(api, name, ziel);
     };
     quiz::SoundDateienZählen(api, gefunden);
     EXPECT_EQ(api.IniLesen("", "Allgemein", "AnzahlJa"), "2");  // letter case does not matter

@@ -129,9 +129,6 @@ struct SpielTest : ::testing::Test {
         an.toolButton = [this](int i, bool v) { knoepfe.emplace_back(i, v); };
         an.topIst = [this](int n) { modi.push_back("ist " + std::to_string(n)); };
         an.topWar = [this](int n) { modi.push_back("war " + std::to_string(n)); };
-        an.fileOk = [this](const std::string& n, const std::string& z) {  // TEMP until media lookup lands
-            return fsys::fileExists(daten + n) && fsys::copy(daten + n, z);
-        };
         quiz = new Musikquiz(nullptr, an);
         quiz->resize(900, 640);
         quiz->Form_Load();

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "questions/Media.h"
 #include "quiz/FMod.h"
 #include "quiz/Ton.h"
 #include "services/ApiClass.h"
@@ -27,18 +28,16 @@ struct TonFixture : ::testing::Test {
     std::vector<std::pair<int, bool>> knoepfe;
     std::vector<int> pausen;
     std::string daten = api.AppPfad() + "DATEN/";
-    Tonwiedergabe::Anbindung anbindung{[this](const std::string& name, const std::string& ziel) {
-                                           return fsys::fileExists(daten + name) &&
-                                                  fsys::copy(daten + name, ziel);
-                                       },
-                                       [this](int i, bool an) { knoepfe.emplace_back(i, an); }};
+    Tonwiedergabe::Anbindung anbindung{
+        [this](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
+        [this](int i, bool an) { knoepfe.emplace_back(i, an); }};
     std::unique_ptr<Tonwiedergabe> ton;
 
     void SetUp() override {
         api.setSleeper([this](int ms) { pausen.push_back(ms); });
         testing_support::writeFile(daten + "slot.wav", "slot-sound-bytes");
         testing_support::writeFile(daten + "sound.WAV", "jingle-bytes");
-        testing_support::writeFile(daten + "ja 1.wav", "yes-bytes");
+        testing_support::writeFile(daten + "ja 1.wav", "yes-voice-bytes");
         ton = std::make_unique<Tonwiedergabe>(api, sound, uhr, anbindung);
         MelvatoBasic::SoundOk = true;
     }
@@ -55,7 +54,8 @@ TEST_F(TonFixture, SoundsAlternateBetweenTwoTemporaryFiles) {
     EXPECT_EQ(sound.stroeme[0].datei, api.AppPfad() + "DATEN\\Now0.Wav");
     EXPECT_EQ(sound.stroeme[1].datei, api.AppPfad() + "DATEN\\Now1.Wav");
     EXPECT_EQ(sound.stroeme[2].datei, api.AppPfad() + "DATEN\\Now0.Wav");
-    EXPECT_EQ(sound.gespielt, (std::vector<std::string>{"slot-sound-bytes", "jingle-bytes", "yes-bytes"}));
+    EXPECT_EQ(sound.gespielt,
+              (std::vector<std::string>{"slot-sound-bytes", "jingle-bytes", "yes-voice-bytes"}));
     // Each new sound stops and closes the one before.
     EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
     EXPECT_TRUE(sound.stroeme[1].gestoppt && sound.stroeme[1].geschlossen);
@@ -196,11 +196,10 @@ TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {
     quiz_test::schreibeWav(daten + "slot.wav", 60);
     quiz::FModSound fmod;
     quiz::EchteUhr uhr;
-    Tonwiedergabe ton(api, fmod, uhr,
-                      {[&](const std::string& name, const std::string& ziel) {
-                           return fsys::fileExists(daten + name) && fsys::copy(daten + name, ziel);
-                       },
-                       {}});
+    Tonwiedergabe ton(
+        api, fmod, uhr,
+        {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
+         {}});
     ton.Starten();
     ASSERT_TRUE(MelvatoBasic::SoundOk) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     ton.SoundAbspielen("slot.wav");

@@ -65,6 +65,13 @@ Musikquiz::Musikquiz(QWidget* parent, Anbindung anbindung)
         an_.zufall = eigenerZufall_.get();
     }
     pool_.yield = [] { QCoreApplication::processEvents(); };
+    pool_.geladeneListe = [] {
+        MDI* m = Fenster::mdi();
+        return m ? m->GeladeneListe() : std::string();
+    };
+    pool_.dialogTitelLeeren = [] {
+        if (MDI* m = Fenster::mdi()) m->CmDialog1_clearFileTitle();
+    };
     ton_ = std::make_unique<quiz::Tonwiedergabe>(
         api_, *an_.sound, *an_.uhr,
         quiz::Tonwiedergabe::Anbindung{
@@ -334,8 +341,16 @@ void Musikquiz::closeEvent(QCloseEvent* event) {
     Form_Unload();
 }
 
-bool Musikquiz::Form_QueryUnload() {
-    if (zähler->property("Tag").toString() == u"GO") return false;
+bool Musikquiz::Unload() {
+    if (!entladen_) {
+        Form_QueryUnload(true);
+        Form_Unload();
+    }
+    return !inZiehung_;
+}
+
+bool Musikquiz::Form_QueryUnload(bool erzwingen) {
+    if (!erzwingen && zähler->property("Tag").toString() == u"GO") return false;
     ablauf_.Abbruch = true;
     // Ends when the reveal's sound ended, when nothing plays at all (a sound that
     // never started would otherwise hold it forever), or after the reveal's limit.

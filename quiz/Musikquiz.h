@@ -78,6 +78,12 @@ public:
     void StreamBreak();
     void xxStreamBreak() { StreamBreak(); }
 
+    // Unloads the window for the main window, which has already made sure the
+    // counter does not roll. True when it may be deleted at once; false while a
+    // game loop of the window still runs below the caller (it ends on its own
+    // and the window is deleted later).
+    bool Unload();
+
     // The pool: built anew with `Neu`, else the count of the last build.
     std::int32_t AnzahlFragen(bool Neu, bool Alle);
 
@@ -106,7 +112,7 @@ private:
     void NächsteFrage(bool EditorTest);
     void Weiter();
     void KeineFragenMelden();
-    bool Form_QueryUnload();
+    bool Form_QueryUnload(bool erzwingen = false);
     void Form_Unload();
     void Entladen();
     void Aktivierung(bool aktiv);

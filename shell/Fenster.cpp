@@ -38,7 +38,12 @@ void unloadMusikquiz() {
     Musikquiz* q = quiz.data();
     quiz = nullptr;
     if (mainWindow) mainWindow->removeChild(q);
-    delete q;
+    // A game loop of the window may still run below the caller: it notices the
+    // close and returns, and the window goes after it.
+    if (q->Unload())
+        delete q;
+    else
+        q->deleteLater();
 }
 
 void zeigeModal(QDialog& window) {

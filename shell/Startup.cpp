@@ -47,6 +47,11 @@ void Startup::run() {
         return VBUnzBas::Extrakt(zip, folder);
     };
     parts.loadQuiz = [] { Fenster::musikquiz()->init(); };
+    // The game's pool lives in the quiz window.
+    Fenster::anbindung().TeilSpielLaden = [](const std::string& datei) {
+        Fenster::musikquiz()->pool().TeilSpielLaden(datei);
+    };
+    Fenster::anbindung().AnzahlFragen = [] { return Fenster::musikquiz()->AnzahlFragen(true, false); };
     parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>();

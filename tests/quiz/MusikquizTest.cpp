@@ -451,3 +451,31 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     EXPECT_FALSE(MelvatoBasic::SoundOk);
     EXPECT_TRUE(mdi.isVisible());
 }
+
+// The main window closes while the question is being revealed: the game loop
+// below notices it and returns, and the window goes afterwards.
+TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
+    frage(5, 20, 2, 3, "", "frage.wav");
+    auto mdi = std::make_unique<MDI>();
+    mdi->show();
+    Musikquiz* q = Fenster::musikquiz();
+    quiz = q;
+    q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+    bool geschlossen = false;
+    QTimer pruefen;
+    QObject::connect(&pruefen, &QTimer::timeout, [&] {
+        if (!geschlossen && quiz &&
+            quiz->findChild<QLabel*>(QStringLiteral("zähler"))->property("Tag").toString() == u"STOP") {
+            geschlossen = mdi->close();
+        }
+    });
+    pruefen.start(1);
+    q->Starten_Click();
+    pruefen.stop();
+    EXPECT_TRUE(geschlossen);
+    EXPECT_FALSE(quiz.isNull());  // still unwinding
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(quiz.isNull());
+    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(gespielt().size(), 0u);  // the real sound layer played; the recording one was never asked
+}

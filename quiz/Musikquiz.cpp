@@ -191,10 +191,8 @@ void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload 1", 0);
     if (!api_.IsItDebug()) ton_->Starten();
     api_.protokoll(std::string("QuizFormload 2      nur Teil: ") + (NurTeil ? "True" : "False"), 0);
-    if (an_.topIst)
-        an_.topIst(1);
-    else if (MDI* m = Fenster::mdi())
-        m->TopIst(1);
+    // A window loaded hidden (at start-up, or for its pool) leaves the mode alone.
+    Aktivierung(true);
     if (!NurTeil) pool_.ListReset();
     api_.protokoll("QuizFormload 3", 0);
     setWindowTitle(QStringLiteral("Musikquiz ") + cp1252::toUnicode(ApiClass::Version()));
@@ -300,7 +298,10 @@ void Musikquiz::changeEvent(QEvent* event) {
 }
 
 void Musikquiz::Aktivierung(bool aktiv) {
-    if (entladen_) return;
+    // Only a shown window takes the main window's mode, and only on a change:
+    // the frame reports the same activation more than once.
+    if (entladen_ || (aktiv && !isVisible()) || aktiv == aktiv_) return;
+    aktiv_ = aktiv;
     if (aktiv) {
         if (an_.topIst)
             an_.topIst(1);

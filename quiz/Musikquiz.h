@@ -163,6 +163,7 @@ private:
     bool debug_ = false;
     bool inZiehung_ = false;
     bool entladen_ = false;
+    bool aktiv_ = false;  // reported on top to the main window
 
     // Controls (object names are the control names).
     Klickfeld* Image2 = nullptr;

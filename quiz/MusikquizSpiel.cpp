@@ -18,6 +18,7 @@ void Musikquiz::Starten_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MelvatoBasic::StartPhase = false;
     show();
+    Aktivierung(true);  // shown and on top now, not only when the frame says so later
     api_.protokoll("Starten Klick nach Me.Show", 0);
     QApplication::restoreOverrideCursor();
     ablauf_.Abbruch = false;

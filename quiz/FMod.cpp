@@ -66,7 +66,11 @@ int FSOUND_Stream_Open(std::string_view name, int, int, int) {
     std::string path = fsys::native(name).string();
     if (name.empty() || !fsys::fileExists(name)) return fail(FMOD_ERR_FILE_NOTFOUND);
     if (::access(path.c_str(), R_OK) != 0) return fail(FMOD_ERR_FILE_BAD);
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    // The format is told by the file's contents, not its name: the game plays
+    // every sound from a temporary copy called "Now0.Wav" or "Now1.Wav".
+    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+    if (!rw) return fail(FMOD_ERR_FILE_BAD);
+    Mix_Music* music = Mix_LoadMUS_RW(rw, 1);
     if (!music) return fail(FMOD_ERR_FILE_FORMAT);
     Stream s;
     s.music = music;

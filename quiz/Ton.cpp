@@ -83,7 +83,12 @@ void Tonwiedergabe::SoundAbspielen(std::string name) {
     if (an_.toolButton) an_.toolButton(8, false);
     if (name.empty()) return;
     api_.protokoll("Sound " + vb::Str(static_cast<long long>(toggle_)) + " spielen: " + name, 0);
-    if (cp1252::upper(name).find(".WAV") == std::string::npos) name += ".wav";
+    // Feedback voices are asked for without extension. A sound of another kind
+    // (".ogg", ".mp3") keeps its own name: with ".wav" added it would never be found.
+    const size_t punkt = name.rfind('.');
+    const size_t trenner = name.find_last_of("\\/");
+    const bool ohneEndung = punkt == std::string::npos || (trenner != std::string::npos && punkt < trenner);
+    if (cp1252::upper(name).find(".WAV") == std::string::npos && ohneEndung) name += ".wav";
     if (!an_.fileOk || !an_.fileOk(name, ziel)) return;
     api_.protokoll("Sound vorhanden", 0);
     if (an_.toolButton) an_.toolButton(8, false);

@@ -11,8 +11,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <map>
 
+#include "questions/Media.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
@@ -480,4 +482,53 @@ TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
     EXPECT_TRUE(quiz.isNull());
     EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
     EXPECT_EQ(gespielt().size(), 0u);  // the real sound layer played; the recording one was never asked
+}
+
+// Thirty questions of the questions supplied with the program, with their media
+// taken out of the media archive as they come up.
+TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {
+    namespace fs = std::filesystem;
+    fs::copy(MELVATO_DATA_DIR "/appdata", fsys::native(api->AppPfad()),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
+    fsys::clearResolveCache();
+    laden();
+    quiz->Starten_Click();
+    std::map<int, int> zuletzt;
+    int mitTon = 0;
+    for (int runde = 1; runde <= 30; ++runde) {
+        const int n = quiz->ziehung().FrageNummer;
+        ASSERT_GE(n, 100) << "turn " << runde;
+        ASSERT_LE(n, 998);
+        if (zuletzt.count(n)) {
+            EXPECT_GE(runde, zuletzt[n] + 26) << "question " << n;
+        }
+        zuletzt[n] = runde;
+        const std::string frageText = text(control("Frage"));
+        EXPECT_GT(frageText.size(), 5u) << n;
+        for (unsigned char c : frageText) EXPECT_GE(c, 32) << "question " << n << " garbled";
+        int sichtbar = 0;
+        for (int i = 1; i <= 5; ++i)
+            sichtbar += control(("Antwort" + std::to_string(i)).c_str())->isHidden() ? 0 : 1;
+        EXPECT_GE(sichtbar, 2) << n;
+        EXPECT_NE(text(control("lblGrad")), "Risiko");
+        EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
+        const std::string audio = api->IniLesen(fragen::FragenDatei(n), fragen::QuizSektion(n), "Audio");
+        if (!audio.empty()) {
+            ++mitTon;
+            ASSERT_FALSE(sound.stroeme.empty());
+            EXPECT_EQ(sound.stroeme.back().inhalt.substr(0, 4), "OggS") << audio;
+        }
+        // Answer until settled, always with a shown answer.
+        for (int i = 1; i <= 5 && !quiz->offeneFrage().Beantwortet; ++i)
+            if (!control(("Antwort" + std::to_string(i)).c_str())->isHidden()) taste(char('0' + i));
+        ASSERT_TRUE(quiz->offeneFrage().Beantwortet) << n;
+        EXPECT_GE(quiz->ziehung().Niveau, 10);
+        EXPECT_LE(quiz->ziehung().Niveau, 90);
+        if (runde < 30) taste('1');
+    }
+    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    EXPECT_EQ(quiz->ziehung().Runde, 30);
+    EXPECT_GT(mitTon, 0);  // the draw of this seed meets some
+    fragen::setInstallationsPfad({});
 }

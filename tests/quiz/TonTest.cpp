@@ -38,6 +38,7 @@ struct TonFixture : ::testing::Test {
         testing_support::writeFile(daten + "slot.wav", "slot-sound-bytes");
         testing_support::writeFile(daten + "sound.WAV", "jingle-bytes");
         testing_support::writeFile(daten + "ja 1.wav", "yes-voice-bytes");
+        testing_support::writeFile(daten + "cello.ogg", "ogg-vorbis-bytes");
         ton = std::make_unique<Tonwiedergabe>(api, sound, uhr, anbindung);
         MelvatoBasic::SoundOk = true;
     }
@@ -62,6 +63,12 @@ TEST_F(TonFixture, SoundsAlternateBetweenTwoTemporaryFiles) {
     EXPECT_EQ(sound.offen(), 1);
     EXPECT_TRUE(ton->spielt());
     EXPECT_EQ(knoepfe.front(), std::make_pair(8, false));
+}
+
+TEST_F(TonFixture, SoundOfAnotherKindKeepsItsName) {
+    ton->SoundAbspielen("cello.ogg");
+    ton->SoundAbspielen("ja 1");
+    EXPECT_EQ(sound.gespielt, (std::vector<std::string>{"ogg-vorbis-bytes", "yes-voice-bytes"}));
 }
 
 TEST_F(TonFixture, MissingSoundPlaysNothingAndSaysNothing) {
@@ -241,4 +248,29 @@ TEST(TonEcht, NoDeviceLeavesTheGameSilent) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               "An error occured initializing fmod\r\nError initializing output device.");
+}
+
+// A supplied question sound: an Ogg file kept in the media archive, played from
+// its temporary copy with the ".Wav" name.
+TEST(TonEcht, OggSoundFromTheArchivePlays) {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass api;
+    fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
+    testing_support::writeFile(api.AppPfad() + "DATEN/s_cello.ogg", " 1 \r\n");  // stub: archive 1
+    quiz::FModSound fmod;
+    HandUhr uhr;
+    Tonwiedergabe ton(
+        api, fmod, uhr,
+        {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
+         {}});
+    MelvatoBasic::SoundOk = false;
+    ton.Starten();
+    ASSERT_TRUE(MelvatoBasic::SoundOk);
+    ton.SoundAbspielen("s_cello.ogg");
+    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    ASSERT_TRUE(ton.spielt());
+    EXPECT_GT(fmod.GetLength(ton.stream()), 500);
+    ton.Schliessen();
+    fragen::setInstallationsPfad({});
 }

@@ -38,6 +38,8 @@ public:
     // The commands that menus and toolbar share; what they do depends on the mode.
     enum class Befehl { Ende, Start, Laden, Save };
     void Ausfuehren(Befehl befehl);
+    // The same for the mode the user chose the command in.
+    void Ausfuehren(Befehl befehl, int modus);
     void ToolButton_Click(int index);
 
     // The load-list dialog: asks for a list file and loads it into the game.

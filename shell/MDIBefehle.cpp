@@ -109,7 +109,10 @@ void MDI::rufe(const char* aufruf, const std::function<void()>& f) {
 }
 
 void MDI::Ausfuehren(Befehl befehl) {
-    const int m = MelvatoBasic::FensterModus;
+    Ausfuehren(befehl, MelvatoBasic::FensterModus);
+}
+
+void MDI::Ausfuehren(Befehl befehl, int m) {
     const bool liste = m >= 5 && m <= 7;
     Fenster::Anbindung& an = Fenster::anbindung();
     switch (befehl) {
@@ -207,14 +210,18 @@ void MDI::MenueKlick(const std::string& name) {
     } else if (name == "Ende") {
         Ausfuehren(Befehl::Ende);
     } else if (name == "Starten") {
+        // Reaching the quiz window may load it, and its load changes the mode:
+        // the start still belongs to the mode the user chose it in.
+        const int modus = MelvatoBasic::FensterModus;
         Fenster::musikquiz()->NurTeil = false;
-        Ausfuehren(Befehl::Start);
+        Ausfuehren(Befehl::Start, modus);
     } else if (name == "teilstart") {
         QAction* teil = Menueintrag("teilstart");
         if (!teil->text().contains(QLatin1Char('.'))) Ausfuehren(Befehl::Laden);
         if (teil->text().contains(QLatin1Char('.'))) {
+            const int modus = MelvatoBasic::FensterModus;
             Fenster::musikquiz()->NurTeil = true;
-            Ausfuehren(Befehl::Start);
+            Ausfuehren(Befehl::Start, modus);
         }
     } else if (name == "FrageRaum") {
         rufe("frmKonfig.ShowAlsAnzeige", [&an] { aufrufen(an.ShowAlsAnzeige); });

@@ -119,6 +119,13 @@ TEST_F(CommandTest, StartWithAllQuestionsClearsTheListFlag) {
     EXPECT_FALSE(Fenster::musikquiz()->NurTeil);
 }
 
+TEST_F(CommandTest, StartAfterTheQuizWindowWasClosedStartsAGameNotATest) {
+    Fenster::musikquiz();
+    Fenster::unloadMusikquiz();
+    // The entry loads the quiz window again, whose load may claim its own mode.
+    EXPECT_EQ(in(0, [](MDI& w) { w.Menueintrag("Starten")->trigger(); }), Calls{"Musikquiz.Starten_Click"});
+}
+
 TEST_F(CommandTest, StartWithListAsksForAListAndStartsOnlyWhenOneWasChosen) {
     auto teil = [](MDI& w) { w.Menueintrag("teilstart")->trigger(); };
     // The dialog is cancelled: nothing starts.

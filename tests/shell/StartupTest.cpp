@@ -24,6 +24,14 @@ std::vector<std::string> lines(const std::string& log) {
 TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
     testing_support::TempHome home;
     MelvatoBasic::ReleaseApi();
+    // The start-up sound of the data folder: a twentieth of a second of silence.
+    std::string wav =
+        std::string(
+            "RIFF\x4C\x11\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0data"
+            "\x28\x11\0\0",
+            44) +
+        std::string(4392, '\0');
+    testing_support::writeFile(home.appPfad() + "DATEN/sound.wav", wav);
     {
         Startup startup;
         testing_support::ScriptedDialogs dialogs;  // installed after the program's own
@@ -57,9 +65,7 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
             ASSERT_NE(it, log.end()) << "missing or out of order: " << want;
             at = size_t(it - log.begin()) + 1;
         }
-        // The bare data folder has no start-up sound: opening it is reported once.
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "Error while opening file\r\nFile not found");
+        EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     }
     EXPECT_FALSE(MelvatoBasic::HasApi());
 }

@@ -122,6 +122,9 @@ void Musikquiz::ControlsAnlegen() {
     Answer = new QLabel(Rahmen);
     benennen(Answer, QStringLiteral("Answer"));
     Answer->setWordWrap(true);
+    QFont answerFont = Answer->font();
+    answerFont.setPointSize(12);
+    Answer->setFont(answerFont);
     Answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Answer->hide();
 
@@ -142,6 +145,12 @@ void Musikquiz::ControlsAnlegen() {
     benennen(lblGrad, QStringLiteral("lblGrad"));
     lblGebiet = new QLabel(this);
     benennen(lblGebiet, QStringLiteral("lblGebiet"));
+    for (QLabel* l : {lblGrad, lblGebiet}) {
+        QFont f = l->font();
+        f.setPointSize(12);
+        f.setBold(true);
+        l->setFont(f);
+    }
 
     frmNeueFrage = new QWidget(this);
     benennen(frmNeueFrage, QStringLiteral("frmNeueFrage"));

@@ -143,8 +143,11 @@ void Musikquiz::AntwortenZeigen() {
 }
 
 void Musikquiz::AntwortenVerbergen() {
-    imgRahmen->hide();
-    Rahmen->hide();
+    // The frame stays: it carries the question label, which tells a waiting
+    // player how to start. What belongs to a question goes.
+    Bild->hide();
+    MusicalText->hide();
+    Answer->hide();
     for (int i = 1; i <= 5; ++i) {
         Press[size_t(i)]->hide();
         Antwort[size_t(i)]->hide();
@@ -175,13 +178,14 @@ void Musikquiz::LayoutAnpassen() {
     Image3->setGeometry(0, 0, frmNeueFrage->width(), frmNeueFrage->height());
     Start->setGeometry(0, frmNeueFrage->height() / 3, frmNeueFrage->width(), frmNeueFrage->height() / 3);
     api_.protokoll("position 8", 0);
-    const int unten = l.Press[4].bottom() + 60;
-    platzieren(lblGrad, {l.frmNeueFrage.left, unten, l.frmNeueFrage.width / 2, 360});
-    platzieren(lblGebiet,
-               {l.frmNeueFrage.left + l.frmNeueFrage.width / 2, unten, l.frmNeueFrage.width / 2, 360});
+    // Below the staircase: difficulty and subject on the left, the counter on the right.
+    const int unten = l.Press[4].bottom() + 90;
+    const int zaehlerBreite = quiz::zuTwips(std::max(zähler->width(), 1));
+    const int textBreite = std::max(0, l.frmNeueFrage.width - zaehlerBreite - 150);
+    platzieren(lblGrad, {l.frmNeueFrage.left, unten, textBreite, 390});
+    platzieren(lblGebiet, {l.frmNeueFrage.left, unten + 390, textBreite, 390});
     api_.protokoll("position 9", 0);
-    const int zBreite = std::max(zähler->width(), 1);
-    zähler->move(quiz::zuPixel(l.imgRahmen.right()) - zBreite, quiz::zuPixel(l.imgRahmen.bottom() + 120));
+    zähler->move(quiz::zuPixel(l.imgRahmen.right() - zaehlerBreite), quiz::zuPixel(unten));
     zähler->raise();
     api_.protokoll("position 10", 0);
 }

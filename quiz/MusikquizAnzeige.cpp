@@ -44,7 +44,7 @@ bool Musikquiz::warten(double grenze, const std::function<bool()>& fertig) {
 
 void Musikquiz::FrageAnzeigen() {
     const std::int32_t n = ziehung_.FrageNummer;
-    api_.protokoll("Next Quiz: " + vb::Str(static_cast<long long>(n)), 0);
+    api_.protokoll("Next Quiz: " + std::to_string(n), 0);
     const fragen::QuestionRecord r = fragen::FrageLesen(api_, n);
     QCoreApplication::processEvents();
     Frage->hide();

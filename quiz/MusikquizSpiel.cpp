@@ -10,14 +10,17 @@
 #include "services/Dialogs.h"
 #include "shell/MelvatoBasic.h"
 #include "shell/frmAlter.h"
+#include "shell/frmAutor.h"
 
 using namespace cp1252::literals;
 
 void Musikquiz::Starten_Click() {
     if (eingabeGesperrt() || entladen_) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (MelvatoBasic::StartPhase && frmAutor::isLoaded()) frmAutor::instance().hide();
     MelvatoBasic::StartPhase = false;
     show();
+    setFocus();         // the keys 1 to 5 come here
     Aktivierung(true);  // shown and on top now, not only when the frame says so later
     api_.protokoll("Starten Klick nach Me.Show", 0);
     QApplication::restoreOverrideCursor();

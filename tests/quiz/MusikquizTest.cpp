@@ -177,6 +177,40 @@ TEST_F(SpielTest, LoadPreparesTheWaitingWindow) {
     EXPECT_TRUE(quiz->windowTitle().endsWith(QString::fromStdString(ApiClass::Version())));
 }
 
+// The activity log tells how far load, start and the first question came.
+TEST_F(SpielTest, LogShowsHowFarTheGameCame) {
+    frage(5, 20, 2, 3);
+    api->ProtokollAn(true);
+    laden();
+    quiz->Starten_Click();
+    const std::string log = testing_support::readFile(api->LogDatei());
+    const std::vector<std::string> reihe = {"QuizFormload 1",
+                                            "QuizFormload 2      nur Teil: False",
+                                            "QuizFormload 3",
+                                            "QuizFormload 4",
+                                            "QuizFormload\r\n",
+                                            "QuizFormload 5 ",
+                                            "QuizFormload 6",
+                                            "position 1",
+                                            "position 10",
+                                            "QuizFormload 7",
+                                            "QuizFormload 8",
+                                            "QuizFormload 9",
+                                            "QuizFormload 10",
+                                            "Starten Klick nach Me.Show",
+                                            "Starten Klick nach Alter.Show",
+                                            "Sound  0 spielen: slot.wav",
+                                            "Sound vorhanden",
+                                            "Next Quiz: 5\r\n",
+                                            "Sound  1 spielen: sound.wav"};
+    size_t ab = 0;
+    for (const std::string& zeile : reihe) {
+        const size_t pos = log.find(zeile, ab);
+        ASSERT_NE(pos, std::string::npos) << "missing or out of order: " << zeile;
+        ab = pos + zeile.size();
+    }
+}
+
 // One game on two questions: a wrong then a right answer by key, the next
 // question by key, and that one answered wrongly twice.
 TEST_F(SpielTest, WholeGame) {

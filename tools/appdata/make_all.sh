@@ -20,3 +20,4 @@ tools/appdata/make_voices.sh
 /usr/bin/python3 tools/appdata/make_pictures.py
 /usr/bin/python3 tools/appdata/make_font.py
 python3 tools/appdata/make_tables.py
+/usr/bin/python3 tools/appdata/make_manual_pictures.py

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -309,6 +310,7 @@ void MDI::addChild(QWidget* child) {
     // A child loaded hidden (the quiz window at start-up) stays hidden until it
     // shows itself; one that was shown keeps showing.
     const bool versteckt = child->isHidden();
+    child->setProperty("mdiGroesse", child->size());
     QMdiSubWindow* sub = area_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowIcon(child->windowIcon().isNull() ? windowIcon() : child->windowIcon());
@@ -344,6 +346,10 @@ bool MDI::eventFilter(QObject* watched, QEvent* event) {
             if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget())) {
                 if (event->type() == QEvent::ShowToParent && sub->isHidden()) {
                     sub->show();
+                    if (!child->property("mdiPlatziert").toBool()) {
+                        child->setProperty("mdiPlatziert", true);
+                        Platzieren(sub, child->property("mdiGroesse").toSize());
+                    }
                     area_->setActiveSubWindow(sub);
                 } else if (event->type() == QEvent::HideToParent && !sub->isHidden()) {
                     sub->hide();
@@ -351,6 +357,21 @@ bool MDI::eventFilter(QObject* watched, QEvent* event) {
             }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MDI::Platzieren(QMdiSubWindow* sub, QSize wunsch) {
+    // The child keeps the size it asked for, in the middle of the frame; when
+    // that does not fit, it takes the whole frame.
+    if (sub->layout()) sub->layout()->activate();
+    QSize rand = sub->size() - sub->widget()->size();
+    QSize ziel = wunsch.expandedTo(QSize(1, 1)) + rand;
+    QSize platz = area_->viewport()->size();
+    if (ziel.width() > platz.width() || ziel.height() > platz.height()) {
+        sub->showMaximized();
+        return;
+    }
+    sub->resize(ziel);
+    sub->move((platz.width() - ziel.width()) / 2, (platz.height() - ziel.height()) / 2);
 }
 
 // ---------------------------------------------------------------- closing

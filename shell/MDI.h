@@ -13,6 +13,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 
@@ -82,6 +83,7 @@ private:
         int tag;  // 0 = none
         std::string name;
     };
+    void Platzieren(QMdiSubWindow* sub, QSize wunsch);
     void MDIForm_Initialize();
     void MDIForm_Load();
     void MenuesAnlegen();

@@ -226,3 +226,35 @@ TEST_F(CommandTest, QuizWindowLoadedBeforeTheMainWindowBecomesItsChild) {
 }
 
 }  // namespace
+
+namespace {
+
+using FrameTest = ShellTest;
+
+TEST_F(FrameTest, AChildShowsAtItsOwnSizeOrFillsTheFrame) {
+    MDI& w = main();
+    w.resize(1000, 700);
+    auto* klein = new QWidget;
+    klein->setObjectName(QStringLiteral("Klein"));
+    klein->resize(300, 200);
+    w.addChild(klein);
+    klein->show();
+    auto* sub = qobject_cast<QMdiSubWindow*>(klein->parentWidget());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_EQ(klein->size(), QSize(300, 200));
+    EXPECT_FALSE(sub->isMaximized());
+
+    auto* gross = new QWidget;
+    gross->resize(3000, 2000);
+    w.addChild(gross);
+    gross->show();
+    auto* sub2 = qobject_cast<QMdiSubWindow*>(gross->parentWidget());
+    EXPECT_TRUE(sub2->isMaximized());
+    w.removeChild(klein);
+    w.removeChild(gross);
+    delete klein;
+    delete gross;
+}
+
+}  // namespace

@@ -143,9 +143,10 @@ void frmAutor::Form_Load() {
     if (MelvatoBasic::StartPhase) {
         winops::CenterScreen(this);
     } else {
-        winops::CenterFormModal(this, Fenster::musikquizIfLoaded()
-                                          ? static_cast<QWidget*>(Fenster::musikquiz())
-                                          : static_cast<QWidget*>(Fenster::mdi()));
+        // Over the quiz window when it is on the screen, else over the main window.
+        QWidget* quiz = Fenster::musikquizIfLoaded();
+        winops::CenterFormModal(this,
+                                quiz && quiz->isVisible() ? quiz : static_cast<QWidget*>(Fenster::mdi()));
     }
     setWindowTitle(QStringLiteral("Quirandel Version %1.%2.%3")
                        .arg(ApiClass::kMajor)

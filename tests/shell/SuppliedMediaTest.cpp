@@ -3,6 +3,7 @@
 // setting up, a broken jingle makes every reveal wait its full time limit.
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QImageReader>
 #include <QString>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "quiz/FMod.h"
+#include "services/FileSys.h"
 
 namespace {
 
@@ -122,4 +124,32 @@ TEST_F(SuppliedSounds, FeedbackVoicesAreNumberedWithoutGaps) {
             EXPECT_LT(length, 4000) << name << " is too long for a quick yes or no";
         }
     }
+}
+
+TEST(SuppliedManual, OpensUnderTheHelpCommandsNameWithAllPicturesAndLinks) {
+    // The help command asks for "anleitung\index.htm": found whatever the case.
+    std::string manual = std::string(MELVATO_DATA_DIR) + "/appdata/anleitung\\index.htm";
+    ASSERT_TRUE(fsys::fileExists(manual));
+    std::string html = fsys::readAll(manual).value_or(std::string());
+    ASSERT_GT(html.size(), 10000u) << "a real manual, not a stub";
+    ASSERT_TRUE(QString::fromUtf8(html).toUtf8() == QByteArray::fromStdString(html)) << "declared as UTF-8";
+    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+
+    std::set<std::string> ids;
+    std::regex id(R"re(id="([^"]+)")re");
+    for (std::sregex_iterator it(html.begin(), html.end(), id), end; it != end; ++it) ids.insert((*it)[1]);
+    std::regex link(R"re(href="#([^"]+)")re");
+    int links = 0;
+    for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it, ++links)
+        EXPECT_TRUE(ids.count((*it)[1])) << "link to a missing section: #" << (*it)[1];
+    EXPECT_GE(links, 10);
+
+    std::regex bild(R"re(src="([^"]+)")re");
+    int bilder = 0;
+    for (std::sregex_iterator it(html.begin(), html.end(), bild), end; it != end; ++it, ++bilder) {
+        std::string pfad = std::string(MELVATO_DATA_DIR) + "/appdata/Anleitung/" + std::string((*it)[1]);
+        QImageReader reader(QString::fromStdString(pfad));
+        EXPECT_FALSE(reader.read().isNull()) << "picture of the manual missing or broken: " << (*it)[1];
+    }
+    EXPECT_GE(bilder, 3);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the manual (data/appdata/Anleitung/bilder/*.png): starts the built
-# program on a virtual screen with a fresh data folder and photographs its windows.
-# Needs xvfb, xdotool and imagemagick; the program must be built (build/melvato).
+# program on a virtual screen with a fresh data folder and photographs its windows,
+# one program run per picture. Needs xvfb, xdotool and imagemagick; the program
+# must be built (build/melvato).
 #   tools/appdata/make_screenshots.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -9,37 +10,71 @@ build="${1:-build}"
 out=data/appdata/Anleitung/bilder
 mkdir -p "$out"
 tmp=$(mktemp -d)
-export XDG_DATA_HOME="$tmp/share" XDG_RUNTIME_DIR="$tmp/run" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$tmp/run" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb DISPLAY=:77
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export DISPLAY=:77
 Xvfb :77 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 prog=""
 cleanup() {
-  [ -n "$prog" ] && kill -KILL "$prog" 2>/dev/null || true
+  if [ -n "$prog" ]; then kill -KILL "$prog" 2>/dev/null || true; fi
   kill "$xvfb" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT
 sleep 1
-
 convert=/usr/bin/convert-im6.q16
 [ -x "$convert" ] || convert=convert
-shot() {  # name [geometry of the part to keep]
+
+shot() {  # name
   import -window root "$tmp/$1.png"
-  local crop=()
-  [ -n "${2:-}" ] && crop=(-crop "$2" +repage)
-  "$convert" "$tmp/$1.png" "${crop[@]}" -resize '1024x1024>' -strip +dither -colors 128 "$out/$1.png"
+  "$convert" "$tmp/$1.png" -resize '1024x1024>' -strip +dither -colors 128 "$out/$1.png"
   echo "$out/$1.png $(stat -c %s "$out/$1.png") bytes"
 }
-main_window() { xdotool search --name "Melvato" 2>/dev/null | tail -1; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-2}"; }
 
-"$build/melvato" >/dev/null 2>&1 &
-prog=$!
-sleep 6
-win=$(main_window || true)
-if [ -n "$win" ]; then
-  xdotool windowmove "$win" 0 0 windowsize "$win" 1280 800 || true
+# Starts the program on a fresh data folder, with its main window over the whole screen.
+starten() {
+  if [ -n "$prog" ]; then kill -KILL "$prog" 2>/dev/null || true; fi
+  export XDG_DATA_HOME="$tmp/share$RANDOM"
+  "$build/melvato" >/dev/null 2>&1 &
+  prog=$!
+  sleep 6
+  local win
+  win=$(xdotool search --name "Melvato" 2>/dev/null | tail -1 || true)
+  if [ -n "$win" ]; then xdotool windowmove "$win" 0 0 windowsize "$win" 1280 800; fi
   sleep 1
-fi
+}
+# The child window comes up small in the frame: a double click on its title enlarges it.
+gross() { xdotool mousemove 40 92 click --repeat 2 --delay 80 1; sleep 2; }
+
+# Toolbar of the main window before any child window is open (mode 0).
+play=(31 46) search=(154 46) newlist=(204 46) editor=(254 46) settings=(304 46)
+
+starten
 shot hauptfenster
+
+starten
+click "${play[@]}"
+shot alter
+xdotool type --delay 100 "9"
+xdotool key Return
+sleep 8
+gross
+shot spiel
+xdotool key 3
+sleep 2
+shot antwort
+
+starten
+click "${editor[@]}" 3
+gross
+shot editor
+
+starten
+click "${newlist[@]}" 3
+gross
+shot liste
+
+starten
+click "${settings[@]}" 3
+shot einstellungen

@@ -10,7 +10,6 @@ ImageMagick into data/appdata/DATEN:
   Rahmen.jpg                    the decorative frame behind the question area
   Press.gif                     the press button beside each answer
   Alter.jpg                     the picture of the age window
-  Meldung0.gif .. Meldung10.gif the icons of the short message window
 
 Music signs come from LilyPond's Emmentaler font (see glyphs.py).
 Needs python3-fontforge, lilypond-fonts, librsvg2-bin, imagemagick, fonts-dejavu.
@@ -245,48 +244,6 @@ def age_picture():
     render("Alter.jpg", svg(w, h, "".join(body)))
 
 
-# ------------------------------------------------------------------ message icons
-
-def icon(n, inner):
-    render("Meldung%d.gif" % n, svg(48, 48, inner))
-
-
-def letter(ch, colour="#ffffff", size=30, y=35):
-    return ('<text x="24" y="%d" text-anchor="middle" font-family="%s" font-weight="bold" font-size="%d" '
-            'fill="%s">%s</text>' % (y, FONT, size, colour, ch))
-
-
-def message_icons():
-    icon(0, '<path d="M12 4 H36 V8 Q36 20 26 24 Q36 28 36 40 V44 H12 V40 Q12 28 22 24 Q12 20 12 8 Z" '
-            'fill="#fbe9b7" stroke="#8a5a00" stroke-width="3"/>'
-            '<path d="M17 12 H31 Q30 19 24 22 Q18 19 17 12 Z M16 40 Q18 32 24 30 Q30 32 32 40 Z" fill="#d9a520"/>')
-    icon(1, '<circle cx="24" cy="24" r="21" fill="#2f6fd0"/>' + letter("i"))
-    icon(2, '<path d="M24 3 L46 43 H2 Z" fill="#f5c400" stroke="#8a6a00" stroke-width="2"/>'
-            + letter("!", "#202020", 28, 40))
-    icon(3, '<circle cx="24" cy="24" r="21" fill="#d02828"/>'
-            '<path d="M15 15 L33 33 M33 15 L15 33" stroke="#ffffff" stroke-width="6" stroke-linecap="round"/>')
-    icon(4, '<circle cx="24" cy="24" r="21" fill="#2f9a4f"/>' + letter("?"))
-    icon(5, '<circle cx="24" cy="24" r="21" fill="#2f9a4f"/>'
-            '<path d="M13 25 L21 33 L36 16" fill="none" stroke="#ffffff" stroke-width="6" '
-            'stroke-linecap="round" stroke-linejoin="round"/>')
-    icon(6, '<rect x="3" y="6" width="18" height="13" rx="2" fill="#4f6fa8"/><rect x="27" y="6" width="18" '
-            'height="13" rx="2" fill="#4f6fa8"/><rect x="15" y="28" width="18" height="13" rx="2" fill="#2f4f88"/>'
-            '<path d="M12 19 V24 H36 V19 M24 24 V28" fill="none" stroke="#303030" stroke-width="3"/>'
-            '<rect x="6" y="9" width="12" height="7" fill="#d6e6fa"/><rect x="30" y="9" width="12" height="7" '
-            'fill="#d6e6fa"/><rect x="18" y="31" width="12" height="7" fill="#d6e6fa"/>')
-    icon(7, '<rect x="5" y="5" width="38" height="38" rx="4" fill="#3a5a9a"/><rect x="12" y="5" width="24" '
-            'height="14" fill="#e8eef8"/><rect x="28" y="8" width="5" height="8" fill="#3a5a9a"/>'
-            '<rect x="11" y="26" width="26" height="17" fill="#ffffff"/>')
-    icon(8, '<circle cx="24" cy="24" r="21" fill="#fff2c0" stroke="#d08a2a" stroke-width="3"/>'
-            + glyphs.note_svg("eighth", 17, 33, 9, "#7a3a9a"))
-    icon(9, '<path d="M4 10 Q14 6 24 11 Q34 6 44 10 V40 Q34 36 24 41 Q14 36 4 40 Z" fill="#f4f1e8" '
-            'stroke="#6b4a2a" stroke-width="3"/><path d="M24 11 V41" stroke="#6b4a2a" stroke-width="2"/>'
-            '<path d="M9 17 H19 M9 23 H19 M9 29 H19 M29 17 H39 M29 23 H39 M29 29 H39" stroke="#9a8a7a" '
-            'stroke-width="2"/>')
-    icon(10, '<path d="M16 3 H32 L45 16 V32 L32 45 H16 L3 32 V16 Z" fill="#c81e1e" stroke="#ffffff" '
-             'stroke-width="2"/>' + letter("STOP", "#ffffff", 11, 28))
-
-
 def main():
     os.makedirs(OUT, exist_ok=True)
     for d in range(10):
@@ -298,7 +255,6 @@ def main():
     frame()
     press_button()
     age_picture()
-    message_icons()
 
 
 if __name__ == "__main__":

@@ -60,8 +60,28 @@ bool datenOrdnerBereitstellen(const std::string& vorlage, const std::string& app
     return !ec;
 }
 
+// The common folder is shared with the maker's other programs: when it exists,
+// only the files it lacks are added (a language table that another program
+// brought along stays as it is).
+bool fehlendeDateienErgaenzen(const std::string& vorlage, const std::string& ordner) {
+    bool kopiert = false;
+    std::error_code ec;
+    fs::path wurzel = fsys::native(vorlage);
+    for (fs::recursive_directory_iterator it(wurzel, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file()) continue;
+        std::string relativ = fsys::fromNative(fs::relative(it->path(), wurzel));
+        std::string ziel = ordner + relativ;
+        if (fsys::exists(ziel)) continue;
+        fsys::makeFolders(ordner + fsys::fromNative(fs::path(fsys::native(relativ)).parent_path()));
+        kopiert = fsys::copy(fsys::fromNative(it->path()), ziel, false) || kopiert;
+    }
+    return kopiert;
+}
+
 bool gemeinsamenOrdnerBereitstellen(const std::string& vorlage, const std::string& manuAppPfad) {
-    if (!fsys::folderExists(vorlage) || fsys::folderExists(manuAppPfad + "common")) return false;
+    if (!fsys::folderExists(vorlage)) return false;
+    if (fsys::folderExists(manuAppPfad + "common"))
+        return fehlendeDateienErgaenzen(vorlage, manuAppPfad + "common/");
     fs::path ziel = fsys::native(manuAppPfad + "common");
     fs::path neu = ziel;
     neu += ".neu";

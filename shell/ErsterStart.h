@@ -14,8 +14,9 @@ std::string vorlagenOrdner(const std::string& programOrdner);
 
 // Copies the template of the data folder into `appPfad` when that is not a data
 // folder yet (missing, or without "DATEN/", as after a run without template), and
-// the template of the common folder into `manuAppPfad` + "common/" when that
-// folder is missing. Files already there are kept as they are. The data folder
+// the template of the common folder into `manuAppPfad` + "common/" (a common
+// folder that exists only gets the files it lacks: other programs of the maker
+// share it). Files already there are kept as they are. The data folder
 // appears whole or not at all: it is copied beside its place and then renamed.
 // Returns true when anything was provided.
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad);

@@ -29,6 +29,7 @@ protected:
         writeFile(vorlagen + "appdata/Spiele/Instrumente.lst", "Liste\r\n");
         writeFile(vorlagen + "appdata/Sprache.id", "[Programm]\r\nName=Melvato\r\n");
         writeFile(vorlagen + "common/Translation.dat", "1\tDeutsch\tx\r\n");
+        writeFile(vorlagen + "common/Translation English.Dat", "10028\t0\tClose\r\n");
         manu = root + "home/varulak/";
         app = manu + "Melvato/";
     }
@@ -63,6 +64,7 @@ TEST_F(ErsterStartTest, ExistingDataFolderIsLeftAlone) {
     writeFile(app + "Sprache.id", "[Programm]\r\nName=Mein Quiz\r\n");
     writeFile(manu + "common/Translation.dat", "1\tEnglish\tx\r\n");
 
+    writeFile(manu + "common/Translation English.Dat", "10028\t0\tShut\r\n");
     EXPECT_FALSE(ErsterStart::Bereitstellen(vorlagen, manu, app));
 
     EXPECT_EQ(readFile(app + "DATEN/counter0.gif"), "my own digit");
@@ -71,6 +73,19 @@ TEST_F(ErsterStartTest, ExistingDataFolderIsLeftAlone) {
     // Deleted files do not come back either.
     EXPECT_FALSE(fileExists(app + "DATEN/Bach.jpg"));
     EXPECT_FALSE(fileExists(app + "Spiele/Instrumente.lst"));
+}
+
+TEST_F(ErsterStartTest, SharedCommonFolderOnlyGetsWhatItLacks) {
+    // Another program of the maker brought its own language table along.
+    writeFile(manu + "common/translation.DAT", "1\tEnglish\tx\r\n");
+    writeFile(manu + "common/Personal Translation.dat", " 1\tMeins\tx\r\n");
+
+    EXPECT_TRUE(ErsterStart::Bereitstellen(vorlagen, manu, app));
+
+    EXPECT_EQ(readFile(manu + "common/translation.DAT"), "1\tEnglish\tx\r\n") << "found whatever its case";
+    EXPECT_FALSE(fs::exists(manu + "common/Translation.dat")) << "no second table beside it";
+    EXPECT_EQ(readFile(manu + "common/Personal Translation.dat"), " 1\tMeins\tx\r\n");
+    EXPECT_EQ(readFile(manu + "common/Translation English.Dat"), "10028\t0\tClose\r\n");
 }
 
 TEST_F(ErsterStartTest, FolderWithoutMediaIsCompletedWithoutOverwriting) {

@@ -78,7 +78,9 @@ TEST_F(SuppliedTables, EveryAskedNumberHasAGermanText) {
     EXPECT_EQ(t.SystemFont(), "DejaVu Sans");
     for (int id : gefragteNummern()) {
         std::string text = t.translation(id);
-        EXPECT_FALSE(istFehler(text)) << id << " gives " << text;
+        EXPECT_FALSE(istFehler(text))
+            << id << " gives " << text
+            << ": add it to tools/appdata/texte.tsv and run tools/appdata/make_tables.py";
         EXPECT_EQ(text.find('['), std::string::npos) << id << ": unfilled placeholder in " << text;
     }
     EXPECT_EQ(t.FehlerZahl(), 0);

@@ -33,6 +33,9 @@ int fail(int code) {
 int FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
     if (initialised) return 1;
     if (mixrate <= 0 || maxsoftwarechannels < 0) return fail(FMOD_ERR_INVALID_PARAM);
+    // SDL would otherwise take over Ctrl+C and SIGTERM and turn them into events
+    // nobody reads: the program could no longer be stopped from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return fail(FMOD_ERR_INIT);
     if (Mix_OpenAudio(mixrate, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "questions/Media.h"
@@ -273,4 +274,17 @@ TEST(TonEcht, OggSoundFromTheArchivePlays) {
     EXPECT_GT(fmod.GetLength(ton.stream()), 500);
     ton.Schliessen();
     fragen::setInstallationsPfad({});
+}
+
+// Starting the sound must leave Ctrl+C and SIGTERM to the program: taken over by
+// the sound library they would end up as events nobody reads.
+TEST(TonEcht, StartingTheSoundKeepsTheStopSignals) {
+    quiz::FModSound fmod;
+    ASSERT_NE(fmod.Init(), 0);
+    for (int sig : {SIGINT, SIGTERM}) {
+        struct sigaction sa {};
+        sigaction(sig, nullptr, &sa);
+        EXPECT_EQ(sa.sa_handler, SIG_DFL) << sig;
+    }
+    fmod.Close();
 }

@@ -395,7 +395,6 @@ void Musikquiz::Entladen() {
 
 // ---- seams of the editor face, filled in by the question editor
 
-void Musikquiz::testen_Click() {}
 void Musikquiz::Erstellen_Click() {}
 void Musikquiz::neu_Click() {}
 void Musikquiz::Save_Click() {}

@@ -73,6 +73,9 @@ public:
     void Erstellen_Click();
     void neu_Click();
     void Save_Click();
+    // The editor's test: shows question `nummer` (the scratch slot 999) in test
+    // mode; the next input after it is settled goes back to the editor.
+    void FrageTesten(std::int32_t nummer);
     // Plays a sound file once (nothing while the sound library is off).
     void PlaySound(const std::string& file);
     void StreamBreak();
@@ -162,6 +165,7 @@ private:
     quiz::Zaehlerlauf zaehlerlauf_;
     bool debug_ = false;
     bool inZiehung_ = false;
+    std::int32_t testNummer_ = 0;  // question handed over by the editor's test
     bool entladen_ = false;
     bool aktiv_ = false;  // reported on top to the main window
 

@@ -64,8 +64,15 @@ void Musikquiz::NächsteFrage(bool EditorTest) {
     inZiehung_ = true;
     if (EditorTest) {
         frmNeueFrage->show();
+        // The editor's scratch question is never in the pool; it is handed over
+        // by number. Otherwise the editor's scroll position picks the question.
         const int pos = std::clamp(HScroll1->value(), 0, 1000);
-        ziehung_.FrageNummer = MelvatoBasic::Tabelle[size_t(pos)];
+        ziehung_.FrageNummer = testNummer_ > 0 ? testNummer_ : pool_.Tabelle()[size_t(pos)];
+        testNummer_ = 0;
+        const std::int32_t n = ziehung_.FrageNummer;
+        ziehung_.FrageSchwierigkeit =
+            vb::Val(api_.IniLesen(fragen::FragenDatei(n), fragen::QuizSektion(n), "Problem"));
+        if (ziehung_.FrageSchwierigkeit < 10) ziehung_.FrageSchwierigkeit = 40;
     } else {
         lblGrad->setText(QStringLiteral("Risiko"));
         lblGebiet->setText(QStringLiteral("??? "));
@@ -109,6 +116,26 @@ void Musikquiz::NächsteFrage(bool EditorTest) {
     }
     FrageAnzeigen();
     inZiehung_ = false;
+}
+
+void Musikquiz::FrageTesten(std::int32_t nummer) {
+    if (eingabeGesperrt() || entladen_) return;
+    ablauf_.Testmodus = true;
+    ablauf_.Abbruch = false;
+    Editor->hide();
+    AntwortenZeigen();
+    testNummer_ = nummer;
+    NächsteFrage(true);
+}
+
+void Musikquiz::testen_Click() {
+    // Without the editor on screen the button starts a game.
+    if (Editor->isHidden()) {
+        Starten_Click();
+        return;
+    }
+    // The editor's own test (check, save into the scratch slot, FrageTesten)
+    // belongs to the editor side.
 }
 
 void Musikquiz::Weiter() {

@@ -566,3 +566,36 @@ TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {
     EXPECT_GT(mitTon, 0);  // the draw of this seed meets some
     fragen::setInstallationsPfad({});
 }
+
+// The editor's test: the scratch question is shown without slot, judged, and the
+// next input goes back to the editor.
+TEST_F(SpielTest, EditorTestShowsTheScratchQuestionAndReturnsToTheEditor) {
+    frage(5, 20, 2, 3);
+    frage(999, 0, 1, 2);
+    laden();
+    uhr.proAbfrage = 0.05;  // the reveal lasts its three seconds in test mode
+    control<QWidget>("Editor")->show();
+    quiz->FrageTesten(999);
+    EXPECT_TRUE(quiz->ablauf().Testmodus);
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 999);
+    EXPECT_EQ(quiz->ziehung().FrageSchwierigkeit, 40);
+    EXPECT_EQ(quiz->ziehung().Runde, 0);  // no draw, no turn
+    EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("999"));
+    EXPECT_EQ(text(control("Frage")), "Frage 999 über Musik?"_ansi);
+    EXPECT_TRUE(control<QWidget>("Editor")->isHidden());
+    EXPECT_EQ(gespielt(), std::vector<std::string>{"sound.wav"});
+    taste('1');
+    EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
+    taste('1');
+    EXPECT_FALSE(quiz->ablauf().Testmodus);
+    EXPECT_FALSE(control<QWidget>("Editor")->isHidden());
+    EXPECT_TRUE(control("Antwort1")->isHidden());
+}
+
+TEST_F(SpielTest, TestButtonWithoutEditorStartsAGame) {
+    frage(5, 20, 2, 3);
+    laden();
+    quiz->testen_Click();
+    EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
+    EXPECT_EQ(quiz->ziehung().Runde, 1);
+}

@@ -342,26 +342,43 @@ TEST_F(SpielTest, MissingPictureAndSoundsShowNothingAndSayNothing) {
     EXPECT_FALSE(control("Bild")->isHidden());  // the solution picture has its own file
 }
 
-TEST_F(SpielTest, InputDuringTheSlotIsIgnored) {
+// Keys and clicks while the counter rolls or the number is revealed: neither an
+// answer to the question being revealed nor a second draw inside the running one.
+TEST_F(SpielTest, InputDuringSlotOrRevealIsIgnored) {
     frage(5, 20, 2, 3);
     frage(7, 20, 2, 3);
     laden();
-    bool versucht = false;
-    sound.beimOeffnen = [&](const std::string& inhalt) {
-        if (klang[inhalt] != "slot.wav" || versucht) return;
-        versucht = true;
+    int versuche = 0;
+    auto stoeren = [&](const std::string& inhalt) {
+        const std::string& name = klang[inhalt];
+        if (name != "slot.wav" && name != "sound.wav") return;
         QTimer::singleShot(0, [&] {
+            ++versuche;
             taste('1');
             QTest::mouseClick(control("Antwort2"), Qt::LeftButton);
             quiz->Frage_Click();
         });
     };
+    sound.beimOeffnen = stoeren;
     quiz->Starten_Click();
-    EXPECT_TRUE(versucht);
+    EXPECT_EQ(versuche, 2);
     EXPECT_EQ(quiz->ziehung().Runde, 1);
     EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
-    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));
+    EXPECT_FALSE(quiz->offeneFrage().ZweiterVersuch);
     EXPECT_TRUE(control("Answer")->isHidden());
+
+    sound.beimOeffnen = {};
+    taste('2');
+    ASSERT_TRUE(quiz->offeneFrage().Beantwortet);
+    // The next slot starts while the last question still counts as settled.
+    sound.beimOeffnen = stoeren;
+    taste('1');
+    EXPECT_EQ(versuche, 4);
+    EXPECT_EQ(quiz->ziehung().Runde, 2);
+    EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
+    EXPECT_TRUE(control("Answer")->isHidden());
+    EXPECT_EQ(gespielt(),
+              (std::vector<std::string>{"slot.wav", "sound.wav", "Ja 1.wav", "slot.wav", "sound.wav"}));
 }
 
 TEST_F(SpielTest, KeysOutsideOneToFiveAndKeysWhileEditingDoNothing) {

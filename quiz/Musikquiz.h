@@ -123,6 +123,8 @@ private:
     // Presentation (MusikquizAnzeige.cpp)
     void FrageAnzeigen();
     void BildAnzeigen(const std::string& datei, bool frage);
+    void BildPlatzieren();
+    void FrageNeuPlatzieren();
     void AntwortenZeigen();
     void AntwortenVerbergen();
     void LayoutAnpassen();

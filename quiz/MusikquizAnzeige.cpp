@@ -123,13 +123,36 @@ void Musikquiz::BildAnzeigen(const std::string& datei, bool /*frage*/) {
     const QSize natur = leser.size();
     const QPixmap bild(pfad);
     if (bild.isNull() || !natur.isValid()) return;
-    const quiz::Rechteck platz = quiz::BildPlatz(twipsBreite(Rahmen), quiz::zuTwips(Rahmen->height()),
-                                                 quiz::zuTwips(natur.width()), quiz::zuTwips(natur.height()));
     Bild->setPixmap(bild);
-    platzieren(Bild, platz);
+    Bild->setProperty("Natur", natur);
+    BildPlatzieren();
     Bild->show();
     MusicalText->hide();
+}
+
+void Musikquiz::BildPlatzieren() {
+    const QSize natur = Bild->property("Natur").toSize();
+    const quiz::Rechteck platz = quiz::BildPlatz(twipsBreite(Rahmen), quiz::zuTwips(Rahmen->height()),
+                                                 quiz::zuTwips(natur.width()), quiz::zuTwips(natur.height()));
+    platzieren(Bild, platz);
     Frage->resize(std::max(0, Bild->x() - quiz::zuPixel(150)), Frage->height());
+}
+
+// After a resize the question on display is placed again in the new frame.
+void Musikquiz::FrageNeuPlatzieren() {
+    if (Frage->isHidden() && Answer->isHidden()) return;
+    Frage->resize(std::max(0, Rahmen->width() - quiz::zuPixel(300)), Frage->height());
+    if (!Bild->isHidden() && !Bild->pixmap().isNull()) {
+        BildPlatzieren();
+    } else if (!MusicalText->isHidden()) {
+        MusicalText->move(Rahmen->width() - MusicalText->width() - quiz::zuPixel(150), MusicalText->y());
+        Frage->resize(std::max(0, MusicalText->x() - quiz::zuPixel(150)), Frage->height());
+    }
+    Frage->resize(Frage->width(), std::max(Frage->heightForWidth(Frage->width()), quiz::zuPixel(300)));
+    if (!Answer->isHidden()) {
+        Answer->resize(Frage->width(), Answer->heightForWidth(Frage->width()));
+        Answer->move(Frage->x(), Frage->isHidden() ? Frage->y() : Frage->y() + Frage->height());
+    }
 }
 
 void Musikquiz::AntwortenZeigen() {
@@ -167,6 +190,7 @@ void Musikquiz::LayoutAnpassen() {
     api_.protokoll("position 5", 0);
     const int fragenBreite = std::max(0, Rahmen->width() - quiz::zuPixel(300));
     Frage->setGeometry(quiz::zuPixel(150), quiz::zuPixel(150), fragenBreite, Rahmen->height() / 2);
+    FrageNeuPlatzieren();
     MusicalText->move(MusicalText->x(), quiz::zuPixel(150));
     api_.protokoll("position 6", 0);
     for (int k = 0; k < 5; ++k) {

@@ -245,6 +245,10 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10);
     EXPECT_TRUE(control("MusicalText")->isHidden());
     EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav"}));
+    // A larger window: the picture keeps to the right edge of the larger frame.
+    quiz->resize(1200, 800);
+    EXPECT_EQ(control("Bild")->x(), rahmen->width() - 70);
+    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10);
 
     zufall.werte = {0.9f};
     taste('1');

@@ -228,6 +228,12 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(quiz->ziehung().Gesperrt[5], 0);  // the first question of a game carries no block
     EXPECT_FALSE(quiz->ZählerLäuft);
     EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("005"));
+    // Tool button 0 was hidden while the counter rolled and is back once it stopped.
+    const auto knopf0 = std::find(knoepfe.begin(), knoepfe.end(), std::make_pair(0, false));
+    ASSERT_NE(knopf0, knoepfe.end());
+    EXPECT_NE(std::find(knopf0, knoepfe.end(), std::make_pair(0, true)), knoepfe.end());
+    EXPECT_TRUE(gezeigt(0));
+    EXPECT_FALSE(gezeigt(7));  // no next question before an answer
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
     EXPECT_EQ(text(control("Frage")), "Frage 5 über Musik?"_ansi);
     EXPECT_EQ(text(control("Antwort2")), " A2");

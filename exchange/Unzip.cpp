@@ -62,20 +62,6 @@ std::string spalte(std::string s, size_t breite) {
     return s + std::string(breite - s.size(), ' ');
 }
 
-// A member name that stays inside the target folder: relative, no "..".
-bool sichererName(const std::string& name) {
-    if (name.empty() || fsys::isSeparator(name.front())) return false;
-    if (name.size() >= 2 && name[1] == ':') return false;  // drive letter
-    size_t anfang = 0;
-    while (anfang <= name.size()) {
-        size_t ende = anfang;
-        while (ende < name.size() && !fsys::isSeparator(name[ende])) ++ende;
-        if (name.compare(anfang, ende - anfang, "..") == 0) return false;
-        anfang = ende + 1;
-    }
-    return true;
-}
-
 int fehlerCode(int zipFehler) {
     switch (zipFehler) {
         case ZIP_ER_WRONGPASSWD:
@@ -133,7 +119,7 @@ void memberMeldung(Modul& m, const std::string& name, const zip_stat_t& st) {
 // Extracts one member; returns the result of this member.
 int entpacke(Modul& m, zip_t* za, zip_uint64_t i, const zip_stat_t& st, const std::string& name,
              bool& keinerMehr) {
-    if (!sichererName(name)) {
+    if (!fsys::isSafeRelativeName(name)) {
         m.info += "skipping: " + name + " (liegt außerhalb des Zielordners)"_ansi + kCrLf;
         return PK_WARN;
     }

@@ -23,20 +23,6 @@ std::string str(long long n) {
     return vb::Str(n);
 }
 
-// A stored media name is a file name within "DATEN/"; anything that climbs out
-// of it or names an absolute path is not a media name.
-bool sichererName(const std::string& name) {
-    if (fsys::isSeparator(name.front()) || (name.size() >= 2 && name[1] == ':')) return false;
-    size_t anfang = 0;
-    while (anfang <= name.size()) {
-        size_t ende = anfang;
-        while (ende < name.size() && !fsys::isSeparator(name[ende])) ++ende;
-        if (name.compare(anfang, ende - anfang, "..") == 0) return false;
-        anfang = ende + 1;
-    }
-    return true;
-}
-
 bool gleicheDatei(const std::string& a, const std::string& b) {
     std::error_code ec;
     return std::filesystem::equivalent(fsys::native(a), fsys::native(b), ec);
@@ -106,7 +92,7 @@ std::string AnzeigeKopie(ApiClass& api, const std::string& name) {
 }
 
 bool FileOk(ApiClass& api, const std::string& name, const std::string& ziel) {
-    if (name.empty() || !sichererName(name)) return false;
+    if (name.empty() || !fsys::isSafeRelativeName(name)) return false;
     const std::string pfad = api.AppPfad() + "DATEN/" + name;
     if (fsys::fileExists(pfad)) {
         api.protokoll("FileOk gefundene datei " + pfad, 0);

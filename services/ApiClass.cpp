@@ -346,13 +346,14 @@ std::int32_t ApiClass::VersionValue(std::string_view text) {
     return vb::CLng(major * 1000000.0 + minor * 1000.0 + rev);
 }
 
-std::string driveKindFromMounts(std::string_view path, std::string_view mounts,
-                                const std::function<bool(const std::string&)>& removable) {
-    std::error_code ec;
-    std::filesystem::path p = fsys::native(path);
-    if (path.empty() || !std::filesystem::exists(p, ec)) return "Unknown";
-    std::string full = std::filesystem::weakly_canonical(p, ec).string();
-    std::string bestMount, bestType, bestDevice;
+namespace {
+struct Mount {
+    std::string device, point, type;
+};
+
+// The lines of a mount table in /proc/mounts form.
+std::vector<Mount> parseMounts(std::string_view mounts) {
+    std::vector<Mount> out;
     size_t pos = 0;
     while (pos < mounts.size()) {
         size_t e = mounts.find('\n', pos);
@@ -368,23 +369,38 @@ std::string driveKindFromMounts(std::string_view path, std::string_view mounts,
             a = b + 1;
         }
         if (f.size() < 3) continue;
-        // /proc/mounts writes blanks in mount points as \040.
-        std::string mount;
+        // Blanks in mount points are written as \040.
+        std::string point;
         for (size_t i = 0; i < f[1].size(); ++i) {
             if (f[1][i] == '\\' && i + 3 < f[1].size()) {
-                mount.push_back(char(std::stoi(f[1].substr(i + 1, 3), nullptr, 8)));
+                point.push_back(char(std::stoi(f[1].substr(i + 1, 3), nullptr, 8)));
                 i += 3;
             } else {
-                mount.push_back(f[1][i]);
+                point.push_back(f[1][i]);
             }
         }
+        out.push_back({f[0], point, f[2]});
+    }
+    return out;
+}
+}  // namespace
+
+std::string driveKindFromMounts(std::string_view path, std::string_view mounts,
+                                const std::function<bool(const std::string&)>& removable) {
+    std::error_code ec;
+    std::filesystem::path p = fsys::native(path);
+    if (path.empty() || !std::filesystem::exists(p, ec)) return "Unknown";
+    std::string full = std::filesystem::weakly_canonical(p, ec).string();
+    std::string bestMount, bestType, bestDevice;
+    for (const Mount& m : parseMounts(mounts)) {
+        const std::string& mount = m.point;
         bool under = full == mount || mount == "/" ||
                      (full.compare(0, mount.size(), mount) == 0 && full.size() > mount.size() &&
                       full[mount.size()] == '/');
         if (under && mount.size() >= bestMount.size()) {
             bestMount = mount;
-            bestDevice = f[0];
-            bestType = f[2];
+            bestDevice = m.device;
+            bestType = m.type;
         }
     }
     if (bestMount.empty()) return "Unknown";
@@ -421,35 +437,15 @@ std::string ApiClass::DriveTyp(std::string_view drive) {
 }
 
 std::string ApiClass::FindCD() {
-    std::string mounts = fsys::readAll(mountTable_).value_or(std::string());
-    size_t pos = 0;
-    while (pos < mounts.size()) {
-        size_t e = mounts.find('\n', pos);
-        if (e == std::string::npos) e = mounts.size();
-        std::string line = mounts.substr(pos, e - pos);
-        pos = e + 1;
-        size_t a = line.find(' '), b = a == std::string::npos ? a : line.find(' ', a + 1);
-        if (b == std::string::npos) continue;
-        std::string type = line.substr(b + 1, line.find(' ', b + 1) - b - 1);
-        if (type == "iso9660" || type == "udf") return line.substr(a + 1, b - a - 1);
-    }
+    for (const Mount& m : parseMounts(fsys::readAll(mountTable_).value_or(std::string())))
+        if (m.type == "iso9660" || m.type == "udf") return m.point;
     return {};
 }
 
 std::string ApiClass::FindStick() {
-    std::string mounts = fsys::readAll(mountTable_).value_or(std::string());
     std::string last;
-    size_t pos = 0;
-    while (pos < mounts.size()) {
-        size_t e = mounts.find('\n', pos);
-        if (e == std::string::npos) e = mounts.size();
-        std::string line = mounts.substr(pos, e - pos);
-        pos = e + 1;
-        size_t a = line.find(' ');
-        size_t b = a == std::string::npos ? a : line.find(' ', a + 1);
-        if (b == std::string::npos) continue;
-        if (deviceRemovable(line.substr(0, a))) last = line.substr(a + 1, b - a - 1);
-    }
+    for (const Mount& m : parseMounts(fsys::readAll(mountTable_).value_or(std::string())))
+        if (deviceRemovable(m.device)) last = m.point;
     return last;
 }
 

@@ -26,6 +26,18 @@ bool statOk(const std::string& p, struct stat& st) {
     return ::stat(p.c_str(), &st) == 0;
 }
 
+// Writes all bytes and closes the descriptor; false when anything failed.
+bool writeAllAndClose(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) break;
+        done += size_t(n);
+    }
+    bool ok = done == bytes.size();
+    return (::close(fd) == 0) && ok;
+}
+
 // Resolves component by component; stops resolving at the first missing one.
 std::string resolve(std::string_view path) {
     std::string utf = cp1252::toUtf8(path);
@@ -82,6 +94,19 @@ std::string resolve(std::string_view path) {
 
 std::uint64_t generation() {
     return changes;
+}
+
+bool isSafeRelativeName(std::string_view name) {
+    if (name.empty() || isSeparator(name.front())) return false;
+    if (name.size() >= 2 && name[1] == ':') return false;  // drive letter
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = start;
+        while (end < name.size() && !isSeparator(name[end])) ++end;
+        if (name.substr(start, end - start) == "..") return false;
+        start = end + 1;
+    }
+    return true;
 }
 
 bool isSeparator(char c) {
@@ -167,14 +192,7 @@ bool writeAtomic(std::string_view path, std::string_view bytes) {
     tmp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) break;
-        done += size_t(n);
-    }
-    bool ok = done == bytes.size();
-    ok = (::close(fd) == 0) && ok;
+    bool ok = writeAllAndClose(fd, bytes);
     if (ok) {
         // Keep the permissions of the file being replaced.
         struct stat st;
@@ -190,14 +208,7 @@ bool append(std::string_view path, std::string_view bytes) {
     std::string p = native(path).string();
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) break;
-        done += size_t(n);
-    }
-    bool ok = (::close(fd) == 0) && done == bytes.size();
-    return ok;
+    return writeAllAndClose(fd, bytes);
 }
 
 bool remove(std::string_view path) {

@@ -13,6 +13,9 @@
 namespace fsys {
 
 bool isSeparator(char c);
+// A name that stays inside the folder it is taken relative to: not empty, not
+// absolute, no drive letter, no ".." component (archive members, media names).
+bool isSafeRelativeName(std::string_view name);
 // The path as the operating system wants it (UTF-8, "/", existing case).
 std::filesystem::path native(std::string_view path);
 // Back from an operating-system path to program text (Windows-1252, "/").

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "exchange/Unzip.h"
+#include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
@@ -11,6 +12,7 @@
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
+#include "shell/Progress.h"
 #include "shell/frmAutor.h"
 #include "translation/Translation_Class.h"
 
@@ -52,6 +54,21 @@ void Startup::run() {
         Fenster::musikquiz()->pool().TeilSpielLaden(datei);
     };
     Fenster::anbindung().AnzahlFragen = [] { return Fenster::musikquiz()->AnzahlFragen(true, false); };
+    // The search commands rebuild the word index first, under the progress window.
+    Fenster::anbindung().IndexKomplettErstellen = [](bool) {
+        fragen::IndexFortschritt f;
+        f.sanduhr = [](bool an) {
+            if (an)
+                QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+                QGuiApplication::restoreOverrideCursor();
+        };
+        f.oeffnen = [](const std::string& titel) { Progress::ShowProgress(0, 0, titel); };
+        f.setzen = [](int wert, int max) { Progress::ShowProgress(wert, max, ""); };
+        f.yield = [] { QCoreApplication::processEvents(); };
+        fragen::WortIndex index(MelvatoBasic::Api());
+        index.IndexKomplettErstellen(Fenster::musikquiz()->pool(), f);
+    };
     parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>();

@@ -1,7 +1,10 @@
 // The whole start with the real windows.
 #include <QMdiSubWindow>
 
+#include <QAction>
+
 #include "quiz/FMod.h"
+#include "shell/Progress.h"
 #include "shell/Startup.h"
 #include "tests/shell/ShellFixture.h"
 
@@ -67,6 +70,47 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
         }
         EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     }
+    EXPECT_FALSE(MelvatoBasic::HasApi());
+}
+
+TEST(StartupTest, SearchCommandRebuildsTheIndexUnderTheProgressWindow) {
+    testing_support::TempHome home;
+    MelvatoBasic::ReleaseApi();
+    testing_support::writeFile(home.appPfad() + "Fragen 0.Dat",
+                               "[Quiz 5]\r\nFrage=Wer spielt Klavier\r\n[Quiz 7]\r\nFrage=Wer singt\r\n");
+    {
+        Startup startup;
+        testing_support::ScriptedDialogs dialogs;
+        startup.run();
+        std::vector<std::string> titel;  // the progress window's title each time it lets events run
+        Progress::setYield([&] { titel.push_back(Progress::instance()->windowTitle().toStdString()); });
+        startup.mainWindow()->Menueintrag("suchanzeig")->trigger();
+        Progress::setYield(nullptr);
+        ASSERT_FALSE(titel.empty()) << "no progress window while the index was built";
+        EXPECT_EQ(titel.front(), "Index wird erstellt...");
+        EXPECT_FALSE(Progress::isLoaded());
+        EXPECT_EQ(testing_support::readFile(home.appPfad() + "IndexW.Ini"), "[W]\r\nWER=5 7\r\n");
+        EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "IndexNotwendig"), "1");
+    }
+    MelvatoBasic::ReleaseApi();
+}
+
+TEST(StartupTest, ClosingTheMainWindowReleasesTheServicesOnce) {
+    testing_support::TempHome home;
+    MelvatoBasic::ReleaseApi();
+    {
+        Startup startup;
+        testing_support::ScriptedDialogs dialogs;
+        startup.run();
+        EXPECT_TRUE(startup.mainWindow()->close());
+    }
+    const std::string roh = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
+    std::vector<std::string> log = lines(roh);
+    auto unload = std::find(log.begin(), log.end(), "MDI unload");
+    ASSERT_NE(unload, log.end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "api class terminate 1"), 1);
+    EXPECT_EQ(roh.find("START: "), roh.rfind("START: "));
+    EXPECT_EQ(log.back(), "api class terminate 2");
     EXPECT_FALSE(MelvatoBasic::HasApi());
 }
 

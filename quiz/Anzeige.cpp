@@ -1,5 +1,7 @@
 #include "quiz/Anzeige.h"
 
+#include <algorithm>
+
 #include "services/ApiClass.h"
 
 namespace quiz {
@@ -33,11 +35,19 @@ SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe) {
 }
 
 Rechteck BildPlatz(int RW, int RH, int w, int h) {
+    int breite = w, hoehe = h;
     if (h > RH && h > 0) {
-        const int breite = vb::CLng(double(RH) * w / h);
-        return {RW - breite - 150, 0, breite, RH};
+        breite = vb::CLng(double(RH) * w / h);
+        hoehe = RH;
     }
-    return {RW - w - 150, vb::CLng((RH - h) / 2.0), w, h};
+    // The text starts 150 from the frame's left edge and ends where the picture
+    // begins; the picture ends 150 before the right edge.
+    const int hoechstens = std::max(0, RW - 300 - RW * kFrageMindestAnteil / 100);
+    if (breite > hoechstens && breite > 0) {
+        hoehe = vb::CLng(double(hoehe) * hoechstens / breite);
+        breite = hoechstens;
+    }
+    return {RW - breite - 150, vb::CLng((RH - hoehe) / 2.0), breite, hoehe};
 }
 
 }  // namespace quiz

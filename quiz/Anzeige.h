@@ -48,8 +48,14 @@ struct SpielLayout {
 };
 SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe);
 
+// The question text keeps at least this share of the frame's width (in
+// percent), however wide the picture beside it is.
+constexpr int kFrageMindestAnteil = 50;
+
 // Where a picture of natural size w x h goes in a frame of RW x RH: at the
-// frame's right edge, shrunk to the frame's height when taller.
+// frame's right edge, shrunk to the frame's height when taller, and shrunk
+// further (proportions kept) when it would leave the question text less than
+// its share of the width. Centred vertically.
 Rechteck BildPlatz(int RW, int RH, int w, int h);
 
 }  // namespace quiz

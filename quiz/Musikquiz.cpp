@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -119,13 +120,24 @@ void Musikquiz::ControlsAnlegen() {
     MusicalText->setFont(QFont(QStringLiteral("MusicalSymbols"), 28));
     MusicalText->hide();
 
-    Answer = new QLabel(Rahmen);
+    AnswerBereich = new QScrollArea(Rahmen);
+    benennen(AnswerBereich, QStringLiteral("AnswerBereich"));
+    AnswerBereich->setFrameShape(QFrame::NoFrame);
+    AnswerBereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AnswerBereich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AnswerBereich->setWidgetResizable(false);
+    AnswerBereich->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    AnswerBereich->viewport()->setAutoFillBackground(false);
+    AnswerBereich->hide();
+    Answer = new QLabel;
     benennen(Answer, QStringLiteral("Answer"));
     Answer->setWordWrap(true);
     QFont answerFont = Answer->font();
     answerFont.setPointSize(12);
     Answer->setFont(answerFont);
     Answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AnswerBereich->setWidget(Answer);
+    Answer->setAutoFillBackground(false);
     Answer->hide();
 
     const QPixmap knopf = pressBild(quiz::zuPixel(600), quiz::zuPixel(450));

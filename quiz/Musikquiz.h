@@ -17,6 +17,7 @@
 #include "quiz/Ton.h"
 #include "quiz/Ziehung.h"
 
+class QScrollArea;
 class QScrollBar;
 class QTimer;
 class ApiClass;
@@ -125,6 +126,7 @@ private:
     void BildAnzeigen(const std::string& datei, bool frage);
     void BildPlatzieren();
     void FrageNeuPlatzieren();
+    void TexteEinpassen(bool frageWeicht = false);
     void AntwortenZeigen();
     void AntwortenVerbergen();
     void LayoutAnpassen();
@@ -179,6 +181,9 @@ private:
     Klickfeld* Bild = nullptr;
     QLabel* MusicalText = nullptr;
     QLabel* Answer = nullptr;
+    // Carries `Answer`: scrolls only when an explanation does not fit the frame
+    // even in the smallest font.
+    QScrollArea* AnswerBereich = nullptr;
     std::array<Klickfeld*, 6> Antwort{};  // 1 .. 5
     std::array<Klickfeld*, 6> Press{};    // 1 .. 5
     QLabel* lblGrad = nullptr;

@@ -1,8 +1,13 @@
 // The quiz window's presentation: showing a question, its picture, the layout
 // of the game controls, and the input while a question is on display.
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+#include <climits>
 
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
@@ -33,6 +38,26 @@ void platzieren(QWidget* w, const quiz::Rechteck& r) {
 int twipsBreite(const QWidget* w) {
     return quiz::zuTwips(w->width());
 }
+
+// Font sizes (points) of the frame's texts: the designed size first, then
+// smaller step by step, never below the last one children can still read.
+constexpr int kFrageGross = 16, kFrageKlein = 12;
+constexpr int kAnswerGross = 12, kAnswerKlein = 10;
+
+// Height the label's text needs, word-wrapped to `breite`, at `punkte`.
+int textHoehe(const QLabel* l, int punkte, int breite) {
+    QFont f = l->font();
+    f.setPointSize(punkte);
+    return QFontMetrics(f)
+        .boundingRect(QRect(0, 0, std::max(breite, 1), INT_MAX), Qt::TextWordWrap | l->alignment(), l->text())
+        .height();
+}
+void schriftgroesse(QLabel* l, int punkte) {
+    QFont f = l->font();
+    if (f.pointSize() == punkte) return;
+    f.setPointSize(punkte);
+    l->setFont(f);
+}
 }  // namespace
 
 bool Musikquiz::warten(double grenze, const std::function<bool()>& fertig) {
@@ -52,6 +77,7 @@ void Musikquiz::FrageAnzeigen() {
     Bild->hide();
     Bild->clear();  // a question without a picture must not show the last one
     Answer->hide();
+    AnswerBereich->hide();
     frage_.RichtigeAntwort = r.Lösung;
     Frage->setText(cp1252::toUnicode(r.Frage));
     for (int i = 1; i <= 5; ++i) {
@@ -84,8 +110,8 @@ void Musikquiz::FrageAnzeigen() {
     }
     frage_.Beantwortet = false;
     frage_.ZweiterVersuch = false;
-    Frage->resize(Frage->width(), std::max(Frage->heightForWidth(Frage->width()), quiz::zuPixel(300)));
     Frage->show();
+    TexteEinpassen();
     Bild->setVisible(!Bild->pixmap().isNull());
 
     if (!ablauf_.Testmodus) {
@@ -148,11 +174,58 @@ void Musikquiz::FrageNeuPlatzieren() {
         MusicalText->move(Rahmen->width() - MusicalText->width() - quiz::zuPixel(150), MusicalText->y());
         Frage->resize(std::max(0, MusicalText->x() - quiz::zuPixel(150)), Frage->height());
     }
-    Frage->resize(Frage->width(), std::max(Frage->heightForWidth(Frage->width()), quiz::zuPixel(300)));
-    if (!Answer->isHidden()) {
-        Answer->resize(Frage->width(), Answer->heightForWidth(Frage->width()));
-        Answer->move(Frage->x(), Frage->isHidden() ? Frage->y() : Frage->y() + Frage->height());
+    TexteEinpassen();
+}
+
+// Places the question text and, when shown, the explanation below it (or in the
+// question's place once the question has gone), word-wrapped to the question's
+// width. A text that would run past the frame's bottom edge gets a smaller font
+// step by step, the explanation first; one that does not fit even then scrolls.
+// With `frageWeicht` a settled question gives its place to the explanation when
+// both would not fit at their designed sizes.
+void Musikquiz::TexteEinpassen(bool frageWeicht) {
+    const int rand = quiz::zuPixel(150);
+    const int mindest = quiz::zuPixel(300);
+    const int breite = std::max(Frage->width(), 1);
+    const int platz = Rahmen->height() - Frage->y() - rand;
+    const auto frageHoehe = [&](int punkte) { return std::max(textHoehe(Frage, punkte, breite), mindest); };
+    int fp = kFrageGross;
+    while (fp > kFrageKlein && frageHoehe(fp) > platz) --fp;
+    if (Answer->isHidden()) {
+        schriftgroesse(Frage, fp);
+        Frage->resize(breite, frageHoehe(fp));
+        AnswerBereich->hide();
+        return;
     }
+    if (frageWeicht && !Frage->isHidden() &&
+        frageHoehe(fp) + textHoehe(Answer, kAnswerGross, breite) >= Rahmen->height())
+        Frage->hide();
+    const bool frageDa = !Frage->isHidden();
+    const auto belegt = [&](int f, int a) {
+        return (frageDa ? frageHoehe(f) : 0) + textHoehe(Answer, a, breite);
+    };
+    int ap = kAnswerGross;
+    while (ap > kAnswerKlein && belegt(fp, ap) > platz) --ap;
+    while (frageDa && fp > kFrageKlein && belegt(fp, ap) > platz) --fp;
+    schriftgroesse(Frage, fp);
+    schriftgroesse(Answer, ap);
+    Frage->resize(breite, frageHoehe(fp));
+    const int oben = frageDa ? Frage->y() + Frage->height() : Frage->y();
+    const int raum = std::max(Rahmen->height() - rand - oben, std::min(mindest, Rahmen->height() - oben));
+    int hoehe = textHoehe(Answer, ap, breite);
+    int textBreite = breite;
+    const bool rollen = hoehe > raum;
+    // Set explicitly: the scroll area left to decide kept a bar after the text had
+    // grown and fitted again.
+    AnswerBereich->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (rollen) {
+        textBreite = std::max(breite - AnswerBereich->verticalScrollBar()->sizeHint().width(), 1);
+        hoehe = textHoehe(Answer, ap, textBreite);
+    }
+    Answer->resize(textBreite, hoehe);
+    AnswerBereich->setGeometry(Frage->x(), oben, breite, std::min(hoehe, raum));
+    AnswerBereich->verticalScrollBar()->setValue(0);
+    AnswerBereich->show();
 }
 
 void Musikquiz::AntwortenZeigen() {
@@ -171,6 +244,7 @@ void Musikquiz::AntwortenVerbergen() {
     Bild->hide();
     MusicalText->hide();
     Answer->hide();
+    AnswerBereich->hide();
     for (int i = 1; i <= 5; ++i) {
         Press[size_t(i)]->hide();
         Antwort[size_t(i)]->hide();

@@ -28,33 +28,19 @@ void Musikquiz::AntwortAuswerten(int k) {
                               std::to_string(wert));
         });
     faerben(Antwort[size_t(k)], QPalette::Window, quiz::kHellrot);
-    Answer->resize(Frage->width(), Answer->height());
     if (u.erledigt && u.hellgruen >= 1 && u.hellgruen <= 5)
         faerben(Antwort[size_t(u.hellgruen)], QPalette::Window, quiz::kHellgruen);
     if (u.erledigt) {
         faerben(Frage, QPalette::WindowText, quiz::kGrau);
         const fragen::QuestionRecord r = fragen::FrageLesen(api_, ziehung_.FrageNummer);
         BildAnzeigen(r.Bild2, false);
-        Answer->resize(Frage->width(), Answer->height());
     }
     FeedbackSpielen(u.jaTon);
     faerben(Answer, QPalette::WindowText, u.textFarbe);
     Answer->setText(cp1252::toUnicode(u.text));
-    Answer->resize(Answer->width(), Answer->heightForWidth(Answer->width()));
-    const int unterFrage = Frage->y() + Frage->height();
-    if (!u.erledigt) {
-        Answer->move(Answer->x(), unterFrage);
-        Answer->move(Frage->x(), Answer->y());
-        Answer->show();
-        return;
-    }
-    if (Answer->height() + Frage->height() < Rahmen->height()) {
-        Answer->move(Frage->x(), unterFrage);
-    } else {
-        // Not enough room below: the verdict takes the question's place.
-        Answer->move(Frage->x(), Frage->y());
-        Frage->hide();
-    }
+    // Below the question, as wide as it; once settled the verdict takes the
+    // question's place when there is not enough room below.
     Answer->show();
-    toolButton(7, true);
+    TexteEinpassen(u.erledigt);
+    if (u.erledigt) toolButton(7, true);
 }

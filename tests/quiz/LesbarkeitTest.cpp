@@ -1,0 +1,269 @@
+// The game view stays readable on every supplied question: question text and
+// explanations are never squeezed by a picture nor cut off at the frame's edge.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "questions/Media.h"
+#include "questions/QuestionRecord.h"
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "shell/MelvatoBasic.h"
+#include "shell/frmAlter.h"
+#include "tests/quiz/QuizFakes.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+struct LesbarTest : ::testing::Test {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    ApiClass* api = nullptr;
+    quiz_test::AufnahmeSound sound;
+    quiz_test::HandUhr uhr;
+    quiz_test::SkriptZufall zufall{3};
+    QPointer<Musikquiz> quiz;
+    std::vector<fragen::QuestionRecord> fragen;
+
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        MelvatoBasic::ReleaseApi();
+        api = &MelvatoBasic::Api();
+        api->setSleeper([](int) {});
+        MelvatoBasic::SoundOk = false;
+        MelvatoBasic::Tabelle.fill(0);
+        fs::copy(MELVATO_DATA_DIR "/appdata", fsys::native(api->AppPfad()),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
+        fsys::clearResolveCache();
+        for (std::int32_t n = 100; n <= fragen::kLetzteFrage; ++n)
+            if (fragen::FrageVorhanden(*api, n)) fragen.push_back(fragen::FrageLesen(*api, n));
+        sound.abfragenBisEnde = 1;
+        uhr.proAbfrage = 1.0;  // the reveal's three seconds pass in a few readings
+
+        Musikquiz::Anbindung an;
+        an.sound = &sound;
+        an.uhr = &uhr;
+        an.zufall = &zufall;
+        an.alterLevel = [] { return 30; };
+        an.toolButton = [](int, bool) {};
+        an.topIst = [](int) {};
+        an.topWar = [](int) {};
+        quiz = new Musikquiz(nullptr, an);
+        quiz->Form_Load();
+        quiz->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+    }
+    void TearDown() override {
+        if (quiz) {
+            if (quiz->isVisible()) quiz->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            delete quiz.data();
+        }
+        fragen::setInstallationsPfad({});
+        MelvatoBasic::SoundOk = false;
+        MelvatoBasic::ReleaseApi();
+    }
+
+    template <class T = QLabel>
+    T* control(const char* name) {
+        T* c = quiz->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    void groesse(int w, int h) {
+        quiz->resize(w, h);
+        quiz->show();
+        QCoreApplication::processEvents();
+    }
+    // Shows question n as the editor's test does: no slot, the reveal's wait on the clock.
+    void zeigen(std::int32_t n) {
+        quiz->FrageTesten(n);
+        ASSERT_EQ(quiz->ziehung().FrageNummer, n);
+    }
+    void taste(int k) { QTest::keyClick(quiz.data(), char('0' + k)); }
+    // With MELVATO_BILDER set to a folder, the window is saved there as a picture
+    // to look at.
+    void bildSpeichern(const std::string& name) {
+        if (const char* ordner = std::getenv("MELVATO_BILDER"))
+            quiz->grab().save(QString::fromStdString(std::string(ordner) + "/" + name + ".png"));
+    }
+    // The wrong answers of r, the one with the longest explanation first.
+    static std::vector<int> falscheNachLaenge(const fragen::QuestionRecord& r) {
+        std::vector<int> falsch;
+        for (int i = 1; i <= 5; ++i)
+            if (i != r.Lösung && !r.Antwort[size_t(i)].empty()) falsch.push_back(i);
+        std::stable_sort(falsch.begin(), falsch.end(), [&](int a, int b) {
+            return r.Erklärung[size_t(a)].size() > r.Erklärung[size_t(b)].size();
+        });
+        return falsch;
+    }
+};
+
+// The widget's rectangle in the frame's coordinates (the explanation sits in a
+// scroll area of its own).
+QRect imRahmenGesehen(const QWidget* w, const QWidget* rahmen) {
+    return QRect(w->mapTo(rahmen, QPoint(0, 0)), w->size());
+}
+
+// Neither picture nor text may leave the frame: what does is cut off.
+::testing::AssertionResult imRahmen(const QWidget* w, const QWidget* rahmen) {
+    if (w->isHidden()) return ::testing::AssertionSuccess();
+    const QRect g = imRahmenGesehen(w, rahmen);
+    if (QRect(QPoint(0, 0), rahmen->size()).contains(g)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << w->objectName().toStdString() << " " << g.x() << "," << g.y() << " " << g.width() << "x"
+           << g.height() << " leaves the frame " << rahmen->width() << "x" << rahmen->height();
+}
+
+// The word-wrapped text needs no more room than its label has.
+::testing::AssertionResult passtHinein(const QLabel* l) {
+    const QRect noetig = QFontMetrics(l->font()).boundingRect(QRect(0, 0, l->width(), INT_MAX),
+                                                              Qt::TextWordWrap | l->alignment(), l->text());
+    if (noetig.height() <= l->height() && noetig.width() <= l->width()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << l->objectName().toStdString() << " needs " << noetig.width() << "x" << noetig.height()
+           << " but has " << l->width() << "x" << l->height() << " for: " << l->text().toStdString();
+}
+
+}  // namespace
+
+// The sizes the game is played at: the window's own first size, a small laptop
+// screen and a full-HD screen.
+const std::vector<std::pair<int, int>> kGroessen = {{900, 640}, {1280, 800}, {1920, 1080}};
+
+// A wide line of notes took the frame's width and left the question a column of
+// a few letters.
+TEST_F(LesbarTest, WidePictureLeavesQuestionReadable) {
+    ASSERT_GT(fragen.size(), 50u);
+    for (const auto& [w, h] : kGroessen) {
+        groesse(w, h);
+        const QWidget* rahmen = control<QWidget>("Rahmen");
+        int mitBild = 0;
+        for (const auto& r : fragen) {
+            zeigen(r.Nummer);
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " question " +
+                         std::to_string(r.Nummer));
+            const QLabel* frage = control("Frage");
+            const QLabel* bild = control("Bild");
+            ASSERT_FALSE(frage->isHidden());
+            EXPECT_TRUE(passtHinein(frage));
+            EXPECT_TRUE(imRahmen(frage, rahmen));
+            EXPECT_GE(frage->font().pointSize(), 12);
+            if (r.Bild.empty()) continue;
+            ASSERT_FALSE(bild->isHidden()) << r.Bild;
+            ++mitBild;
+            EXPECT_GE(frage->width(), rahmen->width() / 2) << r.Bild;
+            EXPECT_LE(frage->geometry().right(), bild->x()) << r.Bild;
+            EXPECT_TRUE(imRahmen(bild, rahmen));
+            const QSize natur = bild->pixmap().size();
+            EXPECT_NEAR(double(bild->width()) / bild->height(), double(natur.width()) / natur.height(), 0.03)
+                << r.Bild << " distorted";
+        }
+        EXPECT_GT(mitBild, 50);
+    }
+    zeigen(fragen.front().Nummer);
+}
+
+// An explanation after a wrong answer ran past the frame's bottom edge.
+TEST_F(LesbarTest, LongExplanationIsNeverCutOff) {
+    ASSERT_GT(fragen.size(), 50u);
+    for (const auto& [w, h] : kGroessen) {
+        groesse(w, h);
+        const QWidget* rahmen = control<QWidget>("Rahmen");
+        const QLabel* frage = control("Frage");
+        const QLabel* bild = control("Bild");
+        const QLabel* answer = control("Answer");
+        const auto pruefen = [&](const char* wann) {
+            SCOPED_TRACE(wann);
+            ASSERT_FALSE(answer->isHidden());
+            EXPECT_TRUE(passtHinein(answer));
+            EXPECT_TRUE(imRahmen(answer, rahmen));
+            const QRect text = imRahmenGesehen(answer, rahmen);
+            // The supplied texts fit without scrolling at these sizes, in a font
+            // children can read.
+            if (const auto* bereich = quiz->findChild<QScrollArea*>(QStringLiteral("AnswerBereich"))) {
+                EXPECT_FALSE(bereich->isHidden());
+                EXPECT_TRUE(imRahmenGesehen(bereich, rahmen).contains(text));
+                EXPECT_FALSE(bereich->verticalScrollBar()->isVisible());
+            }
+            EXPECT_GE(answer->font().pointSize(), 10);
+            if (!frage->isHidden()) {
+                EXPECT_TRUE(passtHinein(frage));
+                EXPECT_GT(text.top(), frage->geometry().bottom());
+            }
+            if (!bild->isHidden() && bild->geometry().intersects(text))
+                ADD_FAILURE() << "explanation under the picture";
+        };
+        for (const auto& r : fragen) {
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " question " +
+                         std::to_string(r.Nummer));
+            const std::vector<int> falsch = falscheNachLaenge(r);
+            ASSERT_FALSE(falsch.empty());
+            zeigen(r.Nummer);
+            taste(falsch[0]);
+            ASSERT_FALSE(quiz->offeneFrage().Beantwortet);
+            EXPECT_FALSE(frage->isHidden());  // the second try needs the question
+            pruefen("first wrong answer");
+            bildSpeichern(std::to_string(w) + "_" + std::to_string(r.Nummer) + "_falsch");
+            taste(falsch.size() > 1 ? falsch[1] : falsch[0]);
+            ASSERT_TRUE(quiz->offeneFrage().Beantwortet);
+            pruefen("second wrong answer");
+            bildSpeichern(std::to_string(w) + "_" + std::to_string(r.Nummer) + "_erledigt");
+        }
+    }
+}
+
+// Even in the smallest font an explanation can be taller than a small frame: it
+// scrolls then, and a larger window takes it back to the designed size.
+TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
+    fragen::QuestionRecord r;
+    r.Frage = "Welches Instrument spielt hier?";
+    r.Antwort[1] = "Geige";
+    r.Antwort[2] = "Bratsche";
+    r.Lösung = 2;
+    std::string lang;
+    while (lang.size() < 240) lang += "Die Geige klingt heller als die Bratsche. ";
+    r.Erklärung[1] = lang.substr(0, 240);
+    r.Erklärung[2] = "Die Bratsche ist etwas größer.";
+    fragen::FrageSpeichern(*api, 5, r);
+    groesse(640, 420);
+    zeigen(5);
+    taste(1);
+    const QWidget* rahmen = control<QWidget>("Rahmen");
+    const QLabel* answer = control("Answer");
+    const auto* bereich = control<QScrollArea>("AnswerBereich");
+    ASSERT_NE(bereich, nullptr);
+    ASSERT_FALSE(bereich->isHidden());
+    EXPECT_TRUE(imRahmen(bereich, rahmen));
+    EXPECT_TRUE(passtHinein(answer));
+    EXPECT_EQ(answer->font().pointSize(), 10);
+    ASSERT_TRUE(bereich->verticalScrollBar()->isVisible());
+    // The whole text can be scrolled into view.
+    EXPECT_EQ(bereich->verticalScrollBar()->maximum(), answer->height() - bereich->viewport()->height());
+    EXPECT_LE(answer->width(), bereich->viewport()->width());
+    bildSpeichern("klein_rollt");
+
+    groesse(1920, 1080);
+    EXPECT_FALSE(bereich->verticalScrollBar()->isVisible());
+    EXPECT_EQ(answer->font().pointSize(), 12);
+    EXPECT_LE(answer->height(), bereich->height());
+    EXPECT_TRUE(passtHinein(answer));
+    EXPECT_TRUE(imRahmen(bereich, rahmen));
+}

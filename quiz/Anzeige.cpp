@@ -40,9 +40,9 @@ Rechteck BildPlatz(int RW, int RH, int w, int h) {
         breite = vb::CLng(double(RH) * w / h);
         hoehe = RH;
     }
-    // The text starts 150 from the frame's left edge and ends where the picture
-    // begins; the picture ends 150 before the right edge.
-    const int hoechstens = std::max(0, RW - 300 - RW * kFrageMindestAnteil / 100);
+    // The text starts 150 from the frame's left edge and ends 150 before the
+    // picture; the picture ends 150 before the right edge.
+    const int hoechstens = std::max(0, RW - 450 - RW * kFrageMindestAnteil / 100);
     if (breite > hoechstens && breite > 0) {
         hoehe = vb::CLng(double(hoehe) * hoechstens / breite);
         breite = hoechstens;

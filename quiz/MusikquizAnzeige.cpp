@@ -38,6 +38,11 @@ void platzieren(QWidget* w, const quiz::Rechteck& r) {
 int twipsBreite(const QWidget* w) {
     return quiz::zuTwips(w->width());
 }
+// Width that lets the question text end 150 twips before `rechts` (a picture or
+// the music-symbol text), so the two never touch.
+int bisVor(const QWidget* frage, int rechts) {
+    return std::max(0, rechts - quiz::zuPixel(150) - frage->x());
+}
 
 // Font sizes (points) of the frame's texts: the designed size first, then
 // smaller step by step, never below the last one children can still read.
@@ -104,7 +109,7 @@ void Musikquiz::FrageAnzeigen() {
         MusicalText->adjustSize();
         MusicalText->move(Rahmen->width() - MusicalText->width() - quiz::zuPixel(150), MusicalText->y());
         MusicalText->show();
-        Frage->resize(MusicalText->x() - quiz::zuPixel(150), Frage->height());
+        Frage->resize(bisVor(Frage, MusicalText->x()), Frage->height());
     } else {
         MusicalText->hide();
     }
@@ -161,7 +166,7 @@ void Musikquiz::BildPlatzieren() {
     const quiz::Rechteck platz = quiz::BildPlatz(twipsBreite(Rahmen), quiz::zuTwips(Rahmen->height()),
                                                  quiz::zuTwips(natur.width()), quiz::zuTwips(natur.height()));
     platzieren(Bild, platz);
-    Frage->resize(std::max(0, Bild->x() - quiz::zuPixel(150)), Frage->height());
+    Frage->resize(bisVor(Frage, Bild->x()), Frage->height());
 }
 
 // After a resize the question on display is placed again in the new frame.
@@ -172,7 +177,7 @@ void Musikquiz::FrageNeuPlatzieren() {
         BildPlatzieren();
     } else if (!MusicalText->isHidden()) {
         MusicalText->move(Rahmen->width() - MusicalText->width() - quiz::zuPixel(150), MusicalText->y());
-        Frage->resize(std::max(0, MusicalText->x() - quiz::zuPixel(150)), Frage->height());
+        Frage->resize(bisVor(Frage, MusicalText->x()), Frage->height());
     }
     TexteEinpassen();
 }

@@ -65,14 +65,14 @@ TEST(Anzeige, PicturePlacementAtTheRightEdge) {
 TEST(Anzeige, WidePictureLeavesQuestionReadable) {
     const int RW = 616 * 15, RH = 213 * 15;
     const quiz::Rechteck b = quiz::BildPlatz(RW, RH, 589 * 15, 160 * 15);
-    EXPECT_GE(b.left - 150, RW / 2);  // the text's share of the width
+    EXPECT_GE(b.left - 300, RW / 2);  // the text's share of the width, and a gap
     EXPECT_EQ(b.right(), RW - 150);
     EXPECT_NEAR(double(b.width) / b.height, 589.0 / 160.0, 0.02);  // not distorted
     EXPECT_NEAR(b.top, (RH - b.height) / 2.0, 1.0);                // centred vertically
     // Tall and wide: first fitted to the height, then to the width.
     const quiz::Rechteck c = quiz::BildPlatz(RW, RH, 2000 * 15, 1000 * 15);
     EXPECT_LE(c.height, RH);
-    EXPECT_GE(c.left - 150, RW / 2);
+    EXPECT_GE(c.left - 300, RW / 2);
     EXPECT_NEAR(double(c.width) / c.height, 2.0, 0.02);
     // A frame too narrow for any picture beside the text shows none rather than
     // one of negative size.

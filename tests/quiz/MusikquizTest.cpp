@@ -244,17 +244,17 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_FALSE(control("Bild")->isHidden());
     EXPECT_FALSE(control("Bild")->pixmap().isNull());
     // At its natural size (60 x 40), 150 twips from the frame's right edge, and the
-    // question text ends 150 twips before it.
+    // question text (from 150 twips) ends 150 twips before it.
     const QWidget* rahmen = control<QWidget>("Rahmen");
     EXPECT_EQ(control("Bild")->geometry(), QRect(rahmen->width() - 70, control("Bild")->y(), 60, 40));
     EXPECT_NEAR(control("Bild")->y(), (rahmen->height() - 40) / 2, 1);
-    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10);
+    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10 - 10);
     EXPECT_TRUE(control("MusicalText")->isHidden());
     EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav"}));
     // A larger window: the picture keeps to the right edge of the larger frame.
     quiz->resize(1200, 800);
     EXPECT_EQ(control("Bild")->x(), rahmen->width() - 70);
-    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10);
+    EXPECT_EQ(control("Frage")->width(), rahmen->width() - 70 - 10 - 10);
 
     zufall.werte = {0.9f};
     taste('1');
@@ -289,7 +289,7 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(text(control("MusicalText")), "&%");
     EXPECT_EQ(control("MusicalText")->font().family(), QStringLiteral("MusicalSymbols"));
     EXPECT_EQ(control("MusicalText")->geometry().right() + 1, control<QWidget>("Rahmen")->width() - 10);
-    EXPECT_EQ(control("Frage")->width(), control("MusicalText")->x() - 10);
+    EXPECT_EQ(control("Frage")->width(), control("MusicalText")->x() - 10 - 10);
     EXPECT_TRUE(control("Bild")->isHidden());  // the last question's picture is gone
     EXPECT_FALSE(gezeigt(8));                  // no question sound
     EXPECT_EQ(schrift(control("Frage")), quiz::kSchwarz);

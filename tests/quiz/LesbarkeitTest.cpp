@@ -166,6 +166,14 @@ TEST_F(LesbarTest, WidePictureLeavesQuestionReadable) {
             EXPECT_TRUE(passtHinein(frage));
             EXPECT_TRUE(imRahmen(frage, rahmen));
             EXPECT_GE(frage->font().pointSize(), 12);
+            // The answers are one line each, beside their press buttons.
+            for (int i = 1; i <= 5; ++i) {
+                const QLabel* a = control(("Antwort" + std::to_string(i)).c_str());
+                if (a->isHidden()) continue;
+                EXPECT_LE(QFontMetrics(a->font()).horizontalAdvance(a->text()), a->width())
+                    << a->text().toStdString();
+                EXPECT_LE(QFontMetrics(a->font()).height(), a->height()) << a->text().toStdString();
+            }
             if (r.Bild.empty()) continue;
             ASSERT_FALSE(bild->isHidden()) << r.Bild;
             ++mitBild;
@@ -266,4 +274,12 @@ TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
     EXPECT_LE(answer->height(), bereich->height());
     EXPECT_TRUE(passtHinein(answer));
     EXPECT_TRUE(imRahmen(bereich, rahmen));
+
+    // A click on the explanation of a settled question goes on, as a click on
+    // the frame does.
+    taste(2);
+    ASSERT_TRUE(quiz->offeneFrage().Beantwortet);
+    QTest::mouseClick(const_cast<QLabel*>(answer), Qt::LeftButton);
+    EXPECT_FALSE(quiz->ablauf().Testmodus);
+    EXPECT_FALSE(control<QWidget>("Editor")->isHidden());
 }

@@ -45,8 +45,21 @@ struct SpielLayout {
     Rechteck imgRahmen, Rahmen, frmNeueFrage;
     std::array<Rechteck, 5> Press;    // top to bottom
     std::array<Rechteck, 5> Antwort;  // Antwort 1 .. 5
+    Rechteck lblGrad, lblGebiet, zaehler;
 };
-SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe);
+
+// Height of the difficulty and subject labels below the staircase.
+constexpr int kZeilenHoehe = 390;
+// The smallest press button height the staircase shrinks to in a short window:
+// the answer rows beside the buttons still hold a line of the largest answer font.
+constexpr int kPressMindestHoehe = 480;
+
+// The press buttons keep their designed size (pressBreite x pressHoehe) when
+// the staircase, the labels and the counter (zaehlerBreite x zaehlerHoehe) fit
+// below the frame picture; in a shorter window the buttons, and with them the
+// staircase's steps and the answer rows, shrink until they do.
+SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe, int zaehlerBreite = 0,
+                            int zaehlerHoehe = 0);
 
 // The question text keeps at least this share of the frame's width (in
 // percent), however wide the picture beside it is.

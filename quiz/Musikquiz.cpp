@@ -145,6 +145,7 @@ void Musikquiz::ControlsAnlegen() {
         Press[size_t(i)] = new Klickfeld(this);
         benennen(Press[size_t(i)], QStringLiteral("Press%1").arg(i));
         Press[size_t(i)]->setPixmap(knopf);
+        Press[size_t(i)]->setScaledContents(true);
         Press[size_t(i)]->resize(knopf.size());
         connect(Press[size_t(i)], &Klickfeld::geklickt, this, [this, i] { Press_Click(i); });
         Antwort[size_t(i)] = new Klickfeld(this);

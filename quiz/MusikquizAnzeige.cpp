@@ -31,9 +31,11 @@ void textfarbe(QLabel* l, const quiz::Farbe& f) {
     p.setColor(QPalette::WindowText, farbe(f));
     l->setPalette(p);
 }
+// Edges are converted, not the size, so a rectangle inside another in twips
+// stays inside it in pixels (the cover over the buttons).
 void platzieren(QWidget* w, const quiz::Rechteck& r) {
-    w->setGeometry(quiz::zuPixel(r.left), quiz::zuPixel(r.top), quiz::zuPixel(r.width),
-                   quiz::zuPixel(r.height));
+    const int links = quiz::zuPixel(r.left), oben = quiz::zuPixel(r.top);
+    w->setGeometry(links, oben, quiz::zuPixel(r.right()) - links, quiz::zuPixel(r.bottom()) - oben);
 }
 int twipsBreite(const QWidget* w) {
     return quiz::zuTwips(w->width());
@@ -260,8 +262,11 @@ void Musikquiz::AntwortenVerbergen() {
 void Musikquiz::LayoutAnpassen() {
     api_.protokoll("position 1", 0);
     const int W = quiz::zuTwips(width()), H = quiz::zuTwips(height());
-    const int pressB = quiz::zuTwips(Press[1]->width()), pressH = quiz::zuTwips(Press[1]->height());
-    const quiz::SpielLayout l = quiz::LayoutBerechnen(W, H, pressB, pressH);
+    // The buttons' designed size is their picture's; a short window draws them smaller.
+    const QSize knopf = Press[1]->pixmap().size();
+    const quiz::SpielLayout l =
+        quiz::LayoutBerechnen(W, H, quiz::zuTwips(knopf.width()), quiz::zuTwips(knopf.height()),
+                              quiz::zuTwips(zähler->width()), quiz::zuTwips(zähler->height()));
     api_.protokoll("position 2", 0);
     platzieren(imgRahmen, l.imgRahmen);
     api_.protokoll("position 4", 0);
@@ -281,14 +286,10 @@ void Musikquiz::LayoutAnpassen() {
     Image3->setGeometry(0, 0, frmNeueFrage->width(), frmNeueFrage->height());
     Start->setGeometry(0, frmNeueFrage->height() / 3, frmNeueFrage->width(), frmNeueFrage->height() / 3);
     api_.protokoll("position 8", 0);
-    // Below the staircase: difficulty and subject on the left, the counter on the right.
-    const int unten = l.Press[4].bottom() + 90;
-    const int zaehlerBreite = quiz::zuTwips(std::max(zähler->width(), 1));
-    const int textBreite = std::max(0, l.frmNeueFrage.width - zaehlerBreite - 150);
-    platzieren(lblGrad, {l.frmNeueFrage.left, unten, textBreite, 390});
-    platzieren(lblGebiet, {l.frmNeueFrage.left, unten + 390, textBreite, 390});
+    platzieren(lblGrad, l.lblGrad);
+    platzieren(lblGebiet, l.lblGebiet);
     api_.protokoll("position 9", 0);
-    zähler->move(quiz::zuPixel(l.imgRahmen.right() - zaehlerBreite), quiz::zuPixel(unten));
+    zähler->move(quiz::zuPixel(l.zaehler.left), quiz::zuPixel(l.zaehler.top));
     zähler->raise();
     api_.protokoll("position 10", 0);
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "quiz/Anzeige.h"
 
 TEST(Anzeige, AnswerFontShrinksWithLength) {
@@ -49,6 +53,81 @@ TEST(Anzeige, LayoutPlacesFrameAndStaircase) {
     const quiz::SpielLayout m = quiz::LayoutBerechnen(12010, 6010, 600, 450);
     EXPECT_EQ(m.Rahmen.left, 1001 + 1000);
     EXPECT_EQ(m.Rahmen.top, 501 + 160);
+}
+
+namespace {
+bool innerhalb(const quiz::Rechteck& innen, const quiz::Rechteck& aussen) {
+    return innen.left >= aussen.left && innen.top >= aussen.top && innen.right() <= aussen.right() &&
+           innen.bottom() <= aussen.bottom();
+}
+// Window sizes in pixels: the main window's frame on 1280 x 800 and 1366 x 768
+// screens, a smaller one, and the large screens.
+const std::vector<std::pair<int, int>> kFenster = {{1024, 640}, {1024, 560}, {1093, 560},
+                                                   {1024, 520}, {1280, 800}, {1920, 1080}};
+// The supplied press button (48 x 48 pixels) and three counter digits (48 x 64).
+constexpr int kKnopf = 48 * 15, kZaehlerB = 3 * 48 * 15, kZaehlerH = 64 * 15;
+}  // namespace
+
+// On a school laptop the subject label and the counter's digits ran off the
+// window's bottom edge below the staircase.
+TEST(Anzeige, GameViewFitsSmallWindows) {
+    for (const auto& [w, h] : kFenster) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const int W = w * 15, H = h * 15;
+        const quiz::SpielLayout l = quiz::LayoutBerechnen(W, H, kKnopf, kKnopf, kZaehlerB, kZaehlerH);
+        const quiz::Rechteck fenster{0, 0, W, H};
+        for (const quiz::Rechteck& r :
+             {l.imgRahmen, l.Rahmen, l.frmNeueFrage, l.lblGrad, l.lblGebiet, l.zaehler})
+            EXPECT_TRUE(innerhalb(r, fenster)) << r.left << "," << r.top << " " << r.width << "x" << r.height;
+        const int knopf = l.Press[0].height;
+        EXPECT_GE(knopf, quiz::kPressMindestHoehe);
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_TRUE(innerhalb(l.Press[size_t(k)], fenster)) << k;
+            EXPECT_TRUE(innerhalb(l.Antwort[size_t(k)], fenster)) << k;
+            // Still a staircase of equal buttons and steps, answers beside them.
+            EXPECT_EQ(l.Press[size_t(k)].height, knopf);
+            EXPECT_EQ(l.Press[size_t(k)].top, l.imgRahmen.bottom() + k * (knopf - 90));
+            EXPECT_EQ(l.Antwort[size_t(k)].top, l.Press[size_t(k)].top + 90);
+            EXPECT_GE(l.Antwort[size_t(k)].height, quiz::kPressMindestHoehe - 120);
+            if (k > 0) {
+                EXPECT_LE(l.Antwort[size_t(k - 1)].bottom(), l.Antwort[size_t(k)].top) << k;
+            }
+        }
+        // Labels and counter below the staircase, the labels clear of the counter.
+        EXPECT_GT(l.lblGrad.top, l.Press[4].bottom());
+        EXPECT_EQ(l.lblGebiet.top, l.lblGrad.bottom());
+        EXPECT_EQ(l.lblGebiet.height, quiz::kZeilenHoehe);
+        EXPECT_EQ(l.zaehler.top, l.lblGrad.top);
+        EXPECT_EQ(l.zaehler.height, kZaehlerH);
+        EXPECT_LT(l.lblGrad.right(), l.zaehler.left);
+        // Where there is room the buttons keep their designed size.
+        if (h >= 800) {
+            EXPECT_EQ(knopf, kKnopf);
+        } else if (h <= 560) {
+            EXPECT_LT(knopf, kKnopf);
+        }
+    }
+}
+
+// The lowest press button stuck out left of the cover, so a fifth answer's
+// button showed while the counter rolled.
+TEST(Anzeige, CoverHidesEveryPressButtonDuringSlot) {
+    for (const auto& [w, h] : kFenster) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const quiz::SpielLayout l =
+            quiz::LayoutBerechnen(w * 15, h * 15, kKnopf, kKnopf, kZaehlerB, kZaehlerH);
+        EXPECT_TRUE(innerhalb(l.imgRahmen, l.frmNeueFrage));
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_TRUE(innerhalb(l.Press[size_t(k)], l.frmNeueFrage)) << k;
+            EXPECT_TRUE(innerhalb(l.Antwort[size_t(k)], l.frmNeueFrage)) << k;
+        }
+        EXPECT_EQ(l.frmNeueFrage.left, l.Press[4].left);
+        EXPECT_EQ(l.frmNeueFrage.top, 160);
+        EXPECT_EQ(l.frmNeueFrage.bottom(), l.Press[4].bottom());
+        // The counter and its labels stay outside, to be seen during the slot.
+        EXPECT_LT(l.frmNeueFrage.bottom(), l.zaehler.top);
+        EXPECT_LT(l.frmNeueFrage.bottom(), l.lblGrad.top);
+    }
 }
 
 TEST(Anzeige, PicturePlacementAtTheRightEdge) {

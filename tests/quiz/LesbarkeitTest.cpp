@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -16,15 +18,18 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "questions/Media.h"
 #include "questions/QuestionRecord.h"
+#include "quiz/Anzeige.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "shell/MDI.h"
 #include "shell/MelvatoBasic.h"
 #include "shell/frmAlter.h"
 #include "tests/quiz/QuizFakes.h"
@@ -282,4 +287,153 @@ TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
     QTest::mouseClick(const_cast<QLabel*>(answer), Qt::LeftButton);
     EXPECT_FALSE(quiz->ablauf().Testmodus);
     EXPECT_FALSE(control<QWidget>("Editor")->isHidden());
+}
+
+namespace {
+
+// Every control the game view shows, the explanation by its scroll area.
+const char* const kSpielControls[] = {"imgRahmen",     "Rahmen",   "Frage",     "Bild",     "MusicalText",
+                                      "AnswerBereich", "Antwort1", "Antwort2",  "Antwort3", "Antwort4",
+                                      "Antwort5",      "Press1",   "Press2",    "Press3",   "Press4",
+                                      "Press5",        "lblGrad",  "lblGebiet", "zähler"};
+
+// A shown control lies wholly inside the window: nothing of it is cut off.
+::testing::AssertionResult imFenster(const QWidget* w, const QWidget* fenster) {
+    if (!w->isVisibleTo(fenster)) return ::testing::AssertionSuccess();
+    const QRect g(w->mapTo(fenster, QPoint(0, 0)), w->size());
+    if (fenster->rect().contains(g)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << w->objectName().toStdString() << " " << g.x() << "," << g.y() << " " << g.width() << "x"
+           << g.height() << " leaves the window " << fenster->width() << "x" << fenster->height();
+}
+
+// One line of text, wholly readable in its label.
+::testing::AssertionResult zeileLesbar(const QLabel* l) {
+    const QFontMetrics fm(l->font());
+    if (fm.height() <= l->height() && fm.horizontalAdvance(l->text()) <= l->width())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << l->objectName().toStdString() << " " << l->width() << "x"
+                                         << l->height() << " too small for: " << l->text().toStdString();
+}
+
+}  // namespace
+
+// At the main window's first size on a laptop screen the subject label and the
+// counter's digits ran off the window's bottom edge below the staircase.
+TEST_F(LesbarTest, GameViewFitsSmallWindows) {
+    ASSERT_GT(fragen.size(), 50u);
+    const std::vector<std::pair<int, int>> groessen = {{1024, 640}, {1093, 560}, {1024, 560}, {1024, 520}};
+    for (const auto& [w, h] : groessen) {
+        groesse(w, h);
+        ASSERT_EQ(quiz->size(), QSize(w, h));
+        // Every fifth supplied question: short and long answers, pictures and music symbols.
+        for (size_t i = 0; i < fragen.size(); i += 5) {
+            const fragen::QuestionRecord& r = fragen[i];
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " question " +
+                         std::to_string(r.Nummer));
+            zeigen(r.Nummer);
+            ASSERT_FALSE(control("zähler")->isHidden());
+            ASSERT_FALSE(control("lblGebiet")->text().isEmpty());
+            const auto pruefen = [&] {
+                for (const char* name : kSpielControls) EXPECT_TRUE(imFenster(control<QWidget>(name), quiz));
+                EXPECT_TRUE(zeileLesbar(control("lblGrad")));
+                EXPECT_TRUE(zeileLesbar(control("lblGebiet")));
+                // The counter shows its three digits whole.
+                EXPECT_EQ(control("zähler")->size(), control("zähler")->pixmap().size());
+                for (int k = 1; k <= 5; ++k) {
+                    const QLabel* a = control(("Antwort" + std::to_string(k)).c_str());
+                    if (!a->isHidden()) {
+                        EXPECT_LE(QFontMetrics(a->font()).height(), a->height()) << k;
+                    }
+                }
+                // The answers do not run into the labels below them.
+                EXPECT_LT(control("Antwort5")->geometry().bottom(), control("lblGrad")->y());
+            };
+            pruefen();
+            if (i == 0) bildSpeichern("spiel_" + std::to_string(w) + "x" + std::to_string(h));
+            taste(falscheNachLaenge(r)[0]);
+            pruefen();
+        }
+    }
+}
+
+// The lowest press button stuck out left of the cover, so a fifth answer's
+// button showed while the counter rolled.
+TEST_F(LesbarTest, CoverHidesEveryPressButtonDuringSlot) {
+    fragen::QuestionRecord r;
+    r.Frage = "Welches Instrument hat die meisten Saiten?";
+    r.Antwort = {"", "Geige", "Gitarre", "Harfe", "Cello", "Kontrabass"};
+    r.Lösung = 3;
+    r.Bereich = "Instrumente";
+    fragen::FrageSpeichern(*api, 5, r);
+    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1024, 560}, {1280, 800}, {1920, 1080}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        groesse(w, h);
+        const QWidget* deckel = control<QWidget>("frmNeueFrage");
+        int unterDeckel = 0;  // checks made while the cover was up and the fifth button shown
+        QTimer pruefen;
+        QObject::connect(&pruefen, &QTimer::timeout, [&] {
+            if (deckel->isHidden() || control<QWidget>("Press5")->isHidden()) return;
+            if (unterDeckel++ == 0) bildSpeichern("deckel_" + std::to_string(w) + "x" + std::to_string(h));
+            for (int k = 1; k <= 5; ++k)
+                for (const std::string& name : {"Press" + std::to_string(k), "Antwort" + std::to_string(k)}) {
+                    const QWidget* c = control<QWidget>(name.c_str());
+                    EXPECT_TRUE(deckel->geometry().contains(c->geometry()))
+                        << name << " " << c->x() << "," << c->y() << " " << c->width() << "x" << c->height()
+                        << " beside the cover " << deckel->x() << "," << deckel->y() << " " << deckel->width()
+                        << "x" << deckel->height();
+                }
+            // Nothing of a question may lie on top of the cover.
+            EXPECT_TRUE(deckel->isVisible());
+        });
+        pruefen.start(0);
+        zeigen(5);
+        pruefen.stop();
+        EXPECT_GT(unterDeckel, 0);
+        EXPECT_TRUE(deckel->isHidden());
+    }
+}
+
+// In the main window's frame the quiz window takes the whole frame when its own
+// size does not fit, and the game view then uses all of it.
+TEST_F(LesbarTest, GameViewUsesTheMainWindowsFrame) {
+    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1024, 640}, {1093, 614}, {1536, 864}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        auto haupt = std::make_unique<MDI>();
+        haupt->show();
+        haupt->resize(w, h);
+        QCoreApplication::processEvents();
+        quiz->hide();
+        quiz->resize(900, 640);                         // the window's own size
+        quiz->setProperty("mdiPlatziert", QVariant());  // placed afresh in each main window
+        haupt->addChild(quiz);
+        quiz->show();
+        QCoreApplication::processEvents();
+        auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());
+        ASSERT_NE(sub, nullptr);
+        const QWidget* flaeche = haupt->area()->viewport();
+        const QRect gesehen(quiz->mapTo(flaeche, QPoint(0, 0)), quiz->size());
+        EXPECT_TRUE(flaeche->rect().contains(gesehen))
+            << gesehen.x() << "," << gesehen.y() << " " << gesehen.width() << "x" << gesehen.height();
+        if (sub->isMaximized()) {
+            // Filled: the frame's whole height less at most a title bar.
+            EXPECT_EQ(quiz->width(), flaeche->width());
+            EXPECT_GE(quiz->height(), flaeche->height() - 40);
+        } else {
+            EXPECT_EQ(quiz->size(), QSize(900, 640));
+        }
+        if (h < 800) {
+            EXPECT_TRUE(sub->isMaximized());
+        }
+        zeigen(fragen.front().Nummer);
+        for (const char* name : kSpielControls) EXPECT_TRUE(imFenster(control<QWidget>(name), quiz));
+        // The frame picture spans the window's width less its margins.
+        const QWidget* bild = control<QWidget>("imgRahmen");
+        EXPECT_EQ(bild->x() + bild->width(), quiz::zuPixel(quiz::zuTwips(quiz->width()) - 1000));
+        if (std::getenv("MELVATO_BILDER"))
+            haupt->grab().save(QString::fromUtf8(std::getenv("MELVATO_BILDER")) +
+                               QStringLiteral("/haupt_%1x%2.png").arg(w).arg(h));
+        haupt->removeChild(quiz);
+        ASSERT_FALSE(quiz.isNull());
+    }
 }

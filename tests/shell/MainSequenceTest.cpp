@@ -38,17 +38,7 @@ struct Recorder {
 
 // The log lines of the run, without their time of day.
 std::vector<std::string> runLines(const std::string& log) {
-    std::vector<std::string> out;
-    size_t pos = log.find("Update History Ende");
-    while (pos < log.size()) {
-        size_t e = log.find("\r\n", pos);
-        if (e == std::string::npos) break;
-        std::string line = log.substr(pos, e - pos);
-        if (line.size() > 9 && line[2] == ':' && line[5] == ':' && line[8] == ':')
-            out.push_back(line.substr(9));
-        pos = e + 2;
-    }
-    return out;
+    return testing_support::logEntries(log, log.find("Update History Ende"));
 }
 
 class MainTest : public ::testing::Test {

@@ -11,17 +11,7 @@
 namespace {
 
 std::vector<std::string> lines(const std::string& log) {
-    std::vector<std::string> out;
-    size_t pos = 0;
-    while (pos < log.size()) {
-        size_t e = log.find("\r\n", pos);
-        if (e == std::string::npos) break;
-        std::string line = log.substr(pos, e - pos);
-        if (line.size() > 9 && line[2] == ':' && line[5] == ':' && line[8] == ':')
-            out.push_back(line.substr(9));
-        pos = e + 2;
-    }
-    return out;
+    return testing_support::logEntries(log);
 }
 
 TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {

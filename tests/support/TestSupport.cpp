@@ -52,6 +52,20 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+std::vector<std::string> logEntries(const std::string& log, size_t from) {
+    std::vector<std::string> out;
+    size_t pos = from;
+    while (pos < log.size()) {
+        size_t e = log.find("\r\n", pos);
+        if (e == std::string::npos) break;
+        std::string line = log.substr(pos, e - pos);
+        if (line.size() > 9 && line[2] == ':' && line[5] == ':' && line[8] == ':')
+            out.push_back(line.substr(9));
+        pos = e + 2;
+    }
+    return out;
+}
+
 ScriptedDialogs::ScriptedDialogs() {
     dlg::setDialogs(this);
 }

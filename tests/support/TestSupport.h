@@ -31,6 +31,9 @@ std::string readFile(const std::string& path);
 // once); to act as another program, write with std::ofstream instead.
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// The reported texts of the log's entry lines (time of day removed), in order,
+// from byte `from` of the log on.
+std::vector<std::string> logEntries(const std::string& log, size_t from = 0);
 
 // Answers message boxes, input boxes and file dialogs from queues; records texts.
 class ScriptedDialogs : public dlg::DialogService {

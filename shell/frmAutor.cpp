@@ -1,5 +1,7 @@
 #include "shell/frmAutor.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
@@ -51,6 +54,14 @@ void frmAutor::ZeigenModeless() {
     w.setModal(false);
     w.show();
     w.raise();
+    // The splash stands while start-up works without returning to the event loop:
+    // wait (briefly) until the window system has mapped it, then paint it at once,
+    // or it stays an empty grey box until start-up is over.
+    QElapsedTimer warten;
+    warten.start();
+    while (w.windowHandle() && !w.windowHandle()->isExposed() && warten.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    w.repaint();
 }
 
 void frmAutor::ZeigenModal() {

@@ -12,16 +12,7 @@ packages=(cmake ninja-build g++ pkg-config clang
           libsdl2-dev libsdl2-mixer-dev libsndfile1-dev libzip-dev zip
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh "${packages[@]}"
 
 build_dir="${BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMELVATO_WERROR=ON >/dev/null

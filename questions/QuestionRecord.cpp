@@ -78,6 +78,14 @@ void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
     api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
 }
 
+double ProblemLesen(ApiClass& api, std::int32_t n) {
+    return vb::Val(api.IniLesen(FragenDatei(n), QuizSektion(n), "Problem"));
+}
+
+void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert) {
+    api.IniSchreiben(FragenDatei(n), QuizSektion(n), "Problem", std::to_string(wert));
+}
+
 bool FrageVorhanden(ApiClass& api, std::int32_t n) {
     return !api.IniLesen(FragenDatei(n), QuizSektion(n), "Frage").empty();
 }

@@ -40,6 +40,11 @@ QuestionRecord FrageLesen(ApiClass& api, std::int32_t n);
 // word index as needing a rebuild ("IndexNotwendig" = "2").
 void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r);
 
+// The stored "Problem" of question n as the game reads it (a number; empty is 0),
+// and the game's rewrite of it after a settled question.
+double ProblemLesen(ApiClass& api, std::int32_t n);
+void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert);
+
 // A question exists when its stored "Frage" (not unscrambled) is not empty.
 bool FrageVorhanden(ApiClass& api, std::int32_t n);
 

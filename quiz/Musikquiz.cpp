@@ -2,15 +2,13 @@
 #include "quiz/Musikquiz.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 
-#include "questions/Media.h"
+#include "questions/FragenEditor.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
 #include "services/ApiClass.h"
@@ -25,7 +23,21 @@ using namespace cp1252::literals;
 
 void Klickfeld::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit geklickt();
+    gedrueckt_ = event->button() == Qt::LeftButton;
+}
+
+void Klickfeld::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The first click of the pair has counted already.
+    event->accept();
+    gedrueckt_ = false;
+}
+
+void Klickfeld::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool klick =
+        gedrueckt_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    gedrueckt_ = false;
+    if (klick) emit geklickt();
 }
 
 namespace {
@@ -44,41 +56,36 @@ QPixmap pressBild(int breite, int hoehe) {
 
 Musikquiz::Musikquiz(QWidget* parent) : Musikquiz(parent, Anbindung{}) {}
 
+namespace {
+quiz::Spiel* spielAnlegen(const Musikquiz::Anbindung& an, QObject* fenster) {
+    quiz::Spiel::Anbindung s;
+    s.sound = an.sound;
+    s.uhr = an.uhr;
+    s.zufall = an.zufall;
+    s.fileOk = an.fileOk;
+    s.alterLevel = an.alterLevel ? an.alterLevel : [] { return frmAlter::instance().AlterLevel(); };
+    return new quiz::Spiel(MelvatoBasic::Api(), MelvatoBasic::Tabelle, std::move(s), fenster);
+}
+}  // namespace
+
 Musikquiz::Musikquiz(QWidget* parent, Anbindung anbindung)
     : QWidget(parent),
-      NurTeil(pool_.NurTeil),
-      ZählerLäuft(ablauf_.ZählerLäuft),
+      spiel_(spielAnlegen(anbindung, this)),
+      NurTeil(spiel_->pool().NurTeil),
+      ZählerLäuft(spiel_->zaehlerLaeuftRef()),
       api_(MelvatoBasic::Api()),
-      an_(std::move(anbindung)),
-      pool_(api_, MelvatoBasic::Tabelle) {
+      an_(std::move(anbindung)) {
     setObjectName(QStringLiteral("Musikquiz"));
     setFocusPolicy(Qt::StrongFocus);
-    if (!an_.sound) {
-        eigenerSound_ = std::make_unique<quiz::FModSound>();
-        an_.sound = eigenerSound_.get();
-    }
-    if (!an_.uhr) {
-        eigeneUhr_ = std::make_unique<quiz::EchteUhr>();
-        an_.uhr = eigeneUhr_.get();
-    }
-    if (!an_.zufall) {
-        eigenerZufall_ = std::make_unique<quiz::EchterZufall>();
-        an_.zufall = eigenerZufall_.get();
-    }
-    pool_.yield = [] { QCoreApplication::processEvents(); };
-    pool_.geladeneListe = [] {
+    spiel_->pool().geladeneListe = [] {
         MDI* m = Fenster::mdi();
         return m ? m->GeladeneListe() : std::string();
     };
-    pool_.dialogTitelLeeren = [] {
+    spiel_->pool().dialogTitelLeeren = [] {
         if (MDI* m = Fenster::mdi()) m->CmDialog1_clearFileTitle();
     };
-    ton_ = std::make_unique<quiz::Tonwiedergabe>(
-        api_, *an_.sound, *an_.uhr,
-        quiz::Tonwiedergabe::Anbindung{
-            [this](const std::string& n, const std::string& z) { return fileOk(n, z); },
-            [this](int i, bool an) { toolButton(i, an); }});
     ControlsAnlegen();
+    SpielVerbinden();
 }
 
 Musikquiz::~Musikquiz() = default;
@@ -194,15 +201,43 @@ void Musikquiz::ControlsAnlegen() {
     Editor = new QWidget(this);
     benennen(Editor, QStringLiteral("Editor"));
     Editor->hide();
+    editorSeite = new FragenEditor(Editor);
     HScroll1 = new QScrollBar(Qt::Horizontal, Editor);
     benennen(HScroll1, QStringLiteral("HScroll1"));
     HScroll2 = new QScrollBar(Qt::Horizontal, Editor);
     benennen(HScroll2, QStringLiteral("HScroll2"));
+}
 
-    Soundtimer = new QTimer(this);
-    benennen(Soundtimer, QStringLiteral("Soundtimer"));
-    Soundtimer->setInterval(200);
-    connect(Soundtimer, &QTimer::timeout, this, &Musikquiz::Soundtimer_Timer);
+// What the game reports, onto the controls.
+void Musikquiz::SpielVerbinden() {
+    using quiz::Spiel;
+    connect(spiel_, &Spiel::toolButton, this, &Musikquiz::toolButton);
+    connect(spiel_, &Spiel::zaehlerStartet, this,
+            [this] { zähler->setProperty("Tag", QStringLiteral("GO")); });
+    connect(spiel_, &Spiel::zaehlerDreht, this, &Musikquiz::ZählerDrehen);
+    connect(spiel_, &Spiel::zaehlerSteht, this, &Musikquiz::ZählerStopp);
+    connect(spiel_, &Spiel::deckelSichtbar, this, [this](bool sichtbar) {
+        frmNeueFrage->setVisible(sichtbar);
+        if (!sichtbar) return;
+        frmNeueFrage->raise();
+        zähler->raise();
+    });
+    connect(spiel_, &Spiel::gradUndGebiet, this, [this](const std::string& grad, const std::string& gebiet) {
+        lblGrad->setText(cp1252::toUnicode(grad));
+        lblGebiet->setText(cp1252::toUnicode(gebiet));
+    });
+    connect(spiel_, &Spiel::frageGeladen, this, &Musikquiz::FrageZeigen);
+    connect(spiel_, &Spiel::beurteilt, this, &Musikquiz::UrteilZeigen);
+    connect(spiel_, &Spiel::antwortenSichtbar, this, [this](bool sichtbar) {
+        if (sichtbar)
+            AntwortenZeigen();
+        else
+            AntwortenVerbergen();
+    });
+    connect(spiel_, &Spiel::editorSichtbar, Editor, &QWidget::setVisible);
+    connect(spiel_, &Spiel::schliessenAngefragt, this, [this] {
+        if (!entladen_) close();
+    });
 }
 
 std::string Musikquiz::daten() const {
@@ -211,18 +246,17 @@ std::string Musikquiz::daten() const {
 
 void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload 1", 0);
-    if (!api_.IsItDebug()) ton_->Starten();
+    if (!api_.IsItDebug()) spiel_->TonStarten();
     api_.protokoll(std::string("QuizFormload 2      nur Teil: ") + (NurTeil ? "True" : "False"), 0);
     // A window loaded hidden (at start-up, or for its pool) leaves the mode alone.
     Aktivierung(true);
-    if (!NurTeil) pool_.ListReset();
+    if (!NurTeil) spiel_->pool().ListReset();
     api_.protokoll("QuizFormload 3", 0);
     setWindowTitle(QStringLiteral("Musikquiz ") + cp1252::toUnicode(ApiClass::Version()));
     ZählerBilderLaden();
     api_.protokoll("QuizFormload 4", 0);
-    quiz::SoundDateienZählen(api_,
-                             [this](const std::string& n, const std::string& z) { return fileOk(n, z); });
-    ziehung_.Niveau = 20.0;
+    spiel_->FeedbackZaehlen();
+    spiel_->ziehung().Niveau = 20.0;
     const std::int32_t anzahl = AnzahlFragen(false, false);
     // The pool count is the number of drawable questions; the editor's scroll
     // range ends on the last of them.
@@ -255,7 +289,7 @@ void Musikquiz::Form_Load() {
     if (!bild.isNull()) pal.setBrush(QPalette::Window, QBrush(bild));
     setPalette(pal);
     setAutoFillBackground(true);
-    Soundtimer->start();
+    spiel_->TimerStarten();
 }
 
 // The pictures of the window's design: frame, cover and press buttons. Without
@@ -281,18 +315,13 @@ void Musikquiz::DesignBilderLaden() {
 }
 
 std::int32_t Musikquiz::AnzahlFragen(bool Neu, bool Alle) {
-    return pool_.AnzahlFragen(Neu, Alle);
-}
-
-bool Musikquiz::eingabeGesperrt() const {
-    // From the draw until the question is shown; a reveal whose jingle never
-    // played must not keep the question closed afterwards.
-    return inZiehung_ || ablauf_.ZählerLäuft || zähler->property("Tag").toString() == u"GO";
+    return spiel_->pool().AnzahlFragen(Neu, Alle);
 }
 
 void Musikquiz::keyPressEvent(QKeyEvent* event) {
+    // A held key answers once.
     const QString text = event->text();
-    if (text.size() == 1) Form_KeyPress(text.at(0).unicode());
+    if (text.size() == 1 && !event->isAutoRepeat()) Form_KeyPress(text.at(0).unicode());
     event->accept();
 }
 
@@ -344,10 +373,6 @@ void Musikquiz::toolButton(int i, bool sichtbar) {
         m->setToolButtonVisible(i, sichtbar);
 }
 
-bool Musikquiz::fileOk(const std::string& name, const std::string& ziel) {
-    return an_.fileOk ? an_.fileOk(name, ziel) : fragen::FileOk(api_, name, ziel);
-}
-
 // ---- closing
 
 void Musikquiz::Ende_Click() {
@@ -369,19 +394,11 @@ bool Musikquiz::Unload() {
         Form_QueryUnload(true);
         Form_Unload();
     }
-    return !inZiehung_;
+    return true;
 }
 
 bool Musikquiz::Form_QueryUnload(bool erzwingen) {
-    if (!erzwingen && zähler->property("Tag").toString() == u"GO") return false;
-    ablauf_.Abbruch = true;
-    // Ends when the reveal's sound ended, when nothing plays at all (a sound that
-    // never started would otherwise hold it forever), or after the reveal's limit.
-    warten(5.0, [this] { return !ablauf_.SlotLäuft || !ton_->spielt(); });
-    ton_->Schliessen();
-    for (const char* name : {"now0.wav", "now1.wav", "now2.wav", "now.wav", "now.gif", "now.jpg", "now.bmp"})
-        if (fsys::fileExists(daten() + name)) fsys::remove(daten() + name);
-    return true;
+    return spiel_->Schliessen(erzwingen);
 }
 
 void Musikquiz::Form_Unload() {
@@ -395,10 +412,9 @@ void Musikquiz::Form_Unload() {
 
 void Musikquiz::Entladen() {
     entladen_ = true;
-    Soundtimer->stop();
     hide();
-    // Deleted (with the main window's frame around it) once every running wait
-    // and the close handling itself have returned.
+    // Deleted (with the main window's frame around it) once the close handling
+    // itself has returned.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         sub->hide();
         sub->deleteLater();

@@ -1,7 +1,8 @@
 #pragma once
 // The quiz window: one window with two faces, the game view and the question
-// editor. The game side lives in quiz/ (load and pool, presentation, counter,
-// judging, sound), the editor side (later) in questions/.
+// editor. It lays out the controls and hands input to the game (quiz::Spiel),
+// which tells it what to show. The editor face (questions/FragenEditor) sits in
+// the editor panel.
 #include <QLabel>
 #include <QWidget>
 #include <array>
@@ -12,18 +13,16 @@
 
 #include "questions/QuestionPool.h"
 #include "quiz/Anzeige.h"
-#include "quiz/Bewertung.h"
-#include "quiz/Spielzeit.h"
-#include "quiz/Ton.h"
-#include "quiz/Ziehung.h"
+#include "quiz/Spiel.h"
 
 class QScrollArea;
 class QScrollBar;
-class QTimer;
 class ApiClass;
+class FragenEditor;
 
-// A picture or label that reports clicks (the window's images and labels are
-// all clickable).
+// A picture or label that reports clicks: a left click, taken when the button
+// is released over it. The second press of a double-click is no new click, and
+// other buttons do nothing.
 class Klickfeld : public QLabel {
     Q_OBJECT
 public:
@@ -33,6 +32,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool gedrueckt_ = false;
 };
 
 class Musikquiz : public QWidget {
@@ -83,25 +87,30 @@ public:
     void xxStreamBreak() { StreamBreak(); }
 
     // Unloads the window for the main window, which has already made sure the
-    // counter does not roll. True when it may be deleted at once; false while a
-    // game loop of the window still runs below the caller (it ends on its own
-    // and the window is deleted later).
+    // counter does not roll. Nothing of the game runs below the caller, so the
+    // window may always be deleted at once (true).
     bool Unload();
 
     // The pool: built anew with `Neu`, else the count of the last build.
     std::int32_t AnzahlFragen(bool Neu, bool Alle);
 
+private:
+    // The game; declared before the references into it below.
+    quiz::Spiel* spiel_;
+
+public:
     bool& NurTeil;
     bool& ZählerLäuft;
 
+    quiz::Spiel& spiel() { return *spiel_; }
     // State of the running game (read by the editor side and by tests).
-    const quiz::Ziehung& ziehung() const { return ziehung_; }
-    quiz::Ziehung& ziehung() { return ziehung_; }
-    const quiz::OffeneFrage& offeneFrage() const { return frage_; }
-    const quiz::Ablauf& ablauf() const { return ablauf_; }
-    fragen::QuestionPool& pool() { return pool_; }
+    const quiz::Ziehung& ziehung() const { return spiel_->ziehung(); }
+    quiz::Ziehung& ziehung() { return spiel_->ziehung(); }
+    const quiz::OffeneFrage& offeneFrage() const { return spiel_->offeneFrage(); }
+    const quiz::Ablauf& ablauf() const { return spiel_->ablauf(); }
+    fragen::QuestionPool& pool() { return spiel_->pool(); }
     // Game input is ignored while a slot or a reveal runs.
-    bool eingabeGesperrt() const;
+    bool eingabeGesperrt() const { return spiel_->laeuftShow(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,20 +119,19 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Set-up and pool (Musikquiz.cpp, MusikquizSpiel.cpp)
+    // Set-up (Musikquiz.cpp)
     void ControlsAnlegen();
+    void SpielVerbinden();
     void DesignBilderLaden();
-    void NächsteFrage(bool EditorTest);
-    void Weiter();
-    void KeineFragenMelden();
     bool Form_QueryUnload(bool erzwingen = false);
     void Form_Unload();
     void Entladen();
     void Aktivierung(bool aktiv);
 
     // Presentation (MusikquizAnzeige.cpp)
-    void FrageAnzeigen();
-    void BildAnzeigen(const std::string& datei, bool frage);
+    void FrageZeigen(const fragen::QuestionRecord& r, const std::string& bild);
+    void UrteilZeigen(int k, const quiz::Urteil& u, const std::string& loesungsBild);
+    void BildAnzeigen(const std::string& pfad);
     void BildPlatzieren();
     void FrageNeuPlatzieren();
     void TexteEinpassen(bool frageWeicht = false);
@@ -136,40 +144,19 @@ private:
     void Rahmen_Click();
     void Image2_Click();
     void Form_KeyPress(int zeichen);
-    bool warten(double grenze, const std::function<bool()>& fertig);
 
-    // Counter and timer (MusikquizZaehler.cpp)
+    // Counter (MusikquizZaehler.cpp)
     void ZählerBilderLaden();
-    void ZählerDrehen();
+    void ZählerDrehen(int bild, int ziffer);
     void ZählerStopp(std::int32_t n);
-    void Soundtimer_Timer();
-
-    // Judging (MusikquizAuswertung.cpp)
-    void AntwortAuswerten(int k);
-    void FeedbackSpielen(bool ja);
-
-    // Sound (MusikquizTon.cpp)
-    void SoundAbspielen(const std::string& name);
 
     // Main window and media.
     void toolButton(int i, bool sichtbar);
-    bool fileOk(const std::string& name, const std::string& ziel);
     std::string daten() const;
 
     ApiClass& api_;
     Anbindung an_;
-    std::unique_ptr<quiz::SoundSchnittstelle> eigenerSound_;
-    std::unique_ptr<quiz::Uhr> eigeneUhr_;
-    std::unique_ptr<quiz::Zufall> eigenerZufall_;
-    fragen::QuestionPool pool_;
-    quiz::Ablauf ablauf_;
-    quiz::Ziehung ziehung_;
-    quiz::OffeneFrage frage_;
-    std::unique_ptr<quiz::Tonwiedergabe> ton_;
-    quiz::Zaehlerlauf zaehlerlauf_;
     bool debug_ = false;
-    bool inZiehung_ = false;
-    std::int32_t testNummer_ = 0;  // question handed over by the editor's test
     bool entladen_ = false;
     bool aktiv_ = false;  // reported on top to the main window
 
@@ -194,9 +181,9 @@ private:
     QWidget* frmNeueFrage = nullptr;
     QLabel* Image3 = nullptr;
     QLabel* Start = nullptr;
-    QTimer* Soundtimer = nullptr;
-    // The editor panel; filled in by the editor side.
+    // The editor panel with the editor face of the window.
     QWidget* Editor = nullptr;
+    FragenEditor* editorSeite = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QScrollBar* HScroll2 = nullptr;
 };

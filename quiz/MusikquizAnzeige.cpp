@@ -1,6 +1,5 @@
 // The quiz window's presentation: showing a question, its picture, the layout
 // of the game controls, and the input while a question is on display.
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPixmap>
@@ -15,7 +14,6 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
-#include "shell/frmAlter.h"
 
 namespace {
 QColor farbe(const quiz::Farbe& f) {
@@ -67,34 +65,19 @@ void schriftgroesse(QLabel* l, int punkte) {
 }
 }  // namespace
 
-bool Musikquiz::warten(double grenze, const std::function<bool()>& fertig) {
-    // Waits on events: the 200-ms timer wakes the loop at least that often.
-    return quiz::Warten(*an_.uhr, grenze, fertig, [] {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    });
-}
-
-void Musikquiz::FrageAnzeigen() {
-    const std::int32_t n = ziehung_.FrageNummer;
-    api_.protokoll("Next Quiz: " + std::to_string(n), 0);
-    const fragen::QuestionRecord r = fragen::FrageLesen(api_, n);
-    QCoreApplication::processEvents();
+// Everything of a question under the cover: texts, answers with their fonts,
+// picture or music symbols, the question text fitted beside them.
+void Musikquiz::FrageZeigen(const fragen::QuestionRecord& r, const std::string& bild) {
     Frage->hide();
     textfarbe(Frage, quiz::kSchwarz);
     Bild->hide();
     Bild->clear();  // a question without a picture must not show the last one
     Answer->hide();
     AnswerBereich->hide();
-    frage_.RichtigeAntwort = r.Lösung;
     Frage->setText(cp1252::toUnicode(r.Frage));
     for (int i = 1; i <= 5; ++i) {
-        const std::string text = " " + r.Antwort[size_t(i)];
-        Antwort[size_t(i)]->setText(cp1252::toUnicode(text));
-        frage_.Erklärungen[size_t(i)] = r.Erklärung[size_t(i)];
-    }
-    QCoreApplication::processEvents();
-    for (int i = 1; i <= 5; ++i) {
         Klickfeld* a = Antwort[size_t(i)];
+        a->setText(cp1252::toUnicode(" " + r.Antwort[size_t(i)]));
         hintergrund(a, quiz::kWeiss);
         QFont f = a->font();
         f.setPointSize(quiz::AntwortSchriftgroesse(1 + r.Antwort[size_t(i)].size()));
@@ -103,9 +86,8 @@ void Musikquiz::FrageAnzeigen() {
         a->setVisible(belegt);
         Press[size_t(i)]->setVisible(belegt);
     }
-    QCoreApplication::processEvents();
     Frage->resize(Rahmen->width() - quiz::zuPixel(300), Frage->height());
-    BildAnzeigen(r.Bild, true);
+    BildAnzeigen(bild);
     if (!r.Musical.empty()) {
         MusicalText->setText(cp1252::toUnicode(r.Musical));
         MusicalText->adjustSize();
@@ -115,46 +97,34 @@ void Musikquiz::FrageAnzeigen() {
     } else {
         MusicalText->hide();
     }
-    frage_.Beantwortet = false;
-    frage_.ZweiterVersuch = false;
     Frage->show();
     TexteEinpassen();
     Bild->setVisible(!Bild->pixmap().isNull());
-
-    if (!ablauf_.Testmodus) {
-        warten(55.0, [this] { return !ablauf_.SlotLäuft || ablauf_.Abbruch; });
-        if (ablauf_.Abbruch) return;
-    }
-    const int alter = an_.alterLevel ? an_.alterLevel() : frmAlter::instance().AlterLevel();
-    lblGrad->setText(
-        cp1252::toUnicode(fragen::SchwierigkeitsName(vb::CLng(ziehung_.FrageSchwierigkeit), alter)));
-    lblGebiet->setText(cp1252::toUnicode(r.Bereich));
-    ZählerStopp(n);
-    SoundAbspielen("sound.wav");
-    ablauf_.SlotLäuft = true;
-    if (ablauf_.Testmodus)
-        warten(3.0, [this] { return ablauf_.Abbruch; });
-    else
-        warten(5.0, [this] { return !ablauf_.SlotLäuft || ablauf_.Abbruch; });
-    if (ablauf_.Abbruch) return;
-    frmNeueFrage->hide();
-    ablauf_.AktuellesAudio = r.Audio;
-    if (!r.Audio.empty())
-        SoundAbspielen(r.Audio);
-    else
-        toolButton(8, false);
-    toolButton(7, false);
 }
 
-void Musikquiz::BildAnzeigen(const std::string& datei, bool /*frage*/) {
-    if (datei.empty()) return;
-    const std::string upper = cp1252::upper(datei);
-    const std::string ziel = daten() + "Now" + upper.substr(upper.size() > 4 ? upper.size() - 4 : 0);
-    if (!fileOk(datei, ziel)) return;
-    const QString pfad = QString::fromStdString(fsys::native(ziel).string());
-    QImageReader leser(pfad);
+// The verdict: colours, the solution picture, and the explanation below the
+// question (in its place once settled, when there is not enough room below).
+void Musikquiz::UrteilZeigen(int k, const quiz::Urteil& u, const std::string& loesungsBild) {
+    hintergrund(Antwort[size_t(k)], quiz::kHellrot);
+    if (u.erledigt && u.hellgruen >= 1 && u.hellgruen <= 5)
+        hintergrund(Antwort[size_t(u.hellgruen)], quiz::kHellgruen);
+    if (u.erledigt) {
+        textfarbe(Frage, quiz::kGrau);
+        BildAnzeigen(loesungsBild);
+    }
+    textfarbe(Answer, u.textFarbe);
+    Answer->setText(cp1252::toUnicode(u.text));
+    Answer->show();
+    TexteEinpassen(u.erledigt);
+}
+
+// `pfad` is the picture's temporary copy; empty shows nothing new.
+void Musikquiz::BildAnzeigen(const std::string& pfad) {
+    if (pfad.empty()) return;
+    const QString datei = QString::fromStdString(fsys::native(pfad).string());
+    QImageReader leser(datei);
     const QSize natur = leser.size();
-    const QPixmap bild(pfad);
+    const QPixmap bild(datei);
     if (bild.isNull() || !natur.isValid()) return;
     Bild->setPixmap(bild);
     Bild->setProperty("Natur", natur);
@@ -242,7 +212,6 @@ void Musikquiz::AntwortenZeigen() {
         Press[size_t(i)]->show();
         Antwort[size_t(i)]->show();
     }
-    toolButton(8, true);
 }
 
 void Musikquiz::AntwortenVerbergen() {
@@ -256,7 +225,6 @@ void Musikquiz::AntwortenVerbergen() {
         Press[size_t(i)]->hide();
         Antwort[size_t(i)]->hide();
     }
-    toolButton(8, false);
 }
 
 void Musikquiz::LayoutAnpassen() {
@@ -294,14 +262,11 @@ void Musikquiz::LayoutAnpassen() {
     api_.protokoll("position 10", 0);
 }
 
-// ---- input
+// ---- input: handed to the game, which takes it only when a question waits
+// for it
 
 void Musikquiz::Antwort_Click(int index) {
-    if (eingabeGesperrt()) return;
-    if (frage_.Beantwortet)
-        Weiter();
-    else if (!Antwort[size_t(index)]->isHidden())  // no question shown, or no such answer
-        AntwortAuswerten(index);
+    spiel_->AntwortGewaehlt(index);
 }
 
 void Musikquiz::Press_Click(int index) {

@@ -1,4 +1,4 @@
-// The quiz window's rolling counter and its 200-ms timer.
+// The quiz window's rolling counter.
 #include <QPainter>
 
 #include "quiz/Anzeige.h"
@@ -34,21 +34,19 @@ void Musikquiz::ZählerBilderLaden() {
     for (QLabel* c : counter) c->setGeometry(groesse.width(), 0, groesse.width(), groesse.height());
 }
 
-void Musikquiz::ZählerDrehen() {
+void Musikquiz::ZählerDrehen(int bild, int ziffer) {
     zähler->show();
-    zaehlerlauf_.Drehen();
-    QLabel* neu = counter[size_t(zaehlerlauf_.bild)];
-    QLabel* alt = counter[size_t(1 - zaehlerlauf_.bild)];
+    QLabel* neu = counter[size_t(bild)];
+    QLabel* alt = counter[size_t(1 - bild)];
     alt->lower();
     alt->hide();
-    neu->setPixmap(imgCounter[size_t(zaehlerlauf_.ziffer)]->pixmap());
+    neu->setPixmap(imgCounter[size_t(ziffer)]->pixmap());
     neu->raise();
     neu->show();
 }
 
 void Musikquiz::ZählerStopp(std::int32_t n) {
     zähler->setProperty("Tag", QStringLiteral("STOP"));
-    ablauf_.zaehlerTag = "STOP";
     for (QLabel* c : counter) c->hide();
     zähler->clear();
     const auto ziffern = quiz::ZaehlerZiffern(n);
@@ -63,10 +61,4 @@ void Musikquiz::ZählerStopp(std::int32_t n) {
     zähler->setPixmap(bild);
     zähler->setProperty("Ziffern", QStringLiteral("%1%2%3").arg(ziffern[0]).arg(ziffern[1]).arg(ziffern[2]));
     zähler->show();
-    ablauf_.ZählerLäuft = false;
-    toolButton(0, true);
-}
-
-void Musikquiz::Soundtimer_Timer() {
-    if (ton_->Takt(ablauf_)) ZählerDrehen();
 }

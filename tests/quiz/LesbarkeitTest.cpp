@@ -100,6 +100,7 @@ struct LesbarTest : ::testing::Test {
     // Shows question n as the editor's test does: no slot, the reveal's wait on the clock.
     void zeigen(std::int32_t n) {
         quiz->FrageTesten(n);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->spiel().phase() == quiz::Phase::Frage; }, 10000));
         ASSERT_EQ(quiz->ziehung().FrageNummer, n);
     }
     void taste(int k) { QTest::keyClick(quiz.data(), char('0' + k)); }

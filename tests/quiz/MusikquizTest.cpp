@@ -152,6 +152,12 @@ struct SpielTest : ::testing::Test {
         return c;
     }
     void taste(char c) { QTest::keyClick(quiz.data(), c); }
+    // The show of a question (slot, reveal) runs on the timer: let it run.
+    void bis(quiz::Phase ziel) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz && quiz->spiel().phase() == ziel; }, 10000))
+            << "phase " << int(ziel);
+    }
+    void bisFrage() { bis(quiz::Phase::Frage); }
     bool gezeigt(int knopf) const {
         for (auto it = knoepfe.rbegin(); it != knoepfe.rend(); ++it)
             if (it->first == knopf) return it->second;
@@ -183,6 +189,7 @@ TEST_F(SpielTest, LogShowsHowFarTheGameCame) {
     api->ProtokollAn(true);
     laden();
     quiz->Starten_Click();
+    bisFrage();
     const std::string log = testing_support::readFile(api->LogDatei());
     const std::vector<std::string> reihe = {"QuizFormload 1",
                                             "QuizFormload 2      nur Teil: False",
@@ -220,6 +227,7 @@ TEST_F(SpielTest, WholeGame) {
     // Question 5 (3 away from level 23) is accepted at once; the no-voice is number 2.
     zufall.werte = {position(1, 2), 0.5f};
     quiz->Starten_Click();
+    bisFrage();
 
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
     ASSERT_FALSE(modi.empty());
@@ -282,6 +290,7 @@ TEST_F(SpielTest, WholeGame) {
     // Question 5 is blocked in turn 2, so the draw goes on to question 7.
     zufall.werte = {position(1, 2), position(2, 2), 0.5f, 0.1f, 0.1f};
     taste('3');
+    bisFrage();
     EXPECT_EQ(quiz->ziehung().Runde, 2);
     EXPECT_EQ(quiz->ziehung().FrageNummer, 7);
     EXPECT_EQ(control("zähler")->property("Ziffern").toString(), QStringLiteral("007"));
@@ -326,6 +335,7 @@ TEST_F(SpielTest, WithoutSoundDeviceTheSlotIsSilent) {
     EXPECT_FALSE(MelvatoBasic::SoundOk);
     const double start = uhr.zeit;
     quiz->Starten_Click();
+    bisFrage();
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
     EXPECT_TRUE(sound.stroeme.empty());
@@ -342,6 +352,7 @@ TEST_F(SpielTest, MissingPictureAndSoundsShowNothingAndSayNothing) {
     uhr.proAbfrage = 0.05;
     laden();
     quiz->Starten_Click();
+    bisFrage();
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
     EXPECT_TRUE(control("Bild")->isHidden());
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
@@ -371,6 +382,7 @@ TEST_F(SpielTest, InputDuringSlotOrRevealIsIgnored) {
     };
     sound.beimOeffnen = stoeren;
     quiz->Starten_Click();
+    bisFrage();
     EXPECT_EQ(versuche, 2);
     EXPECT_EQ(quiz->ziehung().Runde, 1);
     EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
@@ -383,6 +395,7 @@ TEST_F(SpielTest, InputDuringSlotOrRevealIsIgnored) {
     // The next slot starts while the last question still counts as settled.
     sound.beimOeffnen = stoeren;
     taste('1');
+    bisFrage();
     EXPECT_EQ(versuche, 4);
     EXPECT_EQ(quiz->ziehung().Runde, 2);
     EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
@@ -395,6 +408,7 @@ TEST_F(SpielTest, KeysOutsideOneToFiveAndKeysWhileEditingDoNothing) {
     frage(5, 20, 2, 3);
     laden();
     quiz->Starten_Click();
+    bisFrage();
     const double niveau = quiz->ziehung().Niveau;
     taste('0');
     taste('6');
@@ -423,6 +437,7 @@ TEST_F(SpielTest, ClosingWhileTheCounterRollsIsRefused) {
         QTimer::singleShot(0, [&] { geschlossen = quiz->close(); });
     };
     quiz->Starten_Click();
+    bisFrage();
     EXPECT_EQ(versuche, 1);
     EXPECT_FALSE(geschlossen);
     ASSERT_FALSE(quiz.isNull());
@@ -431,46 +446,25 @@ TEST_F(SpielTest, ClosingWhileTheCounterRollsIsRefused) {
     EXPECT_EQ(sound.closeAufrufe, 0);
 }
 
+// A close during the reveal ends the game at once: nothing waits for the
+// jingle, and the question's own sound never starts.
 TEST_F(SpielTest, ClosingDuringTheRevealEndsItAndUnloads) {
     frage(5, 20, 2, 3, "", "frage.wav");
     laden();
     sound.beimOeffnen = [&](const std::string& inhalt) {
         if (klang[inhalt] != "sound.wav") return;
-        QTimer::singleShot(0, [&] { quiz->close(); });
+        QTimer::singleShot(0, [&] { EXPECT_TRUE(quiz->close()); });
     };
     quiz->Starten_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(quiz.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return quiz.isNull(); }, 10000));
     EXPECT_EQ(sound.closeAufrufe, 1);
-    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));  // the question's own never
-}
-
-TEST_F(SpielTest, CloseWaitEndsWhenTheAwaitedSoundNeverStarted) {
-    frage(5, 20, 2, 3);
-    fsys::remove(daten + "sound.wav");
-    laden();
-    uhr.proAbfrage = 0;  // only the end of the sound could end the waits
-    bool zu = false;
-    // Close as soon as the counter stopped on the number; the jingle is missing, so
-    // nothing plays and the close must not wait for it.
-    QTimer* pruefen = new QTimer(quiz.data());
-    QObject::connect(pruefen, &QTimer::timeout, [&] {
-        if (!zu && control("zähler")->property("Tag").toString() == u"STOP") {
-            zu = true;
-            quiz->close();
-        }
-    });
-    pruefen->start(1);
-    quiz->Starten_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(zu);
-    EXPECT_TRUE(quiz.isNull());
+    EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));
 }
 
 TEST_F(SpielTest, EmptyPoolTellsThePlayerAndStartsNoGame) {
     laden();
     quiz->Starten_Click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].text.find("keine Fragen"), std::string::npos);
     EXPECT_TRUE(sound.stroeme.empty());
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
@@ -484,7 +478,7 @@ TEST_F(SpielTest, CancelledAgeClosesTheGame) {
     frmAlter::setModalScript(
         [](frmAlter& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
     quiz->Starten_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
     EXPECT_TRUE(sound.stroeme.empty());
 }
@@ -501,6 +495,7 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
     ASSERT_TRUE(MelvatoBasic::SoundOk);
     q->Starten_Click();
+    bisFrage();
     EXPECT_EQ(q->ziehung().FrageNummer, 5);
     EXPECT_FALSE(q->offeneFrage().Beantwortet);
     EXPECT_EQ(MelvatoBasic::FensterModus, 1);
@@ -517,8 +512,8 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     EXPECT_TRUE(mdi.isVisible());
 }
 
-// The main window closes while the question is being revealed: the game loop
-// below notices it and returns, and the window goes afterwards.
+// The main window closes while the question is being revealed: the game
+// stops where it is and the window goes with the main window.
 TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
     frage(5, 20, 2, 3, "", "frage.wav");
     auto mdi = std::make_unique<MDI>();
@@ -526,19 +521,9 @@ TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
     Musikquiz* q = Fenster::musikquiz();
     quiz = q;
     q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
-    bool geschlossen = false;
-    QTimer pruefen;
-    QObject::connect(&pruefen, &QTimer::timeout, [&] {
-        if (!geschlossen && quiz &&
-            quiz->findChild<QLabel*>(QStringLiteral("zähler"))->property("Tag").toString() == u"STOP") {
-            geschlossen = mdi->close();
-        }
-    });
-    pruefen.start(1);
     q->Starten_Click();
-    pruefen.stop();
-    EXPECT_TRUE(geschlossen);
-    EXPECT_FALSE(quiz.isNull());  // still unwinding
+    bis(quiz::Phase::Enthuellung);
+    EXPECT_TRUE(mdi->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
     EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
@@ -555,6 +540,7 @@ TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {
     fsys::clearResolveCache();
     laden();
     quiz->Starten_Click();
+    bisFrage();
     std::map<int, int> zuletzt;
     int mitTon = 0;
     for (int runde = 1; runde <= 30; ++runde) {
@@ -586,7 +572,10 @@ TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {
         ASSERT_TRUE(quiz->offeneFrage().Beantwortet) << n;
         EXPECT_GE(quiz->ziehung().Niveau, 10);
         EXPECT_LE(quiz->ziehung().Niveau, 90);
-        if (runde < 30) taste('1');
+        if (runde < 30) {
+            taste('1');
+            bisFrage();
+        }
     }
     EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     EXPECT_EQ(quiz->ziehung().Runde, 30);
@@ -603,6 +592,7 @@ TEST_F(SpielTest, EditorTestShowsTheScratchQuestionAndReturnsToTheEditor) {
     uhr.proAbfrage = 0.05;  // the reveal lasts its three seconds in test mode
     control<QWidget>("Editor")->show();
     quiz->FrageTesten(999);
+    bisFrage();
     EXPECT_TRUE(quiz->ablauf().Testmodus);
     EXPECT_EQ(quiz->ziehung().FrageNummer, 999);
     EXPECT_EQ(quiz->ziehung().FrageSchwierigkeit, 40);
@@ -623,6 +613,7 @@ TEST_F(SpielTest, TestButtonWithoutEditorStartsAGame) {
     frage(5, 20, 2, 3);
     laden();
     quiz->testen_Click();
+    bisFrage();
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
     EXPECT_EQ(quiz->ziehung().Runde, 1);
 }

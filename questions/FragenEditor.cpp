@@ -1,0 +1,5 @@
+#include "questions/FragenEditor.h"
+
+FragenEditor::FragenEditor(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FragenEditor"));
+}

@@ -20,8 +20,13 @@ set(expected
   share/melvato/common/Translation.dat
   "share/melvato/common/Translation English.Dat"
   bin/melvato
+  games/melvato
   share/applications/melvato.desktop
-  share/icons/hicolor/scalable/apps/melvato.svg)
+  share/icons/hicolor/scalable/apps/melvato.svg
+  share/metainfo/de.varulak.melvato.metainfo.xml
+  share/doc/melvato/copyright
+  share/doc/melvato/changelog.gz
+  share/man/man6/melvato.6.gz)
 foreach(f IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")

@@ -18,7 +18,7 @@ package_tools=(dpkg-dev file appstream)
 
 case "$mode" in
   run) tools/install-packages.sh "${packages[@]}" ;;
-  deb) tools/install-packages.sh "${packages[@]}" "${package_tools[@]}" lintian ;;
+  deb) tools/install-packages.sh "${packages[@]}" "${package_tools[@]}" lintian desktop-file-utils ;;
   *) tools/install-packages.sh "${packages[@]}" "${package_tools[@]}" ;;
 esac
 
@@ -43,6 +43,7 @@ case "$mode" in
     (cd "$build_dir" && cpack -G DEB)
     deb=$(echo "$build_dir"/melvato_*.deb)
     lintian --fail-on error "$deb"
+    desktop-file-validate data/melvato.desktop
     echo "$deb"
     ;;
   *)

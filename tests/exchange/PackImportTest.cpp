@@ -1,0 +1,270 @@
+// Reading packages back: a round trip between two data folders, the record
+// reader on damaged files, and hostile or broken archives that must not write
+// anything but what they are allowed to.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "exchange/PaketImport.h"
+#include "questions/WordIndex.h"
+#include "services/Codepage.h"
+#include "tests/exchange/PackTestData.h"
+#include "tests/exchange/ZipTestData.h"
+
+using namespace cp1252::literals;
+using namespace paket;
+using testing_support::Datenordner;
+using testing_support::machZip;
+using testing_support::readFile;
+using testing_support::TempHome;
+
+namespace {
+std::string alsText(const fragen::QuestionRecord& r) {
+    std::string t = r.Frage;
+    for (int j = 1; j <= 5; ++j) t += "|" + r.Antwort[size_t(j)] + "|" + r.Erklärung[size_t(j)];
+    return t + "|" + std::to_string(r.Lösung) + "|" + std::to_string(r.Problem) + "|" + r.Bild + "|" +
+           r.Bild2 + "|" + r.Musical + "|" + r.Audio + "|" + r.Bereich;
+}
+
+std::string datensatz(int n, const std::string& extra = {}) {
+    return "[Quiz " + std::to_string(n) + "]\r\nFrage=Frage " + std::to_string(n) +
+           "\r\nAntwort 1=ja\r\nAntwort 2=nein\r\nL\xF6sung=1\r\n" + extra;
+}
+
+bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
+    for (const std::string& t : texte)
+        if (t.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+std::vector<size_t> alle(const PaketImport& imp) {
+    std::vector<size_t> v(imp.Fragen().size());
+    for (size_t i = 0; i < v.size(); ++i) v[i] = i;
+    return v;
+}
+}  // namespace
+
+TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
+    TempHome homeA;
+    testing_support::ScriptedDialogs dialogs;
+    Datenordner a;
+    std::map<int, fragen::QuestionRecord> gesendet;
+    for (int n = 1; n <= 8; ++n) {
+        const char* bild = n == 3 || n == 4 ? "bach.jpg" : "";
+        const std::string bild2 = n == 5 ? "Bäume.jpg"_ansi : "";
+        const char* audio = n == 4 || n == 7 ? "ton.wav" : "";
+        gesendet[n] = a.frage(n, bild, bild2, audio);
+    }
+    a.medium("bach.jpg", std::string(4000, 'B'));
+    a.medium("Bäume.jpg"_ansi, std::string(3000, 'U'));
+    a.medium("ton.wav", std::string(9000, 'T'));
+    Packer(a.api, a.liste()).jetzPacken({3, 7, false, false});
+    const std::string zip = homeA.root() + "paket.zip";
+    std::string fehler;
+    ASSERT_TRUE(PaketSpeichern(a.app + "pack/", zip, fehler)) << fehler;
+
+    TempHome homeB;
+    Datenordner b;
+    b.frage(1);
+    b.medium("bach.jpg", std::string(4000, 'X'));  // same name, another picture
+    PaketImport imp(b.api);
+    ASSERT_TRUE(imp.Oeffnen(zip)) << imp.Fehler();
+    ASSERT_EQ(imp.Fragen().size(), 5u);
+    const ImportErgebnis erg = imp.Einlesen(alle(imp));
+    using Paar = std::pair<std::int32_t, std::int32_t>;
+    EXPECT_EQ(erg.eingelesen, (std::vector<Paar>{{3, 2}, {4, 3}, {5, 4}, {6, 5}, {7, 6}}));
+    for (const auto& [alt, neu] : erg.eingelesen) {
+        fragen::QuestionRecord erwartet = gesendet[alt];
+        if (erwartet.Bild == "bach.jpg") erwartet.Bild = "bach_2.jpg";
+        EXPECT_EQ(alsText(fragen::FrageLesen(b.api, neu)), alsText(erwartet)) << alt;
+    }
+    EXPECT_EQ(readFile(b.app + "DATEN/bach.jpg"), std::string(4000, 'X'));
+    EXPECT_EQ(readFile(b.app + "DATEN/bach_2.jpg"), std::string(4000, 'B'));
+    EXPECT_EQ(fsys::readAll(b.app + "DATEN/Bäume.jpg"_ansi), std::string(3000, 'U'));
+    EXPECT_EQ(readFile(b.app + "DATEN/ton.wav"), std::string(9000, 'T'));
+    EXPECT_TRUE(enthaelt(erg.meldungen, "bach_2.jpg"));
+    EXPECT_TRUE(fragen::EnthaeltNummer(b.api.IniLesenGanz("IndexT.Ini", "T", "TELEMANN"), 6));
+
+    // The same package again, this time from the sender's package folder.
+    const auto vorher = Datenordner::dateien(b.app + "DATEN/");
+    const std::string fragenVorher = readFile(b.app + "Fragen 0.Dat");
+    PaketImport nochmal(b.api);
+    ASSERT_TRUE(nochmal.Oeffnen(a.app + "pack/")) << nochmal.Fehler();
+    const ImportErgebnis zweites = nochmal.Einlesen(alle(nochmal));
+    EXPECT_TRUE(zweites.eingelesen.empty());
+    EXPECT_EQ(zweites.meldungen.size(), 5u);
+    EXPECT_TRUE(enthaelt(zweites.meldungen, "Frage 4 gibt es schon (Frage 3)"));
+    EXPECT_EQ(Datenordner::dateien(b.app + "DATEN/"), vorher);
+    EXPECT_EQ(readFile(b.app + "Fragen 0.Dat"), fragenVorher);
+}
+
+TEST(PackRecordReader, DamagedRecordsCarryTheirReason) {
+    const std::string ok3 = datensatz(3);
+    struct Fall {
+        const char* wozu;
+        std::string bytes;
+        std::string fehler;                // the file as a whole
+        std::vector<std::string> gruende;  // per record; "" = whole
+    } const faelle[] = {
+        {"two whole records", ok3 + datensatz(7, "Bild=a.jpg\r\n"), "", {"", ""}},
+        {"scrambled",
+         "[Quiz 4]\r\nCrypt=1\r\nFrage=" + ApiClass::EnCode("Wer?") +
+             "\r\nAntwort 1=" + ApiClass::EnCode(" ja ") + "\r\nL\xF6sung=1\r\n",
+         "",
+         {""}},
+        {"UTF-8 text", "[Quiz 3]\r\nFrage=Zauberfl\xC3\xB6te\r\n", "UTF-8", {}},
+        {"binary file", ok3 + std::string(4, '\0'), "beschädigt"_ansi, {}},
+        {"byte without character", ok3 + "Bereich=\x81\r\n", "", {"Windows-1252"}},
+        {"no sections", "Hallo\r\nWelt\r\n", "keine Fragen", {}},
+        {"cut off", ok3 + "[Quiz 4]\r\nFrage=Hal", "", {"", "unvollständig"_ansi}},
+        {"numbers out of range",
+         datensatz(0) + datensatz(999) + datensatz(1000) + "[Quiz 123456789012]\r\n",
+         "",
+         {"außerhalb"_ansi, "außerhalb"_ansi, "außerhalb"_ansi, "außerhalb"_ansi}},
+        {"section twice", ok3 + ok3, "", {"", "mehrfach"}},
+        {"section without number", "[Quiz x]\r\nFrage=a\r\n[Quiz 5\r\n", "", {"lesbaren", "lesbaren"}},
+        {"media outside the package",
+         datensatz(1, "Bild=../x.jpg\r\n") + datensatz(2, "Audio=/etc/passwd\r\n") +
+             datensatz(3, "Bild2=C:\\x.jpg\r\n") + datensatz(4, "Bild=sub/x.jpg\r\n"),
+         "",
+         {"außerhalb"_ansi, "außerhalb"_ansi, "außerhalb"_ansi, "außerhalb"_ansi}},
+        {"no valid solution",
+         "[Quiz 1]\r\nFrage=a\r\nAntwort 1=b\r\nL\xF6sung=0\r\n[Quiz 2]\r\nFrage=a\r\nAntwort "
+         "1=b\r\nL\xF6sung=3\r\n",
+         "",
+         {"Lösung"_ansi, "Lösung"_ansi}},
+        {"empty question, long text, control character",
+         "[Quiz 1]\r\nFrage=\r\n" + datensatz(2, "Bereich=" + std::string(255, 'x') + "\r\n") +
+             "[Quiz 3]\r\nFrage=a\tb\r\n",
+         "",
+         {"keinen Fragetext", "254", "Steuerzeichen"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wozu);
+        const PaketInhalt p = FragenLesen(f.bytes);
+        if (!f.fehler.empty()) {
+            EXPECT_NE(p.fehler.find(f.fehler), std::string::npos) << p.fehler;
+            continue;
+        }
+        EXPECT_EQ(p.fehler, "");
+        ASSERT_EQ(p.eintraege.size(), f.gruende.size());
+        for (size_t i = 0; i < f.gruende.size(); ++i) {
+            const std::string& grund = p.eintraege[i].problem;
+            if (f.gruende[i].empty())
+                EXPECT_EQ(grund, "") << i;
+            else
+                EXPECT_NE(grund.find(f.gruende[i]), std::string::npos) << i << ": " << grund;
+        }
+    }
+    const PaketInhalt verschluesselt = FragenLesen(faelle[1].bytes);
+    EXPECT_EQ(verschluesselt.eintraege[0].frage.Frage, "Wer?");
+    EXPECT_EQ(verschluesselt.eintraege[0].frage.Antwort[1], " ja ");
+}
+
+namespace {
+// Raises the stored size of every header of `member` to 2 GiB.
+void groesseFaelschen(const std::string& zip, const std::string& member) {
+    std::string b = readFile(zip);
+    for (const auto& [signatur, feld] :
+         {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}})
+        for (size_t p = b.find(signatur); p != std::string::npos; p = b.find(signatur, p + 4)) {
+            const size_t name = p + (signatur[2] == 3 ? 30 : 46);
+            if (b.compare(name, member.size(), member) == 0)
+                b.replace(p + size_t(feld), 4, "\xFF\xFF\xFF\x7F");
+        }
+    std::ofstream(zip, std::ios::binary | std::ios::trunc) << b;
+}
+}  // namespace
+
+TEST(PackImport, BadPackagesWriteNothingButWhatTheyMay) {
+    TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    Datenordner d;
+    const std::string dir = home.root() + "pakete/";
+    const std::string gut = datensatz(3, "Bild=bild.jpg\r\n");
+    std::filesystem::create_directories(dir);
+
+    struct Fall {
+        const char* wozu;
+        std::function<std::string()> machen;  // the package's path
+        std::string fehler;                   // Oeffnen fails with this
+        std::string meldung;                  // or the import reports this
+        int eingelesen;
+    } const faelle[] = {
+        {"not a zip",
+         [&] {
+             testing_support::writeFile(dir + "text.zip", "kein Archiv");
+             return dir + "text.zip";
+         },
+         "kein Paket", "", 0},
+        {"cut-off archive",
+         [&] {
+             machZip(dir + "ganz.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", std::string(5000, 'J')}});
+             testing_support::writeFile(dir + "halb.zip", readFile(dir + "ganz.zip").substr(0, 200));
+             return dir + "halb.zip";
+         },
+         "kein Paket", "", 0},
+        {"zip without records",
+         [&] {
+             machZip(dir + "ohne.zip", {{"bild.jpg", std::string(50, 'J')}});
+             return dir + "ohne.zip";
+         },
+         "NeueFragen.Dat", "", 0},
+        {"members outside the package",
+         [&] {
+             machZip(dir + "aussen.zip", {{"../bild.jpg", std::string(50, 'J')},
+                                          {"/tmp/bild.jpg", std::string(50, 'J')},
+                                          {"paket/NeueFragen.Dat", gut}});
+             return dir + "aussen.zip";
+         },
+         "", "2 Einträge"_ansi, 1},
+        {"huge declared size",
+         [&] {
+             machZip(dir + "gross.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", std::string(5000, 'J')}});
+             groesseFaelschen(dir + "gross.zip", "bild.jpg");
+             return dir + "gross.zip";
+         },
+         "", "zu groß"_ansi, 0},
+        {"records not in Windows-1252",
+         [&] {
+             testing_support::writeFile(dir + "utf8/NeueFragen.Dat", "[Quiz 3]\r\nFrage=M\xC3\xBCnchen\r\n");
+             return dir + "utf8/NeueFragen.Dat";
+         },
+         "UTF-8", "", 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wozu);
+        const auto fragenVorher = Datenordner::dateien(d.app);
+        PaketImport imp(d.api);
+        const bool offen = imp.Oeffnen(f.machen());
+        EXPECT_EQ(offen, f.fehler.empty()) << imp.Fehler();
+        if (!offen) {
+            EXPECT_NE(imp.Fehler().find(f.fehler), std::string::npos) << imp.Fehler();
+            EXPECT_EQ(Datenordner::dateien(d.app), fragenVorher);
+            continue;
+        }
+        const ImportErgebnis erg = imp.Einlesen(alle(imp));
+        EXPECT_EQ(int(erg.eingelesen.size()), f.eingelesen);
+        EXPECT_TRUE(enthaelt(erg.meldungen, f.meldung)) << erg.Zusammenfassung();
+        EXPECT_FALSE(fsys::exists(d.app + "DATEN/bild.jpg"));
+        EXPECT_FALSE(fsys::exists(home.root() + "bild.jpg"));
+        for (const auto& [alt, neu] : erg.eingelesen) fragen::FrageSpeichern(d.api, neu, {});
+    }
+}
+
+TEST(PackImport, NoFreeNumberIsSaid) {
+    TempHome home;
+    Datenordner d;
+    std::string belegt;
+    for (int n = 1; n <= 99; ++n) belegt += datensatz(n);
+    testing_support::writeFile(d.app + "Fragen 0.Dat", belegt);
+    testing_support::writeFile(home.root() + "p/NeueFragen.Dat", datensatz(3, "Bereich=neu\r\n"));
+    PaketImport imp(d.api);
+    ASSERT_TRUE(imp.Oeffnen(home.root() + "p"));
+    const ImportErgebnis erg = imp.Einlesen({0});
+    EXPECT_TRUE(erg.eingelesen.empty());
+    EXPECT_TRUE(enthaelt(erg.meldungen, "1 bis 99 sind alle belegt"));
+}

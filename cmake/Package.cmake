@@ -17,10 +17,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt finds its window-system plugins at run time, so the linker's list misses
-# them; without them the program cannot open a single window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# Qt loads these plugins at run time, so the linker's list misses them: the
+# window-system ones (without them no window opens) and the SVG ones (without
+# them the toolbar and the message icons stay blank).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# The supplied translation table sets DejaVu Sans as the windows' font; the help
+# command opens the manual with xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "music quiz for children and adults, with a question editor")
 # CPack puts the summary above this as the first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Melvato asks multiple-choice questions about music: notes, rhythm,

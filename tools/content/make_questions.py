@@ -68,21 +68,39 @@ def load():
         questions += importlib.import_module("fragen." + area).QUESTIONS
     for offset, q in enumerate(questions):
         q.nummer = FIRST_NUMBER + offset
-        place(q)
     if questions and questions[-1].nummer > LAST_NUMBER:
         raise SystemExit("too many questions for the supplied range")
+    place(questions)
     return questions
 
 
-def place(q):
-    """Decides the answer order and the number of the right answer."""
-    answers = list(q.antworten)
-    if sum(1 for t, _ in answers if t.startswith("+")) != 1:
-        raise SystemExit("question %d (%s): mark exactly one answer with '+'" % (q.nummer, q.frage[:40]))
-    if not q.fest:
-        random.Random(q.nummer * 7919).shuffle(answers)
-    q.antworten = [(t[1:] if t.startswith("+") else t, e) for t, e in answers]
-    q.loesung = 1 + [t.startswith("+") for t, _ in answers].index(True)
+def place(questions):
+    """Decides the answer order and the number of the right answer.
+
+    The wrong answers are mixed, and the right one goes where the right answers
+    so far lag most behind an even spread, chosen at random among the places
+    that are not ahead: a player can then learn nothing from the position."""
+    expected = [0.0] * 5
+    counts = [0] * 5
+    for q in questions:
+        answers = list(q.antworten)
+        if sum(1 for t, _ in answers if t.startswith("+")) != 1:
+            raise SystemExit("question %d (%s): mark exactly one answer with '+'" % (q.nummer, q.frage[:40]))
+        n = len(answers)
+        for k in range(n):
+            expected[k] += 1.0 / n
+        if not q.fest:
+            rng = random.Random(q.nummer * 7919)
+            right = next(a for a in answers if a[0].startswith("+"))
+            wrong = [a for a in answers if not a[0].startswith("+")]
+            rng.shuffle(wrong)
+            lag = [expected[k] - counts[k] for k in range(n)]
+            places = [k for k in range(n) if lag[k] > -0.5] or [lag.index(max(lag))]
+            k = rng.choice(places)
+            answers = wrong[:k] + [right] + wrong[k:]
+        q.antworten = [(t[1:] if t.startswith("+") else t, e) for t, e in answers]
+        q.loesung = 1 + [t.startswith("+") for t, _ in answers].index(True)
+        counts[q.loesung - 1] += 1
 
 
 def validate(questions):

@@ -50,8 +50,8 @@ NOTATION = {
     "n_intervall_oktave.gif": (r"\omit Staff.TimeSignature \clef treble c'2 c''2 <c' c''>1", 200),
     "n_intervall_quarte.gif": (r"\omit Staff.TimeSignature \clef treble c'2 f'2 <c' f'>1", 200),
     # metre and rhythm
-    "n_takt_34.gif": (r"\clef treble \time 3/4 c'4 e' g' | c''2." + END, 180),
-    "n_takt_68.gif": (r"\clef treble \time 6/8 c'8 d' e' f' g' a' | g'4. c'4." + END, 170),
+    "n_takt_34.gif": (r"\omit Staff.TimeSignature \clef treble \time 3/4 c'4 e' g' | c''2." + END, 180),
+    "n_takt_68.gif": (r"\omit Staff.TimeSignature \clef treble \time 6/8 c'8 d' e' f' g' a' | g'4. c'4." + END, 170),
     "n_takt_44_fehlt.gif": (r"\clef treble \time 4/4 c'4 d' e' f' | g'2 g'4" + BAR, 180),
     "n_auftakt.gif": (r"\clef treble \time 3/4 \partial 4 g'4 | c''2 e''4 | d''2." + END, 180),
     "n_synkope.gif": (r"\clef treble \time 4/4 c'8 d'4 e'8 ~ e'4 g'4" + END, 180),

@@ -185,6 +185,14 @@ def _drum_kit():
 
 E8, Q4, H2, DQ, W1 = 0.5, 1.0, 2.0, 1.5, 4.0
 
+
+def _bagpipe():
+    """Chanter melody over the two drones (A3 and A2) that sound from first to last note."""
+    t = Track(109, 90)
+    end = t.melody([("A4", 1.0), ("H4", 0.5), ("Cis5", 0.5), ("D5", 1.0), ("E5", 2.0), ("Cis5", 1.0), ("A4", 2.0)])
+    t.notes += [(0, end, p("A3"), 80), (0, end, p("A2"), 80)]
+    return t
+
 SOUNDS = {
     # instruments
     "s_klavier.ogg": _phrase(0, "C4"),
@@ -205,7 +213,7 @@ SOUNDS = {
     "s_blockfloete.ogg": _tune(74, [("C5", Q4), ("D5", Q4), ("E5", Q4), ("F5", Q4), ("G5", H2)], bpm=100),
     "s_xylophon.ogg": _phrase(13, "C5", bpm=130),
     "s_glockenspiel.ogg": _tune(9, [("C6", Q4), ("E6", Q4), ("G6", Q4), ("C7", H2)], bpm=110),
-    "s_dudelsack.ogg": _tune(109, [("A4", Q4), ("H4", E8), ("Cis5", E8), ("D5", Q4), ("E5", H2)], bpm=90),
+    "s_dudelsack.ogg": _bagpipe(),
     "s_schlagzeug.ogg": _drum_kit(),
     # intervals, played one after the other and then together
     "s_int_sekunde.ogg": _interval(2),

@@ -99,11 +99,11 @@ Q(70, "Wer entwickelte in den 1960er Jahren einen der ersten Synthesizer, die in
   ("Les Paul", "Les Paul war Gitarrist und Pionier der E-Gitarre."),
   ("Laurens Hammond", "Hammond erfand die Hammond-Orgel (1935)."))
 
-Q(70, "Welcher Stimmton wurde international als Kammerton a’ festgelegt?",
+Q(70, "Welche Frequenz hat der Kammerton a’?",
   ("+440 Hertz", "Eine Konferenz 1939 in London legte 440 Schwingungen pro Sekunde fest; viele Orchester stimmen heute etwas höher."),
   ("400 Hertz", "400 Hertz wäre deutlich tiefer als das übliche a’."),
   ("432 Hertz", "432 Hertz ist ein Wert, den manche bevorzugen, aber nicht die Norm."),
-  ("500 Hertz", "500 Hertz wäre fast ein h’."))
+  ("500 Hertz", "500 Hertz liegt etwas über dem h’, das rund 494 Hertz hat."))
 
 Q(80, "Wer druckte 1501 in Venedig als Erster mehrstimmige Musik mit beweglichen Lettern?",
   ("+Ottaviano Petrucci", "Sein „Odhecaton“ enthielt rund hundert mehrstimmige Lieder."),
@@ -119,7 +119,7 @@ Q(80, "Was ist Zwölftonmusik, die Arnold Schönberg um 1921 entwickelte?",
 
 Q(90, "Wann lebte Claudio Monteverdi, dessen „L’Orfeo“ als eine der ersten Opern gilt?",
   ("+Von 1567 bis 1643", "„L’Orfeo“ wurde 1607 in Mantua uraufgeführt und ist die älteste Oper, die heute noch oft gespielt wird."),
-  ("Von 1300 bis 1377", "Im 14. Jahrhundert gab es noch keine Oper; so lange lebte etwa Guillaume de Machaut."),
+  ("Von 1300 bis 1377", "Im 14. Jahrhundert gab es noch keine Oper. Zu dieser Zeit lebte Guillaume de Machaut (um 1300–1377)."),
   ("Von 1685 bis 1750", "Das sind die Lebensjahre von Johann Sebastian Bach."),
   ("Von 1813 bis 1901", "Das sind die Lebensjahre von Giuseppe Verdi."),
   fest=True)

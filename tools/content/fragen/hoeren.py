@@ -59,17 +59,17 @@ Q(20, "Welches Instrument hörst du?",
   ("Pauke", "Die Pauke ist eine große Trommel mit wenigen tiefen Tönen."),
   audio="s_akkordeon.ogg", bild2="i_akkordeon.jpg")
 
-Q(20, "Welches Instrument brummt hier so tief?",
-  ("+Tuba", "Die Tuba ist das tiefste Blechblasinstrument im Orchester."),
+Q(20, "Welches Instrument hörst du hier?",
+  ("+Tuba", "Die Tuba ist das tiefste Blechblasinstrument im Orchester. Sie brummt tief und rund."),
   ("Trompete", "Die Trompete klingt viel höher."),
-  ("Querflöte", "Die Querflöte gehört zu den höchsten Instrumenten."),
+  ("Kontrabass", "Der Kontrabass ist auch tief, wird aber gestrichen oder gezupft; hier hörst du einen geblasenen Ton."),
   ("Glockenspiel", "Das Glockenspiel klingt sehr hoch und klingelnd."),
   audio="s_tuba.ogg")
 
-Q(20, "Welches Instrument klingt so hell und glitzernd?",
-  ("+Glockenspiel", "Beim Glockenspiel schlägt man auf Metallplättchen. Es klingt höher als das Xylophon."),
-  ("Tuba", "Die Tuba klingt tief."),
-  ("Kontrabass", "Der Kontrabass ist eines der tiefsten Instrumente."),
+Q(20, "Welches Instrument hörst du?",
+  ("+Glockenspiel", "Beim Glockenspiel schlägt man auf Metallplättchen. Es klingt hell, glitzernd und lange nach."),
+  ("Xylophon", "Das Xylophon hat Holzstäbe; es klingt trockener und kürzer."),
+  ("Blockflöte", "Die Blockflöte wird geblasen; ihr Ton beginnt weich und klingt nicht nach."),
   ("Pauke", "Die Pauke klingt dumpf und tief."),
   audio="s_glockenspiel.ogg")
 
@@ -115,15 +115,15 @@ Q(40, "Welches Instrument hörst du?",
   ("Pauke", "Die Pauke ist eine Trommel."),
   audio="s_klarinette.ogg")
 
-Q(40, "Welches Instrument klingt hier wie ein altes Klavier?",
+Q(40, "Welches Tasteninstrument aus der Barockzeit hörst du?",
   ("+Cembalo", "Beim Cembalo werden die Saiten angezupft. Es klingt spitz und silbrig, wie in der Barockzeit."),
   ("Klavier", "Das Klavier klingt voller und runder."),
   ("Orgel", "Die Orgel hält ihre Töne lange aus."),
   ("Akkordeon", "Das Akkordeon klingt wie eine kleine Orgel."),
   audio="s_cembalo.ogg")
 
-Q(40, "Welches Instrument hörst du, das man stimmen kann?",
-  ("+Pauke", "Die Pauke hat eine Tonhöhe. Mit einem Pedal spannt man das Fell und verändert sie."),
+Q(40, "Welches Schlaginstrument hörst du?",
+  ("+Pauke", "Die Pauke dröhnt tief und hat eine Tonhöhe. Mit einem Pedal spannt man das Fell und verändert sie."),
   ("Triangel", "Die Triangel klingt hell und klingelnd."),
   ("Rasseln", "Rasseln rascheln, sie dröhnen nicht."),
   ("Xylophon", "Das Xylophon klingt hell und hölzern."),
@@ -158,7 +158,7 @@ Q(10, "Wie viele Töne hörst du?",
   ("2", "Zähle noch einmal mit: Es sind mehr als zwei."),
   ("+3", "Drei helle Töne vom Glockenspiel."),
   ("4", "Es sind nur drei."),
-  ("5", "Fünf sind es in einem anderen Beispiel; hier sind es drei."),
+  ("5", "Fünf wären zwei zu viel: Es sind nur drei."),
   audio="s_drei_toene.ogg", fest=True)
 
 Q(20, "Zähle mit: Wie viele Töne erklingen?",
@@ -216,7 +216,7 @@ Q(30, "In welchem Takt spielt diese Musik? Zähle mit!",
   ("2/4-Takt, wie eine Polka", "Eine Polka hat zwei Schläge; hier sind es drei."),
   audio="s_walzer.ogg")
 
-Q(30, "Zu welcher Musik kann man hier im Gleichschritt gehen?",
+Q(30, "Wozu passt diese Musik am besten?",
   ("+Zu einem Marsch", "Bumm – tack – bumm – tack: Der gerade Takt passt zum Gehen im Gleichschritt."),
   ("Zu einem Walzer", "Ein Walzer hat drei Schläge und wird gedreht, nicht marschiert."),
   ("Zu einem Wiegenlied", "Ein Wiegenlied ist sanft und langsam."),

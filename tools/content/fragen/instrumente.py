@@ -52,7 +52,7 @@ Q(10, "Welches Instrument siehst du?",
   ("Harfe", "Die Harfe hat Saiten, die man zupft, keine Stäbe."),
   bild="i_xylophon.jpg")
 
-Q(20, "Wie heißt dieses Blechblasinstrument mit dem langen Zug?",
+Q(20, "Wie heißt dieses Blechblasinstrument?",
   ("+Posaune", "Bei der Posaune verändert man mit dem Zug die Länge des Rohres und damit die Tonhöhe."),
   ("Trompete", "Die Trompete hat drei Ventile und keinen Zug."),
   ("Saxophon", "Das Saxophon ist gebogen wie ein J und hat viele Klappen."),
@@ -72,14 +72,14 @@ Q(30, "Welches Instrument ist hier gezeichnet?",
   ("Tamburin", "Das Tamburin hält man in der Hand; es hat Schellen am Rand."),
   bild="i_pauke.gif")
 
-Q(20, "Wie heißt dieses Instrument mit Blasebalg?",
+Q(20, "Welches Instrument siehst du hier?",
   ("+Akkordeon", "Beim Akkordeon drückt der Balg Luft durch Metallzungen. Man nennt es auch Schifferklavier."),
   ("Klavier", "Das Klavier hat keinen Balg; seine Saiten werden von Hämmerchen angeschlagen."),
   ("Orgel", "Die Orgel hat auch Tasten und Luft, aber Pfeifen und ist viel zu groß zum Tragen."),
   ("Mundharmonika", "Die Mundharmonika ist klein und wird mit dem Mund angeblasen, ohne Balg."),
   bild="i_akkordeon.jpg")
 
-Q(10, "Wie heißt dieses Instrument mit den kleinen Schellen?",
+Q(10, "Wie heißt dieses Instrument?",
   ("+Tamburin", "Das Tamburin ist eine kleine Rahmentrommel mit Schellen. Man schüttelt oder schlägt es."),
   ("Triangel", "Die Triangel ist ein Dreieck aus Metall."),
   ("Pauke", "Die Pauke ist eine große Kesseltrommel, die auf dem Boden steht."),

@@ -20,7 +20,7 @@ Q(10, "Wer hat im Kinderlied „Fuchs, du hast die Gans gestohlen“ ein Schieß
   ("Der Förster", "Es ist der Jäger, nicht der Förster."),
   ("Die Gans", "Die Gans wurde ja gestohlen; ein Gewehr hat der Jäger."))
 
-Q(10, "In welchem Lied summt ein Tier „herum“?",
+Q(10, "Welches Lied handelt von einem kleinen Tier, das Honig sammelt?",
   ("+Summ, summ, summ, Bienchen summ herum", "Hoffmann von Fallersleben schrieb dieses Lied über das fleißige Bienchen."),
   ("Alle Vögel sind schon da", "Vögel singen und zwitschern, sie summen nicht."),
   ("Kuckuck, Kuckuck, ruft’s aus dem Wald", "Der Kuckuck ruft seinen Namen, er summt nicht."),
@@ -63,17 +63,17 @@ Q(20, "Was ist „Bruder Jakob“ für ein Lied, wenn man es in Gruppen nacheina
   ("Ein Marsch", "Ein Marsch ist Musik zum Gehen im Gleichschritt."),
   ("Eine Oper", "Eine Oper ist ein großes Bühnenwerk mit Orchester."))
 
-Q(20, "Welche Tiere streiten sich im Lied, wer am besten singt?",
+Q(20, "In welchem Lied streiten zwei Tiere darüber, wer am besten singt – welche Tiere sind es?",
   ("+Der Kuckuck und der Esel", "„Der Kuckuck und der Esel, die hatten einen Streit: Wer wohl am besten sänge zur schönen Maienzeit.“"),
   ("Der Hund und die Katze", "Hund und Katze streiten oft, aber nicht in diesem Lied."),
   ("Der Fuchs und die Gans", "Fuchs und Gans kommen in „Fuchs, du hast die Gans gestohlen“ vor."),
   ("Die Amsel und der Star", "Amsel und Star singen in „Alle Vögel sind schon da“."))
 
-Q(20, "Wer sucht im Lied „Die Affen rasen durch den Wald“ etwas?",
-  ("+Die Affen suchen die Kokosnuss.", "„… die ganze Affenbande brüllt: Wer hat die Kokosnuss geklaut?“"),
-  ("Die Elefanten suchen ihr Futter.", "Im Lied rasen die Affen, und es fehlt die Kokosnuss."),
-  ("Die Löwen suchen ihr Junges.", "Löwen kommen hier nicht vor."),
-  ("Die Vögel suchen ihr Nest.", "Es geht um die Affen und ihre Kokosnuss."))
+Q(20, "Was wird im Lied „Die Affen rasen durch den Wald“ gesucht?",
+  ("+Die Kokosnuss", "„… die ganze Affenbande brüllt: Wer hat die Kokosnuss geklaut?“"),
+  ("Eine Banane", "Bananen kommen im Lied nicht vor; es fehlt die Kokosnuss."),
+  ("Das Affenbaby", "Kein Affenbaby ist verschwunden, sondern die Kokosnuss."),
+  ("Der Weg nach Hause", "Die Affen haben sich nicht verlaufen: Sie suchen die Kokosnuss."))
 
 Q(30, "Wer schrieb den Text von „Der Mond ist aufgegangen“?",
   ("+Matthias Claudius", "Matthias Claudius veröffentlichte das „Abendlied“ 1779."),
@@ -105,7 +105,7 @@ Q(40, "Wer komponierte die Melodie von „Stille Nacht, heilige Nacht“?",
   ("Wolfgang Amadeus Mozart", "Mozart war 1818 schon lange tot (gestorben 1791)."),
   ("Franz Schubert", "Schubert lebte damals, schrieb aber dieses Lied nicht."))
 
-Q(40, "Welches Lied besingt, dass die Gedanken niemand wissen und niemand erschießen kann?",
+Q(40, "„… kein Mensch kann sie wissen, kein Jäger erschießen.“ Aus welchem Lied stammen diese Zeilen?",
   ("+Die Gedanken sind frei", "Das Volkslied ist seit etwa 1800 bekannt und wurde zu einem Lied der Freiheit."),
   ("Im Märzen der Bauer", "Dieses Lied beschreibt die Arbeit des Bauern im Frühjahr."),
   ("Winter ade", "Hier verabschiedet man sich vom Winter."),
@@ -129,7 +129,7 @@ Q(50, "Welches englische Kinderlied hat dieselbe Melodie wie „Morgen kommt der
   ("Old MacDonald Had a Farm", "Dieses Lied über den Bauernhof hat eine andere Melodie."),
   ("London Bridge Is Falling Down", "Auch dieses englische Kinderlied hat eine andere Melodie."))
 
-Q(60, "Wie heißt die Strophe, die man nach jeder Strophe eines Liedes gleich wiederholt?",
+Q(20, "Wie heißt der Teil, der nach jeder Strophe gleich wiederkehrt?",
   ("+Der Refrain oder Kehrreim", "Der Refrain kehrt immer wieder, während die Strophen neuen Text haben."),
   ("Die Ouvertüre", "Die Ouvertüre ist das Vorspiel einer Oper."),
   ("Das Finale", "Das Finale ist der Schluss eines Werks oder Aktes."),

@@ -114,7 +114,7 @@ Q(40, "Wer wird „Walzerkönig“ genannt?",
   ("Richard Wagner", "Wagner schrieb große Opern, keine Walzer zum Tanzen."),
   ("Frédéric Chopin", "Chopin schrieb zwar Walzer fürs Klavier, „Walzerkönig“ heißt aber Strauss."))
 
-Q(50, "Welcher Komponist schrieb über 600 Lieder, darunter „Der Erlkönig“ und „Die Forelle“?",
+Q(50, "Welcher Komponist schrieb über 600 Lieder, darunter „Erlkönig“ und „Die Forelle“?",
   ("+Franz Schubert", "Schubert starb mit nur 31 Jahren in Wien und hinterließ über 600 Lieder."),
   ("Robert Schumann", "Schumann schrieb auch viele Lieder, aber „Erlkönig“ und „Forelle“ sind von Schubert."),
   ("Johannes Brahms", "Brahms schrieb etwa das Wiegenlied „Guten Abend, gut’ Nacht“."),
@@ -132,13 +132,13 @@ Q(60, "Welcher Komponist schrieb die Musik zu „Peer Gynt“ mit „In der Hall
   ("Antonín Dvorák", "Dvorák schrieb die Sinfonie „Aus der Neuen Welt“."),
   ("Carl Nielsen", "Nielsen war ein dänischer Komponist."))
 
-Q(60, "Wie heißt Haydns Sinfonie Nr. 94, in der plötzlich ein lauter Schlag die Zuhörer weckt?",
-  ("+Sinfonie mit dem Paukenschlag", "Im ruhigen zweiten Satz kommt unerwartet ein lauter Akkord mit Pauke."),
+Q(60, "Welchen Beinamen hat Haydns Sinfonie Nr. 94, in der die Zuhörer plötzlich aufgeweckt werden?",
+  ("+mit dem Paukenschlag", "Im ruhigen zweiten Satz kommt unerwartet ein lauter Akkord mit Pauke."),
   ("Abschiedssinfonie", "In der Abschiedssinfonie (Nr. 45) gehen die Musiker nacheinander hinaus."),
   ("Schicksalssinfonie", "So nennt man Beethovens 5. Sinfonie."),
   ("Die Unvollendete", "Das ist Schuberts Sinfonie in h-Moll mit nur zwei Sätzen."))
 
-Q(60, "Was bedeutet die Abkürzung BWV hinter einem Werk von Bach?",
+Q(60, "Was bedeutet die Abkürzung BWV hinter dem Titel eines Musikstücks?",
   ("+Bach-Werke-Verzeichnis", "Wolfgang Schmieder ordnete 1950 alle Werke Bachs und gab ihnen Nummern."),
   ("Barocke Werke für Violine", "BWV betrifft alle Werke Bachs, nicht nur Violinmusik."),
   ("Bachs Wohltemperierte Variationen", "So ein Werk gibt es nicht; BWV ist ein Verzeichnis."),

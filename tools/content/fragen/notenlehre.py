@@ -45,7 +45,7 @@ Q(20, "Welcher Ton ist das?",
 Q(30, "Welcher Ton steht hier ganz oben auf der fünften Linie?",
   ("+f", "Die Linien im Violinschlüssel heißen von unten: e, g, h, d, f. Die oberste ist also f’’."),
   ("e", "Das e’’ liegt im obersten Zwischenraum, einen Schritt tiefer."),
-  ("g", "Das g’’ läge auf dem Zwischenraum über der fünften Linie."),
+  ("g", "Das g’’ läge direkt über der fünften Linie."),
   ("d", "Das d’’ liegt auf der vierten Linie."),
   bild="n_ton_f2.gif")
 
@@ -82,7 +82,7 @@ Q(40, "Was bewirkt dieses Zeichen?",
   ("Es erhöht um zwei Halbtöne.", "Um zwei Halbtöne erhöht das Doppelkreuz."),
   ("Es verlangt, den Ton zu wiederholen.", "Wiederholungen zeigt man mit Wiederholungszeichen."),
   ("Es ist ein Schlusszeichen.", "Der Schluss wird mit einem Schlussstrich gezeigt."),
-  musical="&#qnq")
+  musical="&nq")
 
 Q(30, "Wie heißt im Deutschen der Ton, den man im Englischen „B“ nennt?",
   ("+H", "Im Deutschen heißt die Tonleiter c, d, e, f, g, a, h. Unser b ist das englische „B flat“."),
@@ -94,7 +94,7 @@ Q(30, "Wie heißt der Ton f mit einem Kreuz davor?",
   ("+fis", "Ein Kreuz hängt „-is“ an den Namen: f wird zu fis, c zu cis."),
   ("fes", "„-es“ hängt man für das b an: fes ist ein erniedrigtes f."),
   ("g", "fis klingt auf dem Klavier zwar zwischen f und g, ist aber nicht das g."),
-  ("f#", "So schreibt man es in Noten; gesprochen heißt der Ton fis."),
+  ("f#", "So schreibt man es im Englischen (F sharp) und in Akkordzeichen. In Noten steht das Kreuz vor dem Notenkopf; der Ton heißt fis."),
   bild="n_ton_fis.gif")
 
 Q(40, "Wie heißt dieser Ton, ein h mit einem b davor?",
@@ -195,7 +195,7 @@ Q(60, "Welches Intervall ist das: c’ und f’?",
   ("Tritonus", "Der Tritonus ist einen Halbton größer: c bis fis."),
   bild="n_intervall_quarte.gif")
 
-Q(60, "Was zeigt dieses Bild: lauter Halbtonschritte von c’ bis g’?",
+Q(60, "Was zeigt dieses Bild?",
   ("+Eine chromatische Tonleiter", "Chromatisch heißt: in Halbtönen. Eine Oktave hat zwölf Halbtöne."),
   ("Eine Dur-Tonleiter", "Dur hat Ganz- und Halbtonschritte, nicht nur Halbtöne."),
   ("Eine Pentatonik", "Die Pentatonik hat nur fünf Töne und keine Halbtonschritte."),
@@ -217,7 +217,7 @@ Q(40, "Zwischen welchen weißen Tasten liegt keine schwarze Taste?",
 Q(10, "Welche Taste ist rot markiert?",
   ("+c", "Das c liegt immer links neben der Gruppe aus zwei schwarzen Tasten."),
   ("f", "Das f liegt links neben der Gruppe aus drei schwarzen Tasten."),
-  ("a", "Das a liegt zwischen der zweiten und dritten Taste der Dreiergruppe."),
+  ("a", "Das a liegt zwischen der zweiten und dritten schwarzen Taste der Dreiergruppe."),
   bild="i_taste_c.gif")
 
 Q(20, "Welche Taste ist markiert?",
@@ -252,7 +252,7 @@ Q(40, "Was verlangen diese Zeichen von den Musikern?",
   ("+sehr leise (pianissimo)", "pp heißt pianissimo, also noch leiser als piano."),
   ("sehr laut (fortissimo)", "Sehr laut wäre ff."),
   ("halb laut (mezzoforte)", "Das wäre mf."),
-  ("plötzlich laut", "Das wäre sf, sforzato."),
+  ("einen Ton stark betonen", "Das verlangt sf, sforzato."),
   musical="pp")
 
 Q(50, "Was bedeutet mf?",
@@ -276,14 +276,14 @@ Q(50, "Was bedeutet dieses Zeichen über einer Note?",
   ("Eine Oktave höher spielen", "Das zeigt die Angabe 8va."),
   musical="&hU")
 
-Q(40, "Was bedeuten die Punkte über diesen Noten?",
+Q(40, "Was bedeuten die Punkte an diesen Noten?",
   ("+Staccato: kurz und abgesetzt spielen", "Staccato heißt „abgestoßen“: Die Töne werden kurz, mit kleinen Lücken gespielt."),
   ("Legato: gebunden spielen", "Legato verlangt einen Bogen über den Noten, keine Punkte."),
-  ("Die Noten eine halbe Länge verlängern", "Das tut der Punkt hinter einer Note, nicht über ihr."),
+  ("Die Noten eine halbe Länge verlängern", "Das tut der Punkt hinter einer Note, nicht der über oder unter ihr."),
   ("Sehr leise spielen", "Leise zeigt pp oder p."),
   bild="n_staccato.gif")
 
-Q(60, "Was bedeuten diese Zeichen am Anfang und Ende des Abschnitts?",
+Q(30, "Was bedeuten diese Zeichen am Anfang und Ende des Abschnitts?",
   ("+Der Abschnitt wird wiederholt.", "Die Wiederholungszeichen mit zwei Punkten schließen ein, was noch einmal gespielt wird."),
   ("Hier ist das Stück zu Ende.", "Das Ende zeigt ein Schlussstrich ohne Punkte."),
   ("Hier wird eine Pause gemacht.", "Pausen haben eigene Zeichen."),
@@ -297,13 +297,13 @@ Q(60, "Was ist ein Haltebogen wie im Bild?",
   ("Er verbindet verschiedene Töne zu einer Melodie.", "Ein Bogen über verschiedenen Tönen heißt Legatobogen; der Haltebogen verbindet gleiche Töne."),
   bild="n_haltebogen.gif")
 
-Q(70, "Wie heißt ein Ton, der gleich klingt, aber anders geschrieben wird, wie fis und ges?",
-  ("+enharmonisch verwechselt", "Auf dem Klavier ist es dieselbe Taste. Die Schreibweise hängt von der Tonart ab."),
-  ("chromatisch", "Chromatisch heißt: in Halbtonschritten fortschreitend."),
-  ("diatonisch", "Diatonisch heißt: aus den Tönen einer Dur- oder Molltonleiter."),
-  ("transponiert", "Transponieren heißt, ein Stück in eine andere Tonart zu verschieben."))
+Q(70, "Wie nennt man es, wenn ein Ton gleich klingt, aber anders geschrieben wird, wie fis und ges?",
+  ("+enharmonische Verwechslung", "Auf dem Klavier ist es dieselbe Taste. Die Schreibweise hängt von der Tonart ab."),
+  ("Chromatik", "Chromatik heißt: in Halbtonschritten fortschreiten."),
+  ("Diatonik", "Diatonisch heißt: aus den Tönen einer Dur- oder Molltonleiter."),
+  ("Transposition", "Transponieren heißt, ein Stück in eine andere Tonart zu verschieben."))
 
-Q(70, "Bis wann gilt ein Kreuz, das im Takt vor eine Note gesetzt wurde?",
+Q(50, "Bis wann gilt ein Kreuz, das im Takt vor eine Note gesetzt wurde?",
   ("+Bis zum Ende des Taktes", "Ein solches Versetzungszeichen gilt für denselben Ton bis zum nächsten Taktstrich."),
   ("Nur für diese eine Note", "Es gilt auch für spätere gleiche Noten im selben Takt."),
   ("Bis zum Ende des Stückes", "Das tun nur die Vorzeichen am Zeilenanfang."),
@@ -336,9 +336,9 @@ Q(90, "Was ist der Quintenzirkel?",
 
 Q(90, "In welcher Reihenfolge kommen die Kreuze als Vorzeichen hinzu?",
   ("+fis, cis, gis, dis, ais, eis, his", "Jedes neue Kreuz liegt eine Quinte über dem vorigen."),
-  ("cis, dis, fis, gis, ais", "Das sind die schwarzen Tasten von unten, nicht die Reihenfolge der Vorzeichen."),
-  ("b, es, as, des, ges", "Das ist die Reihenfolge der b-Vorzeichen."),
-  ("fis, gis, ais, his, cis", "Die Kreuze folgen im Quintabstand, nicht in Sekunden."))
+  ("cis, dis, eis, fis, gis, ais, his", "Das sind die sieben Stammtöne mit Kreuz von c aus, nicht die Reihenfolge der Vorzeichen."),
+  ("b, es, as, des, ges, ces, fes", "Das ist die Reihenfolge der b-Vorzeichen."),
+  ("fis, gis, ais, his, cis, dis, eis", "Die Kreuze folgen im Quintabstand, nicht in Sekunden."))
 
 Q(80, "Welches Verhältnis haben die Schwingungen zweier Töne im Abstand einer Oktave?",
   ("+2 : 1", "a’ schwingt 440-mal in der Sekunde, a’’ genau doppelt so oft: 880-mal."),
@@ -354,7 +354,7 @@ Q(30, "Was passiert in diesem Beispiel mit der Lautstärke?",
   bild="n_crescendo.gif")
 
 Q(40, "Wie lange wird die letzte Note gehalten?",
-  ("+Länger als notiert, so lange es passt", "Die Fermate über der Note erlaubt, den Ton frei auszuhalten."),
+  ("+Länger als notiert, frei nach Gefühl", "Die Fermate über der Note erlaubt, den Ton frei auszuhalten."),
   ("Genau zwei Schläge", "Ohne das Zeichen wären es zwei Schläge; die Fermate verlängert."),
   ("Nur ganz kurz", "Kurz wäre staccato, mit einem Punkt über der Note."),
   ("Gar nicht, sie wird ausgelassen", "Die Note wird gespielt, und zwar länger."),
@@ -374,9 +374,9 @@ Q(20, "Welcher Ton kommt in der C-Dur-Tonleiter NICHT vor?",
   ("g", "Das g ist der fünfte Ton, die Dominante."),
   ("h", "Das h ist der siebte Ton, direkt vor dem oberen c."))
 
-Q(60, "Wie viele Vorzeichen hat e-Moll?",
+Q(60, "Welche Vorzeichen hat e-Moll?",
   ("+Ein Kreuz (fis)", "e-Moll ist die Paralleltonart von G-Dur und hat dasselbe Vorzeichen."),
   ("Keine", "Ohne Vorzeichen sind C-Dur und a-Moll."),
-  ("Zwei Kreuze", "Zwei Kreuze haben D-Dur und h-Moll."),
-  ("Ein b", "Ein b haben F-Dur und d-Moll."),
-  ("Drei b", "Drei b haben Es-Dur und c-Moll."))
+  ("Zwei Kreuze (fis, cis)", "Zwei Kreuze haben D-Dur und h-Moll."),
+  ("Ein b (b)", "Ein b haben F-Dur und d-Moll."),
+  ("Drei b (b, es, as)", "Drei b haben Es-Dur und c-Moll."))

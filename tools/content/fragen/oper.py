@@ -106,12 +106,12 @@ Q(70, "Wer komponierte die Oper „Der Barbier von Sevilla“ (1816)?",
   ("Giuseppe Verdi", "Verdi schrieb ernste Opern wie „Aida“."))
 
 Q(70, "Wie heißt die Operette von Johann Strauss (Sohn), in der ein Gefängnisdirektor auf einem Ball erscheint?",
-  ("+Die Fledermaus", "Die Operette von 1874 spielt in Wien und endet im Gefängnis."),
+  ("+Die Fledermaus", "Die Operette von 1874 spielt in einem Kurort bei Wien und endet im Gefängnis."),
   ("Die lustige Witwe", "Die lustige Witwe ist von Franz Lehár."),
   ("Orpheus in der Unterwelt", "Diese Operette mit dem Cancan ist von Jacques Offenbach."),
   ("Der Vogelhändler", "Der Vogelhändler ist von Carl Zeller."))
 
-Q(80, "Welches Musical von Andrew Lloyd Webber spielt in der Pariser Oper?",
+Q(80, "Welches Musical von Andrew Lloyd Webber handelt von einem maskierten Mann, der unter einem Pariser Theater lebt?",
   ("+Das Phantom der Oper", "Ein maskierter Musiker lebt unter der Oper und verliebt sich in die Sängerin Christine."),
   ("Evita", "Evita erzählt vom Leben der Eva Perón in Argentinien."),
   ("Jesus Christ Superstar", "Diese Rockoper erzählt von den letzten Tagen Jesu."),

@@ -3,7 +3,7 @@ from . import collect
 QUESTIONS, Q = collect("Pop und Rock")
 
 Q(20, "Wie viele Saiten hat eine normale E-Bassgitarre?",
-  ("+4", "Der E-Bass hat meist vier Saiten, gestimmt wie die tiefen Saiten des Kontrabasses: E, A, D, G."),
+  ("+4", "Der E-Bass hat meist vier Saiten, gestimmt wie der Kontrabass: E, A, D, G."),
   ("6", "Sechs Saiten hat die normale E-Gitarre."),
   ("12", "Zwölf Saiten hat eine besondere Gitarre, nicht der Bass."),
   ("1", "Eine Saite ist zu wenig; die Bassgitarre hat meist vier."),
@@ -51,7 +51,7 @@ Q(40, "Welche Sängerin gewann 2010 mit „Satellite“ den Eurovision Song Cont
   ("Helene Fischer", "Helene Fischer ist eine Schlagersängerin; sie trat nicht beim ESC an."),
   ("Nicole", "Nicole gewann 1982 mit „Ein bißchen Frieden“."))
 
-Q(40, "Welches Instrument hat in einer Rockband meist die Aufgabe, den Rhythmus mit Trommeln und Becken zu spielen?",
+Q(20, "Welches Instrument gibt in einer Rockband den Takt vor?",
   ("+Schlagzeug", "Bassdrum, Snare, Hi-Hat und Becken geben der Band den Takt."),
   ("Keyboard", "Das Keyboard spielt Akkorde und Klänge."),
   ("Bassgitarre", "Der Bass spielt die tiefen Töne, zusammen mit dem Schlagzeug."),
@@ -112,8 +112,8 @@ Q(80, "Welche Stilrichtung prägten die Sex Pistols Mitte der 1970er Jahre?",
   ("Country", "Country stammt aus dem Süden der USA."))
 
 Q(60, "Was bedeutet „Unplugged“ bei einem Konzert?",
-  ("+Die Musiker spielen auf Instrumenten ohne Stromverstärkung", "Ein Fernsehsender machte in den 1990er Jahren solche akustischen Konzerte berühmt, etwa von Nirvana."),
-  ("Das Konzert wird nicht aufgenommen", "„Unplugged“ heißt ausgesteckt: ohne Strom für die Instrumente."),
+  ("+Die Musiker spielen ohne Stecker: mit akustischen statt elektrischen Instrumenten.", "Ein Fernsehsender machte in den 1990er Jahren solche akustischen Konzerte berühmt, etwa von Nirvana."),
+  ("Das Konzert wird nicht aufgenommen", "„Unplugged“ heißt „ohne Stecker“: Es geht um die Instrumente, nicht um die Aufnahme."),
   ("Es gibt keine Zuschauer", "Unplugged-Konzerte hatten Publikum."),
   ("Die Band spielt ohne Schlagzeug", "Oft gibt es Schlagzeug oder Percussion, nur leiser und akustisch."))
 

@@ -2,10 +2,10 @@ from . import collect
 
 QUESTIONS, Q = collect("Rhythmus")
 
-Q(10, "Wie viele Schläge dauert eine ganze Note im Vierviertel-Takt?",
+Q(10, "Wie viele Schläge dauert eine ganze Note im Viervierteltakt?",
   ("1", "Einen Schlag dauert die Viertelnote."),
   ("2", "Zwei Schläge dauert die halbe Note."),
-  ("+4", "Die ganze Note füllt einen ganzen Vierviertel-Takt: vier Schläge."),
+  ("+4", "Die ganze Note füllt einen ganzen Viervierteltakt: vier Schläge."),
   ("8", "Acht Schläge wären zwei ganze Noten."),
   musical="&w", fest=True)
 
@@ -35,7 +35,7 @@ Q(20, "Wie viele Achtelnoten dauern so lange wie eine Viertelnote?",
   ("+2", "Zwei Achtel ergeben eine Viertel, wie „ti-ti“ zu „ta“."),
   ("4", "Vier Achtel dauern so lange wie eine halbe Note."),
   ("8", "Acht Achtel dauern so lange wie eine ganze Note."),
-  musical="qii", fest=True)
+  musical="qi", fest=True)
 
 Q(20, "Was ist das Zeichen zwischen den Viertelnoten?",
   ("+Viertelpause", "In der Viertelpause schweigt man einen Schlag lang."),
@@ -46,7 +46,7 @@ Q(20, "Was ist das Zeichen zwischen den Viertelnoten?",
 
 Q(30, "Wie viele Viertelschläge dauern diese Noten zusammen?",
   ("3", "Zähle noch einmal: Viertel (1) + Viertel (1) + Halbe (2)."),
-  ("+4", "1 + 1 + 2 = 4: Das füllt genau einen Vierviertel-Takt."),
+  ("+4", "1 + 1 + 2 = 4: Das füllt genau einen Viervierteltakt."),
   ("5", "Die halbe Note dauert zwei, nicht drei Schläge."),
   ("6", "Das wären zu viele. Es sind vier Schläge."),
   musical="&4qqh|", fest=True)
@@ -58,11 +58,11 @@ Q(30, "Wie lange dauert eine halbe Note mit Punkt?",
   ("2 1/2 Schläge", "Der Punkt fügt die Hälfte der Note hinzu, also einen ganzen Schlag."),
   musical="&3h.|", fest=True)
 
-Q(20, "Welche Taktart hat dieser Takt?",
+Q(20, "Die Taktangabe fehlt. Zähle die Schläge: Welche Taktart passt?",
   ("+3/4-Takt", "Drei Viertel pro Takt: Man zählt „eins, zwei, drei“, wie beim Walzer."),
-  ("4/4-Takt", "Im 4/4-Takt zählt man bis vier."),
+  ("4/4-Takt", "Im 4/4-Takt zählt man bis vier; hier ist nach drei Schlägen der Takt voll."),
   ("2/4-Takt", "Im 2/4-Takt zählt man nur bis zwei."),
-  ("6/8-Takt", "Im 6/8-Takt zählt man sechs Achtel."),
+  ("5/4-Takt", "Im 5/4-Takt zählt man bis fünf; hier sind es drei Schläge."),
   bild="n_takt_34.gif")
 
 Q(30, "In welchem Takt tanzt man Walzer?",
@@ -72,7 +72,7 @@ Q(30, "In welchem Takt tanzt man Walzer?",
   ("5/4-Takt", "Der 5/4-Takt ist selten, zum Beispiel in „Take Five“."))
 
 Q(30, "Was bedeutet das große C am Anfang der Notenzeile?",
-  ("+Vierviertel-Takt", "Das C steht für den 4/4-Takt; man nennt ihn auch „common time“."),
+  ("+Viervierteltakt", "Das C steht für den 4/4-Takt; man nennt ihn auch „common time“."),
   ("Die Tonart C-Dur", "Die Tonart zeigen die Vorzeichen; das C ist ein Taktzeichen."),
   ("Das Stück beginnt mit c", "Den ersten Ton zeigt die erste Note."),
   ("Crescendo", "Crescendo wird mit einer Gabel oder „cresc.“ geschrieben."),
@@ -99,9 +99,9 @@ Q(40, "Wie viele Viertelschläge fehlen im zweiten Takt, damit er voll ist?",
   ("0", "Der Takt ist nicht voll: Er hat nur drei von vier Schlägen."),
   bild="n_takt_44_fehlt.gif", fest=True)
 
-Q(50, "Welche Taktart hat dieser Takt mit den Achtelnoten?",
-  ("+6/8-Takt", "Sechs Achtel pro Takt, meist in zwei Gruppen zu drei: EINS-zwei-drei-VIER-fünf-sechs."),
-  ("3/4-Takt", "Ein 3/4-Takt hätte zwar auch sechs Achtel, wird aber in drei Vierteln gezählt."),
+Q(50, "Die Taktangabe fehlt. Welche Taktart passt zu diesen Achtelgruppen?",
+  ("+6/8-Takt", "Sechs Achtel pro Takt in zwei Gruppen zu drei: EINS-zwei-drei-VIER-fünf-sechs."),
+  ("3/4-Takt", "Ein 3/4-Takt hätte auch sechs Achtel, aber in drei Paaren; hier stehen Dreiergruppen und punktierte Viertel."),
   ("4/4-Takt", "Im 4/4-Takt hätten acht Achtel Platz."),
   ("2/4-Takt", "Im 2/4-Takt hätten vier Achtel Platz."),
   bild="n_takt_68.gif")
@@ -155,7 +155,7 @@ Q(70, "Wie viele Achtelnoten passen in einen 6/8-Takt, und wie viele Hauptschlä
   ("+Sechs Achtel, zwei Hauptschläge", "Der 6/8-Takt wird meist in zwei Gruppen zu je drei Achteln gefühlt."),
   ("Sechs Achtel, sechs Hauptschläge", "Nur sehr langsam zählt man alle sechs Achtel als Schläge."),
   ("Acht Achtel, zwei Hauptschläge", "Acht Achtel passen in einen 4/4-Takt."),
-  ("Drei Achtel, drei Hauptschläge", "Das wäre ein 3/8-Takt."))
+  ("Drei Achtel, drei Hauptschläge", "Drei Achtel hat der 3/8-Takt; im 6/8-Takt sind es doppelt so viele."))
 
 Q(70, "Was zeigt dieses Zeichen an?",
   ("+Den vorigen Takt wiederholen", "Man nennt das Zeichen „Faulenzer“: Der ganze Takt wird noch einmal gespielt."),
@@ -171,7 +171,7 @@ Q(80, "Was sagt das Zeichen ¢ (ein durchgestrichenes C) über den Takt?",
   ("Das Stück steht in Cis-Dur", "Die Tonart zeigen Vorzeichen, nicht dieses Taktzeichen."),
   musical="&¢hh|")
 
-Q(90, "Wie nennt man es, wenn zwei verschiedene Taktarten gleichzeitig gespielt werden, etwa 3 gegen 2?",
+Q(90, "Wie nennt man es, wenn verschiedene Rhythmen gleichzeitig erklingen, etwa drei Schläge gegen zwei?",
   ("+Polyrhythmik", "Sie ist typisch für viel afrikanische Musik und kommt auch im Jazz vor."),
   ("Synkope", "Eine Synkope verschiebt die Betonung, bleibt aber in einem Takt."),
   ("Rubato", "Rubato heißt: Das Tempo wird frei gedehnt und gestrafft."),

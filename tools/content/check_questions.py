@@ -13,6 +13,11 @@ the text fields and checks every question in the supplied range:
 - every "Bild", "Bild2" and "Audio" is in "DATEN\\" or, behind a stub, in the
   media archive that the stub names, and starts like a file of its kind;
 - every character of "Musical" is a sign of the music-symbol font;
+- every media file is one that tools/content makes, and no sound lasts longer
+  than 20 seconds;
+- no word of the right answer stands in the question text unless a wrong
+  answer has it too (that would give the answer away);
+- the right answers are spread evenly over the answer positions;
 - and, over all questions: at least 200 questions, 8 areas, all nine grades,
   30 with a picture, 30 with a sound, 10 with a Musical line.
 
@@ -21,6 +26,7 @@ Exit code 0 when all is well; otherwise the problems are listed.
 
 import os
 import re
+import struct
 import sys
 import zipfile
 
@@ -37,6 +43,17 @@ MAGIC = {
     ".ogg": (b"OggS",),
     ".wav": (b"RIFF",),
 }
+
+
+MAX_SOUND_SECONDS = 20
+# Words too common to give an answer away.
+COMMON_WORDS = {"der", "die", "das", "den", "dem", "des", "ein", "eine", "einer", "einem", "einen", "und",
+                "oder", "mit", "von", "vom", "zum", "zur", "auf", "aus", "bei", "für", "nach", "noch",
+                "nur", "sich", "sind", "ist", "wird", "werden", "hier", "dieses", "diese", "dieser",
+                "wie", "was", "wer", "welche", "welcher", "welches", "nicht", "kein", "keine", "alle",
+                "immer", "auch", "sehr", "viele", "mehr", "ganz", "beim", "einmal", "zwei", "drei", "vier",
+                "fünf", "sechs", "sieben", "acht", "neun", "zehn", "zwölf", "takt", "ton", "töne", "note",
+                "noten", "lied", "stück", "musik", "instrument"}
 
 
 def decode(data):
@@ -104,6 +121,72 @@ class Media:
         return None, "%s is not in archive %d" % (name, k)
 
 
+def sound_seconds(data):
+    """Playing time of an OGG Vorbis or a WAV file, None when it cannot be told."""
+    if data.startswith(b"OggS"):
+        at = data.find(b"\x01vorbis")
+        last = data.rfind(b"OggS")
+        if at < 0 or last < 0 or len(data) < last + 14:
+            return None
+        rate = struct.unpack_from("<I", data, at + 12)[0]
+        granule = struct.unpack_from("<q", data, last + 6)[0]
+        return granule / rate if rate else None
+    if data.startswith(b"RIFF") and data[8:12] == b"WAVE":
+        pos, rate, size = 12, None, None
+        while pos + 8 <= len(data):
+            tag, length = data[pos:pos + 4], struct.unpack_from("<I", data, pos + 4)[0]
+            if tag == b"fmt ":
+                rate = struct.unpack_from("<I", data, pos + 16)[0]  # bytes per second
+            elif tag == b"data":
+                size = length
+            pos += 8 + length + (length & 1)
+        return size / rate if rate and size is not None else None
+    return None
+
+
+def words(text):
+    return {w for w in re.findall(r"[a-zäöüß]+", text.lower()) if len(w) >= 3 and w not in COMMON_WORDS}
+
+
+def gives_answer_away(frage, right, wrong):
+    """The words of the right answer that the question text names and no wrong answer shares.
+
+    A question that names a wrong answer too ("höher oder tiefer?") offers a
+    choice and gives nothing away."""
+    others = set().union(*(words(w) for w in wrong)) if wrong else set()
+    asked = words(frage)
+    if asked & (others - words(right)):
+        return []
+    return sorted((words(right) & asked) - others)
+
+
+def position_spread(solutions):
+    """For (answer count, right position) pairs: per position the count and the even share."""
+    counts, even = [0] * 5, [0.0] * 5
+    for n, right in solutions:
+        counts[right - 1] += 1
+        for k in range(n):
+            even[k] += 1.0 / n
+    return counts, even
+
+
+def spread_problems(solutions):
+    counts, even = position_spread(solutions)
+    out = []
+    for k in range(5):
+        if abs(counts[k] - even[k]) > max(4.0, 0.08 * even[k]):
+            out.append("right answer at position %d in %d questions, an even spread gives %.0f"
+                       % (k + 1, counts[k], even[k]))
+    return out
+
+
+def made_media():
+    """Names of every picture and sound the generators in this folder make."""
+    sys.path.insert(0, HERE)
+    from make_media import all_media
+    return {name.lower() for name in all_media()}
+
+
 def check_file(raw, path, problems):
     # Scrambled values use every byte from 32 to 255; only CR LF may lie below.
     if b"\n" in raw.replace(b"\r\n", b"") or b"\r" in raw.replace(b"\r\n", b""):
@@ -114,7 +197,7 @@ def check_file(raw, path, problems):
         problems.append("%s: the last line has no CR LF" % path)
 
 
-def check(appdata, install_daten, minimum=True):
+def check(appdata, install_daten, minimum=True, made=None):
     problems = []
     media = Media(os.path.join(appdata, "DATEN"), install_daten)
     symbols = symbol_codes()
@@ -138,6 +221,8 @@ def check(appdata, install_daten, minimum=True):
 
     areas, grades = {}, {}
     counts = {"Bild": 0, "Audio": 0, "Musical": 0}
+    solutions = []
+    made = made_media() if made is None else made
     for n, entries in sorted(questions):
         where = "question %d" % n
         keys = [key for key, _ in entries]
@@ -172,9 +257,16 @@ def check(appdata, install_daten, minimum=True):
         loesung = rec.get("lösung", b"")
         if not loesung.isdigit() or int(loesung) not in used:
             problems.append("%s: Lösung %r does not name a used answer" % (where, loesung))
+        else:
+            solutions.append((len(used), int(loesung)))
+            right = answers[int(loesung) - 1]
+            wrong = [answers[i - 1] for i in used if i != int(loesung)]
+            given = gives_answer_away(frage, right, wrong)
+            if given:
+                problems.append("%s: the question text gives the answer away (%s)" % (where, ", ".join(given)))
         problem = rec.get("problem", b"")
         if not problem.isdigit() or int(problem) not in range(10, 91, 10):
-            problems.append("%s: Problem %r is not a grade 10..90" % (where, problem))
+            problems.append("%s: grade (Problem) %r is outside 10, 20 .. 90" % (where, problem))
         else:
             grades[int(problem)] = grades.get(int(problem), 0) + 1
         bereich = rec.get("bereich", b"").decode("cp1252")
@@ -191,11 +283,19 @@ def check(appdata, install_daten, minimum=True):
             if ext not in allowed:
                 problems.append("%s: %s %s has an unexpected type" % (where, key, name))
                 continue
+            if name.lower() not in made:
+                problems.append("%s: %s is named but no generator in tools/content makes it" % (where, name))
             data, error = media.content(name)
             if error:
                 problems.append("%s: %s" % (where, error))
             elif not data.startswith(MAGIC[ext]):
                 problems.append("%s: %s does not look like a %s file" % (where, name, ext))
+            elif key == "Audio":
+                seconds = sound_seconds(data)
+                if seconds is None:
+                    problems.append("%s: the length of %s cannot be read" % (where, name))
+                elif seconds > MAX_SOUND_SECONDS:
+                    problems.append("%s: %s lasts %.1f s, more than %d" % (where, name, seconds, MAX_SOUND_SECONDS))
         musical = rec.get("musical", b"")
         if musical:
             counts["Musical"] += 1
@@ -205,6 +305,7 @@ def check(appdata, install_daten, minimum=True):
         if rec.get("bild") and musical:
             problems.append("%s: picture and Musical together" % where)
 
+    problems += spread_problems(solutions)
     if minimum:
         wanted = [(len(questions) >= 200, "only %d questions" % len(questions)),
                   (len(areas) >= 8, "only %d areas" % len(areas)),

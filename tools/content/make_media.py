@@ -19,13 +19,29 @@ import subprocess
 import sys
 import tempfile
 import zipfile
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import media_lessons  # noqa: E402
+import media_works  # noqa: E402
 from media_instruments import INSTRUMENTS  # noqa: E402
 from media_notation import NOTATION  # noqa: E402
 from media_sounds import SOUNDS  # noqa: E402
+
+
+def _merge(into, *others):
+    for other in others:
+        twice = set(into) & set(other)
+        if twice:
+            raise SystemExit("media named twice: " + ", ".join(sorted(twice)))
+        into.update(other)
+
+
+_merge(NOTATION, media_lessons.NOTATION)
+_merge(SOUNDS, media_lessons.SOUNDS, media_works.SOUNDS)
+_merge(INSTRUMENTS, media_works.INSTRUMENTS)
 
 REPO = os.path.abspath(os.path.join(HERE, "..", ".."))
 DATEN = os.path.join(REPO, "data", "appdata", "DATEN")
@@ -50,8 +66,9 @@ def all_media():
 
 
 def archived(name):
-    """Every third file of the sorted list lives in the archive."""
-    return all_media().index(name) % 3 == 1
+    """About every third file lives in the archive, chosen by its name alone, so
+    that a new file does not move the others."""
+    return zlib.crc32(name.encode("ascii")) % 3 == 1
 
 
 def run(cmd, **kw):
@@ -80,16 +97,23 @@ def to_picture(png, out):
     run(cmd + [out])
 
 
-def notation(name, work):
-    music, resolution = NOTATION[name]
-    base = os.path.join(work, "ly")
-    with open(base + ".ly", "w", encoding="utf-8") as f:
-        f.write(LILY_HEAD + "{ " + music + " }\n")
-    for old in (base + ".png", base + ".cropped.png"):
-        if os.path.exists(old):
-            os.remove(old)
-    run(["lilypond", "-dcrop", "--png", "-dresolution=%d" % resolution, "-s", "-o", base, base + ".ly"])
-    return base + ".cropped.png"
+def notation(names, work):
+    """Sets the pictures with one LilyPond run per resolution (its start-up is the slow part).
+    Returns {name: cropped png}."""
+    out = {}
+    by_resolution = {}
+    for k, name in enumerate(names):
+        music, resolution = NOTATION[name]
+        base = os.path.join(work, "ly%03d" % k)
+        with open(base + ".ly", "w", encoding="utf-8") as f:
+            raw = music.startswith(media_lessons.RAW)
+            f.write(LILY_HEAD + (music[len(media_lessons.RAW):] if raw else "{ " + music + " }") + "\n")
+        by_resolution.setdefault(resolution, []).append(os.path.basename(base) + ".ly")
+        out[name] = base + ".cropped.png"
+    for resolution, files in by_resolution.items():
+        # several files in one run put their output beside themselves only without "-o"
+        run(["lilypond", "-dcrop", "--png", "-dresolution=%d" % resolution, "-s"] + files, cwd=work)
+    return out
 
 
 def instrument(name, work):
@@ -107,10 +131,10 @@ def sound(name, out, work):
     with open(mid, "wb") as f:
         f.write(SOUNDS[name].midi())
     run(["fluidsynth", "-ni", "-q", "-g", "0.7", "-r", "22050", "-F", wav, SOUNDFONT, mid])
-    # mono 22050 Hz, silence at the end cut, at most 6 s, a short fade-out
+    # mono 22050 Hz, silence at the end cut, cut at the sound's length, a short fade-out
     run(["sox", wav, "-c", "1", "-r", "22050", "-C", "1", out,
          "norm", "-2", "reverse", "silence", "1", "0.05", "0.4%", "fade", "t", "0.15", "reverse",
-         "trim", "0", "6"])
+         "trim", "0", "%g" % SOUNDS[name].seconds, "fade", "t", "0", "-0", "0.3"])
 
 
 def build(names):
@@ -121,10 +145,11 @@ def build(names):
         with zipfile.ZipFile(ARCHIVE) as z:
             packed = {i.filename: z.read(i) for i in z.infolist()}
     with tempfile.TemporaryDirectory() as work:
+        set_pictures = notation([n for n in names if n in NOTATION], work)
         for name in names:
             out = os.path.join(work, name)
             if name in NOTATION:
-                to_picture(notation(name, work), out)
+                to_picture(set_pictures[name], out)
             elif name in INSTRUMENTS:
                 to_picture(instrument(name, work), out)
             elif name in SOUNDS:
@@ -143,6 +168,22 @@ def build(names):
                 with open(target, "wb") as f:
                     f.write(data)
             print("%-28s %7d bytes%s" % (name, len(data), "  (archive)" if archived(name) else ""))
+    # every file goes where the rule puts it, also those not made again this time
+    for name in all_media():
+        target = os.path.join(DATEN, name)
+        if name in packed or not os.path.exists(target):
+            continue
+        with open(target, "rb") as f:
+            data = f.read()
+        if archived(name) and len(data) >= 10:
+            packed[name] = data
+            with open(target, "wb") as f:
+                f.write(STUB)
+    for name in list(packed):
+        target = os.path.join(DATEN, name)
+        if not archived(name) and name in set(all_media()):
+            with open(target, "wb") as f:
+                f.write(packed.pop(name))
     # names that are no longer media of ours leave the archive
     known = set(all_media())
     tmp = ARCHIVE + ".tmp"
@@ -157,8 +198,10 @@ def build(names):
 
 
 def main(argv):
-    names = argv[1:] or all_media()
-    build(names)
+    if argv[1:] == ["--layout"]:
+        build([])  # only puts every file where the archive rule wants it
+        return
+    build(argv[1:] or all_media())
 
 
 if __name__ == "__main__":

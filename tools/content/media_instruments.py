@@ -261,6 +261,29 @@ def rasseln():
 
 
 # file name -> SVG. The extension says which format the picture is stored in.
+def recorder_fingering(closed):
+    """A recorder lying with its mouthpiece to the left; the seven front holes
+    from the mouthpiece on, the thumb hole drawn apart below. Closed holes are
+    black, open ones white."""
+    holes = []
+    for k in range(1, 8):
+        x = 92 + k * 26 + (8 if k > 3 else 0)  # a gap between the left and the right hand
+        fill = INK if k in closed else "white"
+        holes.append(f'<circle cx="{x}" cy="92" r="8" fill="{fill}" stroke="{INK}" stroke-width="3"/>')
+    thumb = INK if 0 in closed else "white"
+    body = f"""
+<path d="M16 80 L70 78 L70 106 L16 104 Q8 92 16 80 Z" fill="{WOOD}" stroke="{WOOD_DARK}" stroke-width="3"/>
+<rect x="38" y="80" width="12" height="8" fill="{INK}"/>
+<rect x="70" y="78" width="230" height="28" rx="6" fill="{WOOD}" stroke="{WOOD_DARK}" stroke-width="3"/>
+<path d="M300 74 L314 70 L314 114 L300 110 Z" fill="{WOOD}" stroke="{WOOD_DARK}" stroke-width="3"/>
+{"".join(holes)}
+<circle cx="118" cy="160" r="9" fill="{thumb}" stroke="{INK}" stroke-width="3"/>
+<text x="136" y="166" font-family="DejaVu Sans, sans-serif" font-size="18" fill="{INK}">Daumenloch hinten</text>
+<text x="106" y="60" font-family="DejaVu Sans, sans-serif" font-size="16" fill="{INK}">linke Hand</text>
+<text x="210" y="60" font-family="DejaVu Sans, sans-serif" font-size="16" fill="{INK}">rechte Hand</text>"""
+    return _svg(body)
+
+
 INSTRUMENTS = {
     "i_geige.jpg": geige,
     "i_gitarre.gif": gitarre,

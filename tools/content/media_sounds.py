@@ -30,6 +30,7 @@ class Track:
     program: int
     bpm: int = 100
     notes: list = field(default_factory=list)  # (start, length, pitch, velocity)
+    seconds: float = 6.0  # the rendered sound is cut here
 
     def melody(self, items, start=0.0, velocity=90):
         """items: (note name or None for a rest, beats). Returns the end in beats."""
@@ -42,20 +43,35 @@ class Track:
         return t
 
     def midi(self):
-        channel = 9 if self.program == DRUMS else 0
+        return Piece([self], self.bpm, seconds=self.seconds).midi()
+
+
+@dataclass
+class Piece:
+    """Several tracks played together, each on its own channel; the tempo may
+    change at given beats (tempo: list of (beat, bpm))."""
+    parts: list
+    bpm: int = 100
+    tempo: list = field(default_factory=list)
+    seconds: float = 6.0
+
+    def midi(self):
         events = []
-        for start, length, pitch, vel in self.notes:
-            events.append((int(start * TICKS), 1, 0x90 | channel, pitch, vel))
-            events.append((int((start + length) * TICKS), 0, 0x80 | channel, pitch, 0))
-        events.sort()
+        for beat, bpm in [(0, self.bpm)] + list(self.tempo):
+            events.append((int(beat * TICKS), 0, b"\xff\x51\x03" + (60_000_000 // bpm).to_bytes(3, "big")))
+        melodic = iter(c for c in range(16) if c != 9)
+        for part in self.parts:
+            channel = 9 if part.program == DRUMS else next(melodic)
+            if channel != 9:
+                events.append((0, 1, bytes([0xC0 | channel, part.program])))
+            for start, length, pitch, vel in part.notes:
+                events.append((int(start * TICKS), 3, bytes([0x90 | channel, pitch, vel])))
+                events.append((int((start + length) * TICKS), 2, bytes([0x80 | channel, pitch, 0])))
+        events.sort(key=lambda e: (e[0], e[1]))
         data = bytearray()
-        tempo = 60_000_000 // self.bpm
-        data += b"\x00\xff\x51\x03" + tempo.to_bytes(3, "big")
-        if channel != 9:
-            data += bytes([0, 0xC0 | channel, self.program])
         last = 0
-        for tick, _, status, pitch, vel in events:
-            data += _varlen(tick - last) + bytes([status, pitch, vel])
+        for tick, _, body in events:
+            data += _varlen(tick - last) + body
             last = tick
         # a short silence lets the last note ring out
         data += _varlen(TICKS // 2) + b"\xff\x2f\x00"

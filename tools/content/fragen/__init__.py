@@ -35,6 +35,8 @@ def collect(bereich):
     return items, Q
 
 
+# Modules in numbering order. New questions go into modules at the end, so the
+# numbers of the questions before them never change (lists name questions by number).
 AREAS = [
     "instrumente",
     "kinderlieder",
@@ -46,4 +48,15 @@ AREAS = [
     "oper",
     "pop",
     "jazz",
+    "notenlesen",
+    "rhythmus_hoeren",
+    "hoeruebungen",
+    "werke",
+    "schulpraxis",
+    "welt",
+    "lieder_und_stimme",
+    "jazz_einstieg",
+    "geschichte_einstieg",
+    "buehne",
+    "pop_einstieg",
 ]

@@ -18,8 +18,9 @@ the text fields and checks every question in the supplied range:
 - no word of the right answer stands in the question text unless a wrong
   answer has it too (that would give the answer away);
 - the right answers are spread evenly over the answer positions;
-- and, over all questions: at least 200 questions, 8 areas, all nine grades,
-  30 with a picture, 30 with a sound, 10 with a Musical line.
+- and, over all questions: at least 500 questions, 8 areas, all nine grades,
+  250 questions at grades 10 to 30 and 10 of them in every area (children
+  start there), 100 with a picture, 150 with a sound, 10 with a Musical line.
 
 Exit code 0 when all is well; otherwise the problems are listed.
 """
@@ -53,7 +54,7 @@ COMMON_WORDS = {"der", "die", "das", "den", "dem", "des", "ein", "eine", "einer"
                 "wie", "was", "wer", "welche", "welcher", "welches", "nicht", "kein", "keine", "alle",
                 "immer", "auch", "sehr", "viele", "mehr", "ganz", "beim", "einmal", "zwei", "drei", "vier",
                 "fünf", "sechs", "sieben", "acht", "neun", "zehn", "zwölf", "takt", "ton", "töne", "note",
-                "noten", "lied", "stück", "musik", "instrument"}
+                "noten", "lied", "stück", "musik", "instrument", "man", "sie", "ihr", "ihm", "ihn", "uns"}
 
 
 def decode(data):
@@ -222,6 +223,7 @@ def check(appdata, install_daten, minimum=True, made=None):
     areas, grades = {}, {}
     counts = {"Bild": 0, "Audio": 0, "Musical": 0}
     solutions = []
+    young_areas = {}
     made = made_media() if made is None else made
     for n, entries in sorted(questions):
         where = "question %d" % n
@@ -273,6 +275,9 @@ def check(appdata, install_daten, minimum=True, made=None):
         if not bereich:
             problems.append("%s: no Bereich" % where)
         areas[bereich] = areas.get(bereich, 0) + 1
+        young_areas.setdefault(bereich, 0)
+        if problem.isdigit() and int(problem) <= 30:
+            young_areas[bereich] += 1
         for key in ("Bild", "Bild2", "Audio"):
             name = rec.get(key.lower(), b"").decode("cp1252")
             if not name:
@@ -307,12 +312,16 @@ def check(appdata, install_daten, minimum=True, made=None):
 
     problems += spread_problems(solutions)
     if minimum:
-        wanted = [(len(questions) >= 200, "only %d questions" % len(questions)),
+        young = sum(n for g, n in grades.items() if g <= 30)
+        wanted = [(len(questions) >= 500, "only %d questions" % len(questions)),
                   (len(areas) >= 8, "only %d areas" % len(areas)),
                   (sorted(grades) == list(range(10, 91, 10)), "grades present: %s" % sorted(grades)),
-                  (counts["Bild"] >= 30, "only %d questions with a picture" % counts["Bild"]),
-                  (counts["Audio"] >= 30, "only %d questions with a sound" % counts["Audio"]),
+                  (young >= 250, "only %d questions at grades 10 to 30, where children start" % young),
+                  (counts["Bild"] >= 100, "only %d questions with a picture" % counts["Bild"]),
+                  (counts["Audio"] >= 150, "only %d questions with a sound" % counts["Audio"]),
                   (counts["Musical"] >= 10, "only %d questions with a Musical line" % counts["Musical"])]
+        wanted += [(n >= 10, "area %s has only %d questions at grades 10 to 30" % (area, n))
+                   for area, n in sorted(young_areas.items())]
         problems += [msg for ok, msg in wanted if not ok]
     return problems, questions, areas, grades, counts
 

@@ -118,4 +118,4 @@ for name in ("cis'", "es'", "gis'", "as'", "dis''"):
 
 NOTATION["n_thema_beethoven5.gif"] = (
     r"\clef treble \key c \minor \time 2/4 r8 g'8 g' g' | es'2\fermata | r8 f'8 f' f' | d'2 ~ | d'2\fermata"
-    r' \bar "|"', 170)
+    r' \bar "|"', 130)

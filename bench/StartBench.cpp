@@ -15,8 +15,8 @@
 #include "services/ApiClass.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/Startup.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "questions/QuestionRecord.h"
 #include "services/ApiClass.h"
 #include "services/Dialogs.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 
 namespace fragen {
 

@@ -1,5 +1,7 @@
 #include "quiz/Bewertung.h"
 
+#include <cmath>
+
 #include "services/ApiClass.h"
 
 namespace quiz {
@@ -84,6 +86,20 @@ void SoundDateienZählen(ApiClass& api,
         while (n <= 99 && gefunden(std::string(art) + " " + std::to_string(n) + ".wav", ziel)) ++n;
         api.IniSchreiben("", "Allgemein", std::string("Anzahl") + art, std::to_string(n - 1));
     }
+}
+
+int AlterLevel(int a) {
+    if (a < 5 || a >= 71) a = 13;
+    double level;
+    if (a <= 7)
+        level = a / 5.0;
+    else if (a <= 19)
+        level = a / 5.0 + 0.5;
+    else if (a <= 50)
+        level = a / 10.0 + 3;
+    else
+        level = 18 - a / 5.0;
+    return int(std::lround(level * 10));
 }
 
 }  // namespace quiz

@@ -57,6 +57,10 @@ Urteil AntwortAuswerten(OffeneFrage& frage, Ziehung& ziehung, std::int32_t k,
                         const std::function<std::int32_t()>& anzahl,
                         const std::function<void(std::int32_t, std::int32_t)>& problemSchreiben);
 
+// Starting level for an age: 5 to 7 -> 2a, 8 to 19 -> 2a + 5, 20 to 50 -> a + 30,
+// 51 to 70 -> 180 - 2a; other ages count as 13.
+int AlterLevel(int alter);
+
 // Name of a feedback sound: "ja 3" / "nein 1" (the player adds ".wav").
 std::string FeedbackName(bool ja, std::int32_t anzahl, Zufall& zufall);
 

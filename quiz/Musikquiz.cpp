@@ -14,10 +14,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
-#include "shell/Fenster.h"
-#include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
-#include "shell/frmAlter.h"
+#include "services/MelvatoBasic.h"
 
 using namespace cp1252::literals;
 
@@ -63,7 +60,7 @@ quiz::Spiel* spielAnlegen(const Musikquiz::Anbindung& an, QObject* fenster) {
     s.uhr = an.uhr;
     s.zufall = an.zufall;
     s.fileOk = an.fileOk;
-    s.alterLevel = an.alterLevel ? an.alterLevel : [] { return frmAlter::instance().AlterLevel(); };
+    s.alterLevel = an.alterLevel ? an.alterLevel : [] { return quiz::AlterLevel(0); };
     return new quiz::Spiel(MelvatoBasic::Api(), MelvatoBasic::Tabelle, std::move(s), fenster);
 }
 }  // namespace
@@ -77,12 +74,9 @@ Musikquiz::Musikquiz(QWidget* parent, Anbindung anbindung)
       an_(std::move(anbindung)) {
     setObjectName(QStringLiteral("Musikquiz"));
     setFocusPolicy(Qt::StrongFocus);
-    spiel_->pool().geladeneListe = [] {
-        MDI* m = Fenster::mdi();
-        return m ? m->GeladeneListe() : std::string();
-    };
-    spiel_->pool().dialogTitelLeeren = [] {
-        if (MDI* m = Fenster::mdi()) m->CmDialog1_clearFileTitle();
+    spiel_->pool().geladeneListe = [this] { return an_.geladeneListe ? an_.geladeneListe() : std::string(); };
+    spiel_->pool().dialogTitelLeeren = [this] {
+        if (an_.dialogTitelLeeren) an_.dialogTitelLeeren();
     };
     ControlsAnlegen();
     SpielVerbinden();
@@ -354,23 +348,14 @@ void Musikquiz::Aktivierung(bool aktiv) {
     if (entladen_ || (aktiv && !isVisible()) || aktiv == aktiv_) return;
     aktiv_ = aktiv;
     if (aktiv) {
-        if (an_.topIst)
-            an_.topIst(1);
-        else if (MDI* m = Fenster::mdi())
-            m->TopIst(1);
+        if (an_.topIst) an_.topIst(1);
     } else {
-        if (an_.topWar)
-            an_.topWar(1);
-        else if (MDI* m = Fenster::mdi())
-            m->TopWar(1);
+        if (an_.topWar) an_.topWar(1);
     }
 }
 
 void Musikquiz::toolButton(int i, bool sichtbar) {
-    if (an_.toolButton)
-        an_.toolButton(i, sichtbar);
-    else if (MDI* m = Fenster::mdi())
-        m->setToolButtonVisible(i, sichtbar);
+    if (an_.toolButton) an_.toolButton(i, sichtbar);
 }
 
 // ---- closing
@@ -403,10 +388,7 @@ bool Musikquiz::Form_QueryUnload(bool erzwingen) {
 
 void Musikquiz::Form_Unload() {
     const int modus = Editor->isVisible() ? 2 : 1;
-    if (an_.topWar)
-        an_.topWar(modus);
-    else if (MDI* m = Fenster::mdi())
-        m->TopWar(modus);
+    if (an_.topWar) an_.topWar(modus);
     Entladen();
 }
 

@@ -42,9 +42,10 @@ private:
 class Musikquiz : public QWidget {
     Q_OBJECT
 public:
-    // What the window talks to. Left empty, the program's own parts are used:
-    // the sound library, the steady clock, a clock-seeded random source, the age
-    // window, the main window and the media lookup.
+    // What the window talks to; the program context fills in the windows' part.
+    // Left empty, the sound library, the steady clock, a clock-seeded random
+    // source and the media lookup are used, the age counts as not given (13),
+    // and there is no main window to tell.
     struct Anbindung {
         quiz::SoundSchnittstelle* sound = nullptr;
         quiz::Uhr* uhr = nullptr;
@@ -56,6 +57,11 @@ public:
         std::function<void(int, bool)> toolButton;
         std::function<void(int)> topIst;
         std::function<void(int)> topWar;
+        // The main window's loaded list, and emptying its file dialog's title.
+        std::function<std::string()> geladeneListe;
+        std::function<void()> dialogTitelLeeren;
+        // Hides the start-up splash when the first game starts.
+        std::function<void()> startBildVerbergen;
         // Finds a media file (folder or archives) and copies it to the target.
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
     };

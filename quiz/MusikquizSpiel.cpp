@@ -4,14 +4,12 @@
 
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
-#include "shell/MelvatoBasic.h"
-#include "shell/frmAlter.h"
-#include "shell/frmAutor.h"
+#include "services/MelvatoBasic.h"
 
 void Musikquiz::Starten_Click() {
     if (spiel_->laeuftShow() || entladen_) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (MelvatoBasic::StartPhase && frmAutor::isLoaded()) frmAutor::instance().hide();
+    if (MelvatoBasic::StartPhase && an_.startBildVerbergen) an_.startBildVerbergen();
     MelvatoBasic::StartPhase = false;
     show();
     setFocus();         // the keys 1 to 5 come here
@@ -19,12 +17,7 @@ void Musikquiz::Starten_Click() {
     api_.protokoll("Starten Klick nach Me.Show", 0);
     QApplication::restoreOverrideCursor();
 
-    std::optional<int> level;
-    if (an_.alterAbfragen) {
-        level = an_.alterAbfragen();
-    } else if (frmAlter::Abfragen()) {
-        level = frmAlter::instance().AlterLevel();
-    }
+    const std::optional<int> level = an_.alterAbfragen ? an_.alterAbfragen() : quiz::AlterLevel(0);
     api_.protokoll("Starten Klick nach Alter.Show", 0);
     if (entladen_) return;  // closed while the age was asked
     spiel_->Starten(level);

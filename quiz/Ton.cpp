@@ -4,7 +4,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 
 namespace quiz {
 

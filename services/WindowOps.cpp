@@ -11,7 +11,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 
 namespace winops {
 

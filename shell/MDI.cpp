@@ -21,9 +21,9 @@
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
 #include "services/WindowOps.h"
-#include "shell/Fenster.h"
-#include "shell/MelvatoBasic.h"
+#include "shell/Kontext.h"
 #include "shell/Progress.h"
 #include "shell/Texte.h"
 #include "shell/frmAlter.h"
@@ -50,7 +50,7 @@ bool istTrenner(int i) {
 
 }  // namespace
 
-MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kontext) {
     MDIForm_Initialize();
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Melvato"));
@@ -62,14 +62,14 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
     area_->viewport()->installEventFilter(this);
     MenuesAnlegen();
     SymbolleisteAnlegen();
-    Fenster::setMdi(this);
+    kontext_.setMdi(this);
     // Start-up loads the quiz window before the main window exists.
-    if (Musikquiz* quiz = Fenster::musikquizIfLoaded()) addChild(quiz);
+    if (Musikquiz* quiz = kontext_.musikquizIfLoaded()) addChild(quiz);
     MDIForm_Load();
 }
 
 MDI::~MDI() {
-    if (Fenster::mdi() == this) Fenster::setMdi(nullptr);
+    if (kontext_.mdi() == this) kontext_.setMdi(nullptr);
 }
 
 void MDI::MDIForm_Initialize() {
@@ -379,7 +379,7 @@ void MDI::Platzieren(QMdiSubWindow* sub, QSize wunsch) {
 void MDI::closeEvent(QCloseEvent* event) {
     // Closing while the counter rolls would pull the window away under the
     // running game loop.
-    if (Musikquiz* quiz = Fenster::musikquizIfLoaded(); quiz && quiz->ZählerLäuft) {
+    if (Musikquiz* quiz = kontext_.musikquizIfLoaded(); quiz && quiz->ZählerLäuft) {
         event->ignore();
         return;
     }
@@ -388,31 +388,31 @@ void MDI::closeEvent(QCloseEvent* event) {
         QWidget* w = sub->widget();
         if (!w) continue;
         log(w->objectName().toStdString());
-        if (w == Fenster::musikquizIfLoaded()) {
-            Fenster::unloadMusikquiz();
+        if (w == kontext_.musikquizIfLoaded()) {
+            kontext_.unloadMusikquiz();
         } else {
             removeChild(w);
             w->close();
             w->deleteLater();
         }
     }
-    if (kurzbox::isLoaded()) {
+    if (kontext_.kurzboxFenster()) {
         log("kurzbox");
-        kurzbox::CloseNow();
+        kurzbox::CloseNow(kontext_);
     }
-    if (Progress::isLoaded()) {
+    if (kontext_.progressFenster()) {
         log("Progress");
-        Progress::unload();
+        Progress::unload(kontext_);
     }
-    if (frmAlter::isLoaded()) {
+    if (kontext_.alterGeladen()) {
         log("frmAlter");
-        frmAlter::unload();
+        kontext_.alterEntladen();
     }
-    if (frmAutor::isLoaded()) {
+    if (kontext_.autorGeladen()) {
         log("frmAutor");
-        frmAutor::unload();
+        kontext_.autorEntladen();
     }
-    if (Fenster::anbindung().AndereEntladen) Fenster::anbindung().AndereEntladen();
+    if (kontext_.anbindung.AndereEntladen) kontext_.anbindung.AndereEntladen();
     event->accept();
     MelvatoBasic::ReleaseApi();
     FSOUND_Close();

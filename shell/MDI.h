@@ -16,11 +16,12 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class Kontext;
 
 class MDI : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDI(QWidget* parent = nullptr);
+    explicit MDI(Kontext& kontext, QWidget* parent = nullptr);
     ~MDI() override;
 
     // A child window reports that it is on top in mode n / that it leaves mode n.
@@ -62,6 +63,7 @@ public:
     // title entry ("Datei").
     QAction* Menueintrag(std::string_view name) const;
     QMdiArea* area() const { return area_; }
+    Kontext& kontext() const { return kontext_; }
 
     // Reads a mode list ("01,10,13-20,") into the numbers it names.
     static std::vector<int> ModusListe(std::string_view liste);
@@ -97,6 +99,7 @@ private:
     void rufe(const char* aufruf, const std::function<void()>& f);
     int translateNummer(int modus, const std::string& key);
 
+    Kontext& kontext_;
     QMdiArea* area_ = nullptr;
     QWidget* picture1_ = nullptr;
     std::array<QToolButton*, 22> toolButtons_{};

@@ -7,9 +7,9 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
-#include "shell/Fenster.h"
+#include "services/MelvatoBasic.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/Texte.h"
 #include "shell/frmAutor.h"
 
@@ -114,16 +114,16 @@ void MDI::Ausfuehren(Befehl befehl) {
 
 void MDI::Ausfuehren(Befehl befehl, int m) {
     const bool liste = m >= 5 && m <= 7;
-    Fenster::Anbindung& an = Fenster::anbindung();
+    Kontext::Anbindung& an = kontext_.anbindung;
     switch (befehl) {
         case Befehl::Ende:
             if (m == 0)
                 rufe("MDI.Unload", [this] { close(); });
             else if (m == 1)
-                rufe("Musikquiz.Ende_Click", [] { Fenster::musikquiz()->Ende_Click(); });
+                rufe("Musikquiz.Ende_Click", [this] { kontext_.musikquiz()->Ende_Click(); });
             else if (m == 2)
                 rufe("Musikquiz.Unload", [this] {
-                    Fenster::unloadMusikquiz();
+                    kontext_.unloadMusikquiz();
                     TopWar(2);
                 });
             else if (liste)
@@ -131,9 +131,9 @@ void MDI::Ausfuehren(Befehl befehl, int m) {
             break;
         case Befehl::Start:
             if (m == 0)
-                rufe("Musikquiz.Starten_Click", [] { Fenster::musikquiz()->Starten_Click(); });
+                rufe("Musikquiz.Starten_Click", [this] { kontext_.musikquiz()->Starten_Click(); });
             else if (m == 1 || m == 2)
-                rufe("Musikquiz.testen_Click", [] { Fenster::musikquiz()->testen_Click(); });
+                rufe("Musikquiz.testen_Click", [this] { kontext_.musikquiz()->testen_Click(); });
             break;
         case Befehl::Laden:
             if (m == 0) {
@@ -151,7 +151,7 @@ void MDI::Ausfuehren(Befehl befehl, int m) {
             break;
         case Befehl::Save:
             if (m == 2)
-                rufe("Musikquiz.Save_Click", [] { Fenster::musikquiz()->Save_Click(); });
+                rufe("Musikquiz.Save_Click", [this] { kontext_.musikquiz()->Save_Click(); });
             else if (liste)
                 rufe("frmKonfig.Save_Click", [&an] { aufrufen(an.ListeSave_Click); });
             break;
@@ -159,7 +159,7 @@ void MDI::Ausfuehren(Befehl befehl, int m) {
 }
 
 void MDI::ToolButton_Click(int index) {
-    Fenster::Anbindung& an = Fenster::anbindung();
+    Kontext::Anbindung& an = kontext_.anbindung;
     switch (index) {
         case 0:
             return Ausfuehren(Befehl::Ende);
@@ -170,14 +170,14 @@ void MDI::ToolButton_Click(int index) {
             return Ausfuehren(Befehl::Save);
         case 7:
             if (MelvatoBasic::FensterModus == 1)
-                rufe("Musikquiz.Frage_Click", [] { Fenster::musikquiz()->Frage_Click(); });
+                rufe("Musikquiz.Frage_Click", [this] { kontext_.musikquiz()->Frage_Click(); });
             return;
         case 8:
-            return rufe("Musikquiz.SoundRepeat_Click", [] { Fenster::musikquiz()->SoundRepeat_Click(); });
+            return rufe("Musikquiz.SoundRepeat_Click", [this] { kontext_.musikquiz()->SoundRepeat_Click(); });
         case 10:
             return Ausfuehren(Befehl::Laden);
         case 12:
-            return rufe("Musikquiz.neu_Click", [] { Fenster::musikquiz()->neu_Click(); });
+            return rufe("Musikquiz.neu_Click", [this] { kontext_.musikquiz()->neu_Click(); });
         case 14:
             if (!an.ListenArt || an.ListenArt() != 2) {
                 rufe("IndexKomplettErstellen", [&an] {
@@ -191,7 +191,7 @@ void MDI::ToolButton_Click(int index) {
         case 15:
             return rufe("frmKonfig.ShowAlsNeu", [&an] { aufrufen(an.ShowAlsNeu); });
         case 16:
-            return rufe("Musikquiz.Erstellen_Click", [] { Fenster::musikquiz()->Erstellen_Click(); });
+            return rufe("Musikquiz.Erstellen_Click", [this] { kontext_.musikquiz()->Erstellen_Click(); });
         case 17:
             return rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
         case 18:
@@ -202,7 +202,7 @@ void MDI::ToolButton_Click(int index) {
 }
 
 void MDI::MenueKlick(const std::string& name) {
-    Fenster::Anbindung& an = Fenster::anbindung();
+    Kontext::Anbindung& an = kontext_.anbindung;
     if (name == "Laden") {
         Ausfuehren(Befehl::Laden);
     } else if (name == "speichern" || name == "speichernunter") {
@@ -213,14 +213,14 @@ void MDI::MenueKlick(const std::string& name) {
         // Reaching the quiz window may load it, and its load changes the mode:
         // the start still belongs to the mode the user chose it in.
         const int modus = MelvatoBasic::FensterModus;
-        Fenster::musikquiz()->NurTeil = false;
+        kontext_.musikquiz()->NurTeil = false;
         Ausfuehren(Befehl::Start, modus);
     } else if (name == "teilstart") {
         QAction* teil = Menueintrag("teilstart");
         if (!teil->text().contains(QLatin1Char('.'))) Ausfuehren(Befehl::Laden);
         if (teil->text().contains(QLatin1Char('.'))) {
             const int modus = MelvatoBasic::FensterModus;
-            Fenster::musikquiz()->NurTeil = true;
+            kontext_.musikquiz()->NurTeil = true;
             Ausfuehren(Befehl::Start, modus);
         }
     } else if (name == "FrageRaum") {
@@ -228,7 +228,7 @@ void MDI::MenueKlick(const std::string& name) {
     } else if (name == "konfigchange") {
         rufe("frmKonfig.ShowAlsNeu", [&an] { aufrufen(an.ShowAlsNeu); });
     } else if (name == "Erstellen") {
-        rufe("Musikquiz.Erstellen_Click", [] { Fenster::musikquiz()->Erstellen_Click(); });
+        rufe("Musikquiz.Erstellen_Click", [this] { kontext_.musikquiz()->Erstellen_Click(); });
     } else if (name == "verpacken") {
         rufe("Pack.Show", [&an] { aufrufen(an.PackZeigen); });
     } else if (name == "suchanzeig") {
@@ -256,7 +256,7 @@ void MDI::Hilfe() {
 }
 
 void MDI::Autor() {
-    rufe("frmAutor.Show", [] { frmAutor::ZeigenModal(); });
+    rufe("frmAutor.Show", [this] { frmAutor::ZeigenModal(kontext_); });
 }
 
 void MDI::ListeLadenDialog() {
@@ -276,7 +276,7 @@ void MDI::ListeLadenDialog() {
     // A cancelled dialog keeps the file chosen before.
     if (cmDialogFileName_.empty()) return;
 
-    Fenster::Anbindung& an = Fenster::anbindung();
+    Kontext::Anbindung& an = kontext_.anbindung;
     const std::string datei = cmDialogFileName_;
     rufe("Musikquiz.TeilSpielLaden", [&an, &datei] {
         if (an.TeilSpielLaden) an.TeilSpielLaden(datei);

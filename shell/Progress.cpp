@@ -4,67 +4,53 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 #include "services/WindowOps.h"
-#include "shell/Fenster.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
 #include "shell/Texte.h"
 
 namespace {
-Progress* theWindow = nullptr;
-std::function<void()> yieldFn;
-
-void yield() {
-    if (yieldFn)
-        yieldFn();
+void yield(const Kontext& kontext) {
+    if (kontext.progressYield)
+        kontext.progressYield();
     else
         QCoreApplication::processEvents();
 }
 }  // namespace
 
-Progress* Progress::instance() {
-    return theWindow;
-}
-
-bool Progress::isLoaded() {
-    return theWindow != nullptr;
-}
-
-void Progress::unload() {
-    if (!theWindow) return;
-    Progress* w = theWindow;
-    theWindow = nullptr;
+void Progress::unload(Kontext& kontext) {
+    if (!kontext.progress_) return;
+    Progress* w = kontext.progress_.data();
+    kontext.progress_ = nullptr;
     w->hide();
     w->deleteLater();
 }
 
-void Progress::setYield(std::function<void()> fn) {
-    yieldFn = std::move(fn);
-}
-
-void Progress::ShowProgress(long wert, double maximum, const std::string& caption) {
-    if (!theWindow) {
-        theWindow = new Progress(Fenster::mdi());
-        theWindow->adjustSize();
-        winops::CenterFormModal(theWindow, Fenster::mdi());
+void Progress::ShowProgress(Kontext& kontext, long wert, double maximum, const std::string& caption) {
+    if (!kontext.progress_) {
+        kontext.progress_ = new Progress(kontext.mdi());
+        kontext.progress_->adjustSize();
+        winops::CenterFormModal(kontext.progress_, kontext.mdi());
     }
-    Progress& w = *theWindow;
+    Progress& w = *kontext.progress_;
     if (!caption.empty()) w.setWindowTitle(texte::ui(caption));
     if (wert == 0) {
         w.Bar->setValue(0);
         w.letzter_ = 0;
         w.show();
-        yield();
+        yield(kontext);
     } else if (wert == maximum) {
         w.Bar->setValue(100);
-        yield();
-        unload();
+        yield(kontext);
+        unload(kontext);
     } else if (maximum > 0) {
         int p = int(std::floor(100.0 * wert / maximum));
         if (p > w.letzter_) {
             w.letzter_ = p;
             w.Bar->setValue(std::min(p, 100));
-            yield();
+            yield(kontext);
         }
     }
 }
@@ -81,6 +67,4 @@ Progress::Progress(QWidget* parent) : QDialog(parent, Qt::Dialog) {
     layout->addWidget(Bar);
 }
 
-Progress::~Progress() {
-    if (theWindow == this) theWindow = nullptr;
-}
+Progress::~Progress() = default;

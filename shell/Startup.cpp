@@ -8,10 +8,9 @@
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
-#include "shell/Fenster.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
+#include "shell/Main.h"
 #include "shell/Progress.h"
 #include "shell/frmAutor.h"
 #include "translation/Translation_Class.h"
@@ -21,7 +20,7 @@ Startup::Startup() {
 }
 
 Startup::~Startup() {
-    Fenster::unloadMusikquiz();
+    kontext_.unloadMusikquiz();
     mainWindow_.reset();
     FSOUND_Close();
     MelvatoBasic::ReleaseApi();
@@ -41,21 +40,21 @@ void Startup::run() {
         else
             while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     };
-    parts.showSplash = [] { frmAutor::ZeigenModeless(); };
-    parts.closeSplash = [] { frmAutor::unload(); };
+    parts.showSplash = [this] { frmAutor::ZeigenModeless(kontext_); };
+    parts.closeSplash = [this] { kontext_.autorEntladen(); };
     parts.createTranslation = [] { CreateT_call(); };
     parts.setupTranslation = [] { SetupT_call(); };
     parts.extract = [](const std::string& zip, const std::string& folder) {
         return VBUnzBas::Extrakt(zip, folder);
     };
-    parts.loadQuiz = [] { Fenster::musikquiz()->init(); };
+    parts.loadQuiz = [this] { kontext_.musikquiz()->init(); };
     // The game's pool lives in the quiz window.
-    Fenster::anbindung().TeilSpielLaden = [](const std::string& datei) {
-        Fenster::musikquiz()->pool().TeilSpielLaden(datei);
+    kontext_.anbindung.TeilSpielLaden = [this](const std::string& datei) {
+        kontext_.musikquiz()->pool().TeilSpielLaden(datei);
     };
-    Fenster::anbindung().AnzahlFragen = [] { return Fenster::musikquiz()->AnzahlFragen(true, false); };
+    kontext_.anbindung.AnzahlFragen = [this] { return kontext_.musikquiz()->AnzahlFragen(true, false); };
     // The search commands rebuild the word index first, under the progress window.
-    Fenster::anbindung().IndexKomplettErstellen = [](bool) {
+    kontext_.anbindung.IndexKomplettErstellen = [this](bool) {
         fragen::IndexFortschritt f;
         f.sanduhr = [](bool an) {
             if (an)
@@ -63,15 +62,15 @@ void Startup::run() {
             else
                 QGuiApplication::restoreOverrideCursor();
         };
-        f.oeffnen = [](const std::string& titel) { Progress::ShowProgress(0, 0, titel); };
-        f.setzen = [](int wert, int max) { Progress::ShowProgress(wert, max, ""); };
+        f.oeffnen = [this](const std::string& titel) { Progress::ShowProgress(kontext_, 0, 0, titel); };
+        f.setzen = [this](int wert, int max) { Progress::ShowProgress(kontext_, wert, max, ""); };
         f.yield = [] { QCoreApplication::processEvents(); };
         fragen::WortIndex index(MelvatoBasic::Api());
-        index.IndexKomplettErstellen(Fenster::musikquiz()->pool(), f);
+        index.IndexKomplettErstellen(kontext_.musikquiz()->pool(), f);
     };
-    parts.playSound = [](const std::string& file) { Fenster::musikquiz()->PlaySound(file); };
+    parts.playSound = [this](const std::string& file) { kontext_.musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
-        mainWindow_ = std::make_unique<MDI>();
+        mainWindow_ = std::make_unique<MDI>(kontext_);
         mainWindow_->show();
     };
     MelvatoBasic::Main(parts);

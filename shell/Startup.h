@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "shell/Kontext.h"
 #include "shell/QtDialogs.h"
 
 class MDI;
@@ -14,8 +15,10 @@ public:
     ~Startup() override;
     void run();
     MDI* mainWindow() const { return mainWindow_.get(); }
+    Kontext& kontext() { return kontext_; }
 
 private:
     QtDialogs dialogs_;
+    Kontext kontext_;
     std::unique_ptr<MDI> mainWindow_;
 };

@@ -7,60 +7,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
+#include "quiz/Bewertung.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
 #include "services/WindowOps.h"
-#include "shell/Fenster.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/Texte.h"
 
-namespace {
-frmAlter* theWindow = nullptr;
-std::function<void(frmAlter&)> modalScript;
-}  // namespace
-
-frmAlter& frmAlter::instance() {
-    if (!theWindow) {
-        theWindow = new frmAlter();
-        theWindow->Form_Load();
-    }
-    return *theWindow;
-}
-
-bool frmAlter::isLoaded() {
-    return theWindow != nullptr;
-}
-
-void frmAlter::unload() {
-    delete theWindow;
-    theWindow = nullptr;
-}
-
-void frmAlter::setModalScript(std::function<void(frmAlter&)> script) {
-    modalScript = std::move(script);
-}
-
 bool frmAlter::Abfragen() {
-    frmAlter& w = instance();
+    frmAlter& w = *this;
     // A cancel of the last game must not cancel this one too.
     w.Tag.clear();
     w.txtAlter->selectAll();
     w.txtAlter->setFocus();
-    winops::CenterFormModal(&w, Fenster::mdi());
-    if (modalScript) {
-        w.show();
-        modalScript(w);
-        if (w.isVisible()) w.hide();
-    } else {
-        w.exec();
-    }
+    winops::CenterFormModal(&w, kontext_.mdi());
+    kontext_.zeigeModal(w);
     return w.Tag != QStringLiteral("EXIT");
 }
 
-frmAlter::frmAlter() : QDialog(nullptr) {
+frmAlter::frmAlter(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     setObjectName(QStringLiteral("frmAlter"));
     setWindowTitle(QStringLiteral("N E U S T A R T"));
     setModal(true);
@@ -116,9 +84,7 @@ frmAlter::frmAlter() : QDialog(nullptr) {
     connect(cmdEnde, &QPushButton::clicked, this, &frmAlter::cmdEnde_Click);
 }
 
-frmAlter::~frmAlter() {
-    if (theWindow == this) theWindow = nullptr;
-}
+frmAlter::~frmAlter() = default;
 
 void frmAlter::Form_Load() {
     MelvatoBasic::Api().protokoll("Alter.FormLoad Start", 0);
@@ -127,7 +93,7 @@ void frmAlter::Form_Load() {
         QString::fromStdString(fsys::native(MelvatoBasic::Api().AppPfad() + "DATEN/Alter.jpg").string()));
     if (bild.isNull()) bild = QIcon(QStringLiteral(":/icons/alter.svg")).pixmap(96, 96);
     bild_->setPixmap(bild.scaled(bild_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    winops::CenterFormModal(this, Fenster::mdi());
+    winops::CenterFormModal(this, kontext_.mdi());
     MelvatoBasic::Api().protokoll("Alter.FormLoad Ende", 0);
 }
 
@@ -147,21 +113,7 @@ void frmAlter::reject() {
     cmdEnde_Click();
 }
 
-int frmAlter::LevelFuerAlter(int a) {
-    if (a < 5 || a >= 71) a = 13;
-    double level;
-    if (a <= 7)
-        level = a / 5.0;
-    else if (a <= 19)
-        level = a / 5.0 + 0.5;
-    else if (a <= 50)
-        level = a / 10.0 + 3;
-    else
-        level = 18 - a / 5.0;
-    return int(std::lround(level * 10));
-}
-
 int frmAlter::AlterLevel() {
     if (alter_ < 5 || alter_ >= 71) alter_ = 13;
-    return LevelFuerAlter(alter_);
+    return quiz::AlterLevel(alter_);
 }

@@ -15,13 +15,12 @@
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
 #include "services/WindowOps.h"
-#include "shell/Fenster.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 
 namespace {
-frmAutor* theWindow = nullptr;
 constexpr int kBreite = 560, kHoehe = 340;
 
 double sekundenSeitMitternacht() {
@@ -29,28 +28,8 @@ double sekundenSeitMitternacht() {
 }
 }  // namespace
 
-frmAutor& frmAutor::instance() {
-    if (!theWindow) {
-        theWindow = new frmAutor();
-        theWindow->Form_Load();
-    }
-    return *theWindow;
-}
-
-bool frmAutor::isLoaded() {
-    return theWindow != nullptr;
-}
-
-void frmAutor::unload() {
-    if (!theWindow) return;
-    frmAutor* w = theWindow;
-    theWindow = nullptr;
-    w->hide();
-    w->deleteLater();
-}
-
-void frmAutor::ZeigenModeless() {
-    frmAutor& w = instance();
+void frmAutor::ZeigenModeless(Kontext& kontext) {
+    frmAutor& w = kontext.autor();
     w.setModal(false);
     w.show();
     w.raise();
@@ -64,14 +43,14 @@ void frmAutor::ZeigenModeless() {
     w.repaint();
 }
 
-void frmAutor::ZeigenModal() {
-    frmAutor& w = instance();
+void frmAutor::ZeigenModal(Kontext& kontext) {
+    frmAutor& w = kontext.autor();
     w.setModal(true);
-    Fenster::zeigeModal(w);
-    unload();
+    kontext.zeigeModal(w);
+    kontext.autorEntladen();
 }
 
-frmAutor::frmAutor() : QDialog(nullptr) {
+frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     setObjectName(QStringLiteral("frmAutor"));
     setFixedSize(kBreite, kHoehe);
 
@@ -133,9 +112,7 @@ frmAutor::frmAutor() : QDialog(nullptr) {
     connect(progresstimer, &QTimer::timeout, this, &frmAutor::progresstimer_Timer);
 }
 
-frmAutor::~frmAutor() {
-    if (theWindow == this) theWindow = nullptr;
-}
+frmAutor::~frmAutor() = default;
 
 void frmAutor::Form_Load() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "DATEN/Back.jpg";
@@ -155,9 +132,9 @@ void frmAutor::Form_Load() {
         winops::CenterScreen(this);
     } else {
         // Over the quiz window when it is on the screen, else over the main window.
-        QWidget* quiz = Fenster::musikquizIfLoaded();
+        QWidget* quiz = kontext_.musikquizIfLoaded();
         winops::CenterFormModal(this,
-                                quiz && quiz->isVisible() ? quiz : static_cast<QWidget*>(Fenster::mdi()));
+                                quiz && quiz->isVisible() ? quiz : static_cast<QWidget*>(kontext_.mdi()));
     }
     setWindowTitle(QStringLiteral("Quirandel Version %1.%2.%3")
                        .arg(ApiClass::kMajor)
@@ -185,7 +162,7 @@ void frmAutor::progresstimer_Timer() {
 
 void frmAutor::Image1_Click() {
     if (isModal() && isVisible()) done(QDialog::Accepted);
-    unload();
+    if (kontext_.autorGeladen() && &kontext_.autor() == this) kontext_.autorEntladen();
 }
 
 bool frmAutor::eventFilter(QObject* watched, QEvent* event) {

@@ -7,17 +7,19 @@
 class QFrame;
 class QLabel;
 class QTimer;
+class Kontext;
 
 class frmAutor : public QDialog {
     Q_OBJECT
 public:
-    static frmAutor& instance();
-    static bool isLoaded();
-    static void unload();
+    explicit frmAutor(Kontext& kontext);
+    ~frmAutor() override;
+    void Form_Load();
+
     // Start-up splash: shown modeless, without owner.
-    static void ZeigenModeless();
+    static void ZeigenModeless(Kontext& kontext);
     // The "Autor" command: shown modally.
-    static void ZeigenModal();
+    static void ZeigenModal(Kontext& kontext);
 
     void progresstimer_Timer();
     // Clicking the picture or the name lines closes the window.
@@ -27,9 +29,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmAutor();
-    ~frmAutor() override;
-    void Form_Load();
+    Kontext& kontext_;
 
     QLabel* Image1 = nullptr;
     QTimer* progresstimer = nullptr;

@@ -12,15 +12,14 @@
 
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
 #include "services/WindowOps.h"
-#include "shell/Fenster.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/Texte.h"
 #include "translation/Translation_Class.h"
 
 namespace {
-kurzbox* theWindow = nullptr;
 // The icon set (Image2): 0 is the waiting hourglass the copy jobs use.
 // Same order as the supplied set: wait, information, warning, error, question,
 // done, network, save, music, manual, stop.
@@ -28,20 +27,13 @@ const char* const kIconNamen[kurzbox::kIcons] = {"warten", "info", "achtung", "f
                                                  "open",   "save", "note",    "help",   "close"};
 }  // namespace
 
-kurzbox* kurzbox::instance() {
-    return theWindow;
-}
-
-bool kurzbox::isLoaded() {
-    return theWindow != nullptr;
-}
-
-void kurzbox::Start(const std::string& text1, const std::string& text2, int icon, double sekunden) {
-    if (!theWindow) {
-        theWindow = new kurzbox(Fenster::mdi());
-        theWindow->Form_Load();
+void kurzbox::Start(Kontext& kontext, const std::string& text1, const std::string& text2, int icon,
+                    double sekunden) {
+    if (!kontext.kurzbox_) {
+        kontext.kurzbox_ = new kurzbox(kontext, kontext.mdi());
+        kontext.kurzbox_->Form_Load();
     }
-    kurzbox& w = *theWindow;
+    kurzbox& w = *kontext.kurzbox_;
     w.Label1->setText(texte::ui(text1));
     w.Label2->setText(texte::ui(text2));
     int i = icon >= 0 && icon < kIcons ? icon : 0;
@@ -54,26 +46,26 @@ void kurzbox::Start(const std::string& text1, const std::string& text2, int icon
         w.kurzzeit->start();
     }
     w.adjustSize();
-    winops::CenterFormModal(&w, Fenster::mdi());
+    winops::CenterFormModal(&w, kontext.mdi());
     w.show();
     QCoreApplication::processEvents();
 }
 
-void kurzbox::StartAndWait(const std::string& text1, const std::string& text2) {
-    Start(text1, text2, 0, 0);
+void kurzbox::StartAndWait(Kontext& kontext, const std::string& text1, const std::string& text2) {
+    Start(kontext, text1, text2, 0, 0);
 }
 
-void kurzbox::CloseNow() {
-    if (!theWindow) return;
-    kurzbox* w = theWindow;
-    theWindow = nullptr;
+void kurzbox::CloseNow(Kontext& kontext) {
+    if (!kontext.kurzbox_) return;
+    kurzbox* w = kontext.kurzbox_.data();
+    kontext.kurzbox_ = nullptr;
     w->kurzzeit->stop();
     w->hide();
     QGuiApplication::restoreOverrideCursor();
     w->deleteLater();
 }
 
-kurzbox::kurzbox(QWidget* parent) : QDialog(parent, Qt::Dialog) {
+kurzbox::kurzbox(Kontext& kontext, QWidget* parent) : QDialog(parent, Qt::Dialog), kontext_(kontext) {
     setObjectName(QStringLiteral("kurzbox"));
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -112,21 +104,19 @@ kurzbox::kurzbox(QWidget* parent) : QDialog(parent, Qt::Dialog) {
     connect(exxit, &QPushButton::clicked, this, &kurzbox::exxit_Click);
 }
 
-kurzbox::~kurzbox() {
-    if (theWindow == this) theWindow = nullptr;
-}
+kurzbox::~kurzbox() = default;
 
 void kurzbox::Form_Load() {
     t_call().ChangeFont(this);
     setWindowTitle(texte::TextNr(20012, QStringLiteral("Meldung...")));
     exxit->setText(texte::TextNr(30132, exxit->text()));
-    winops::CenterFormModal(this, Fenster::mdi());
+    winops::CenterFormModal(this, kontext_.mdi());
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void kurzbox::kurzzeit_Timer() {
     kurzzeit->stop();
-    if (theWindow == this) CloseNow();
+    if (kontext_.kurzboxFenster() == this) CloseNow(kontext_);
 }
 
 void kurzbox::exxit_Click() {

@@ -7,18 +7,19 @@
 class QLabel;
 class QPushButton;
 class QTimer;
+class Kontext;
 
 class kurzbox : public QDialog {
     Q_OBJECT
 public:
     // Texts are Windows-1252 bytes. A duration of 0 keeps the window until CloseNow.
-    static void Start(const std::string& text1, const std::string& text2, int icon, double sekunden);
-    static void StartAndWait(const std::string& text1, const std::string& text2);
-    static void CloseNow();
-    static bool isLoaded();
-    // The open window; nullptr when none.
-    static kurzbox* instance();
+    // The window is the context's (kurzboxFenster()); one at a time.
+    static void Start(Kontext& kontext, const std::string& text1, const std::string& text2, int icon,
+                      double sekunden);
+    static void StartAndWait(Kontext& kontext, const std::string& text1, const std::string& text2);
+    static void CloseNow(Kontext& kontext);
 
+    ~kurzbox() override;
     // "exit" after the cancel button was pressed.
     QString Tag;
     static constexpr int kIcons = 11;
@@ -27,10 +28,10 @@ public:
     void exxit_Click();
 
 private:
-    explicit kurzbox(QWidget* parent);
-    ~kurzbox() override;
+    kurzbox(Kontext& kontext, QWidget* parent);
     void Form_Load();
 
+    Kontext& kontext_;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Image1 = nullptr;

@@ -6,7 +6,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 
 using namespace cp1252::literals;
 

@@ -9,7 +9,7 @@
 #include "exchange/Unzip.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
-#include "shell/MelvatoBasic.h"
+#include "shell/Main.h"
 #include "tests/exchange/ZipTestData.h"
 #include "tests/support/TestSupport.h"
 

@@ -29,9 +29,9 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
-#include "shell/frmAlter.h"
 #include "tests/quiz/QuizFakes.h"
 #include "tests/support/TestSupport.h"
 
@@ -400,7 +400,8 @@ TEST_F(LesbarTest, CoverHidesEveryPressButtonDuringSlot) {
 TEST_F(LesbarTest, GameViewUsesTheMainWindowsFrame) {
     for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1024, 640}, {1093, 614}, {1536, 864}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        auto haupt = std::make_unique<MDI>();
+        Kontext kontext;
+        auto haupt = std::make_unique<MDI>(kontext);
         haupt->show();
         haupt->resize(w, h);
         QCoreApplication::processEvents();

@@ -20,9 +20,9 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
-#include "shell/Fenster.h"
+#include "services/MelvatoBasic.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/frmAlter.h"
 #include "tests/quiz/QuizFakes.h"
 #include "tests/support/TestSupport.h"
@@ -61,6 +61,7 @@ struct SpielTest : ::testing::Test {
     std::vector<std::string> modi;
     std::map<std::string, std::string> klang;  // file contents -> sound name
     QPointer<Musikquiz> quiz;
+    Kontext kontext;
     std::string daten;
 
     void SetUp() override {
@@ -77,7 +78,7 @@ struct SpielTest : ::testing::Test {
         bild("bild.jpg", 60, 40);
         bild("loesung.jpg", 50, 50);
         sound.abfragenBisEnde = 2;
-        frmAlter::setModalScript([](frmAlter& w) {
+        kontext.setModalSkript([](QDialog& w) {
             w.findChild<QLineEdit*>(QStringLiteral("txtAlter"))->setText(QStringLiteral("9"));
             w.findChild<QPushButton*>(QStringLiteral("Start"))->click();
         });
@@ -88,7 +89,6 @@ struct SpielTest : ::testing::Test {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             delete quiz.data();
         }
-        frmAlter::setModalScript({});
         MelvatoBasic::SoundOk = false;
         MelvatoBasic::ReleaseApi();
     }
@@ -124,7 +124,7 @@ struct SpielTest : ::testing::Test {
     }
 
     Musikquiz* laden() {
-        Musikquiz::Anbindung an;
+        Musikquiz::Anbindung an = kontext.quizAnbindung();
         an.sound = &sound;
         an.uhr = &uhr;
         an.zufall = &zufall;
@@ -475,8 +475,7 @@ TEST_F(SpielTest, EmptyPoolTellsThePlayerAndStartsNoGame) {
 TEST_F(SpielTest, CancelledAgeClosesTheGame) {
     frage(5, 20, 2, 3);
     laden();
-    frmAlter::setModalScript(
-        [](frmAlter& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
+    kontext.setModalSkript([](QDialog& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
     quiz->Starten_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
@@ -487,10 +486,10 @@ TEST_F(SpielTest, CancelledAgeClosesTheGame) {
 // real sound layer on the dummy device, closed through its frame.
 TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
-    MDI mdi;
+    MDI mdi(kontext);
     mdi.resize(1000, 700);
     mdi.show();
-    Musikquiz* q = Fenster::musikquiz();
+    Musikquiz* q = kontext.musikquiz();
     quiz = q;
     q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
     ASSERT_TRUE(MelvatoBasic::SoundOk);
@@ -507,7 +506,7 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     rahmen->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
-    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
     EXPECT_FALSE(MelvatoBasic::SoundOk);
     EXPECT_TRUE(mdi.isVisible());
 }
@@ -516,9 +515,9 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
 // stops where it is and the window goes with the main window.
 TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
     frage(5, 20, 2, 3, "", "frage.wav");
-    auto mdi = std::make_unique<MDI>();
+    auto mdi = std::make_unique<MDI>(kontext);
     mdi->show();
-    Musikquiz* q = Fenster::musikquiz();
+    Musikquiz* q = kontext.musikquiz();
     quiz = q;
     q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
     q->Starten_Click();
@@ -526,7 +525,7 @@ TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
     EXPECT_TRUE(mdi->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
-    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
     EXPECT_EQ(gespielt().size(), 0u);  // the real sound layer played; the recording one was never asked
 }
 

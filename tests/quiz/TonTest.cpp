@@ -8,7 +8,7 @@
 #include "quiz/Ton.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 #include "tests/quiz/QuizFakes.h"
 #include "tests/support/TestSupport.h"
 

@@ -5,7 +5,7 @@
 
 #include "quiz/FMod.h"
 #include "services/ApiClass.h"
-#include "shell/MelvatoBasic.h"
+#include "shell/Main.h"
 #include "tests/support/TestSupport.h"
 
 using testing_support::readFile;

@@ -15,7 +15,7 @@ class CommandTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        Fenster::Anbindung& an = Fenster::anbindung();
+        Kontext::Anbindung& an = kontext.anbindung;
         an.TeilSpielLaden = [this](const std::string& f) { geladen.push_back(f); };
         an.AnzahlFragen = [] { return 12; };
         an.ListenArt = [this] { return listenArt; };
@@ -71,9 +71,9 @@ TEST_F(CommandTest, CloseEndsTheGameUnloadsTheEditorOrTheListWindow) {
     EXPECT_EQ(in(1, ende), Calls{"Musikquiz.Ende_Click"});
     for (int m : {5, 6, 7}) EXPECT_EQ(in(m, ende), Calls{"frmKonfig.Unload"}) << "mode " << m;
     EXPECT_TRUE(in(4, ende).empty());
-    Fenster::musikquiz();
+    kontext.musikquiz();
     EXPECT_EQ(in(2, ende), Calls{"Musikquiz.Unload"});
-    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
     EXPECT_EQ(MelvatoBasic::FensterModus, 0);
 }
 
@@ -90,7 +90,7 @@ TEST_F(CommandTest, ToolbarOnlyButtons) {
 
 TEST_F(CommandTest, SearchButtonRebuildsTheIndexUnlessTheSearchListIsOpen) {
     bool mitFortschritt = false;
-    Fenster::anbindung().IndexKomplettErstellen = [&](bool p) { mitFortschritt = p; };
+    kontext.anbindung.IndexKomplettErstellen = [&](bool p) { mitFortschritt = p; };
     EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(14); }),
               (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
     EXPECT_TRUE(mitFortschritt);
@@ -114,14 +114,14 @@ TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
 }
 
 TEST_F(CommandTest, StartWithAllQuestionsClearsTheListFlag) {
-    Fenster::musikquiz()->NurTeil = true;
+    kontext.musikquiz()->NurTeil = true;
     EXPECT_EQ(in(0, [](MDI& w) { w.Menueintrag("Starten")->trigger(); }), Calls{"Musikquiz.Starten_Click"});
-    EXPECT_FALSE(Fenster::musikquiz()->NurTeil);
+    EXPECT_FALSE(kontext.musikquiz()->NurTeil);
 }
 
 TEST_F(CommandTest, StartAfterTheQuizWindowWasClosedStartsAGameNotATest) {
-    Fenster::musikquiz();
-    Fenster::unloadMusikquiz();
+    kontext.musikquiz();
+    kontext.unloadMusikquiz();
     // The entry loads the quiz window again, whose load may claim its own mode.
     EXPECT_EQ(in(0, [](MDI& w) { w.Menueintrag("Starten")->trigger(); }), Calls{"Musikquiz.Starten_Click"});
 }
@@ -130,14 +130,14 @@ TEST_F(CommandTest, StartWithListAsksForAListAndStartsOnlyWhenOneWasChosen) {
     auto teil = [](MDI& w) { w.Menueintrag("teilstart")->trigger(); };
     // The dialog is cancelled: nothing starts.
     EXPECT_EQ(in(0, teil), Calls{"MDI.ListeLadenDialog"});
-    EXPECT_FALSE(Fenster::musikquiz()->NurTeil);
+    EXPECT_FALSE(kontext.musikquiz()->NurTeil);
     EXPECT_EQ(main().Menueintrag("teilstart")->text(), QStringLiteral("Starten:"));
 
     writeList("rock.lst", "Melvato-Frageliste");
     dialogs.files.push_back(MelvatoBasic::SpielePfad + "rock.lst");
     EXPECT_EQ(in(0, teil),
               (Calls{"MDI.ListeLadenDialog", "Musikquiz.TeilSpielLaden", "Musikquiz.Starten_Click"}));
-    EXPECT_TRUE(Fenster::musikquiz()->NurTeil);
+    EXPECT_TRUE(kontext.musikquiz()->NurTeil);
     // With a list loaded the entry starts at once.
     EXPECT_EQ(in(0, teil), Calls{"Musikquiz.Starten_Click"});
 }
@@ -181,19 +181,19 @@ TEST_F(CommandTest, FileThatIsNoQuestionListIsReportedAndPlaysAllQuestions) {
 
 TEST_F(CommandTest, ClosingIsRefusedWhileTheCounterRolls) {
     MDI& w = main();
-    Musikquiz* quiz = Fenster::musikquiz();
+    Musikquiz* quiz = kontext.musikquiz();
     quiz->ZählerLäuft = true;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(Fenster::musikquizIfLoaded(), quiz);
+    EXPECT_EQ(kontext.musikquizIfLoaded(), quiz);
     EXPECT_EQ(log().find("MDI unload"), std::string::npos);
 
     quiz->ZählerLäuft = false;
-    frmAlter::instance();
+    kontext.alter();
     std::string before = log();
     EXPECT_TRUE(w.close());
-    EXPECT_EQ(Fenster::musikquizIfLoaded(), nullptr);
-    EXPECT_FALSE(frmAlter::isLoaded());
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
+    EXPECT_FALSE(kontext.alterGeladen());
     // The services object is released: it wrote its farewell.
     EXPECT_FALSE(MelvatoBasic::HasApi());
     std::string after = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
@@ -212,7 +212,7 @@ TEST_F(CommandTest, CloseInModeZeroEndsTheProgram) {
 }
 
 TEST_F(CommandTest, QuizWindowLoadedBeforeTheMainWindowBecomesItsChild) {
-    Musikquiz* quiz = Fenster::musikquiz();
+    Musikquiz* quiz = kontext.musikquiz();
     ASSERT_EQ(quiz->parentWidget(), nullptr);
     MDI& w = main();
     auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());

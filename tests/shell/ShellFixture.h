@@ -12,9 +12,9 @@
 
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
-#include "shell/Fenster.h"
+#include "services/MelvatoBasic.h"
+#include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "shell/MelvatoBasic.h"
 #include "shell/Texte.h"
 #include "shell/frmAlter.h"
 #include "shell/frmAutor.h"
@@ -25,6 +25,7 @@ protected:
     testing_support::TempHome home;
     testing_support::ScriptedDialogs dialogs;
     std::vector<std::string> calls;
+    Kontext kontext;
 
     void SetUp() override {
         MelvatoBasic::Api().protokoll("START", 0);
@@ -32,25 +33,25 @@ protected:
         QApplication::setQuitOnLastWindowClosed(false);
         MelvatoBasic::SpielePfad = home.appPfad() + "Spiele/";
         // A game start asks for the age: leave with "Ende" so nothing runs on.
-        frmAlter::setModalScript(
-            [](frmAlter& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
-        Fenster::setModalRunner([](QDialog& d) { d.done(QDialog::Accepted); });
+        kontext.setModalSkript([](QDialog& d) {
+            if (auto* ende = d.findChild<QPushButton*>(QStringLiteral("cmdEnde")))
+                ende->click();
+            else
+                d.done(QDialog::Accepted);
+        });
     }
     void TearDown() override {
         mdi.reset();
-        Fenster::unloadMusikquiz();
-        frmAutor::unload();
-        frmAlter::unload();
-        frmAlter::setModalScript(nullptr);
-        Fenster::setModalRunner(nullptr);
-        Fenster::anbindung() = Fenster::Anbindung{};
+        kontext.unloadMusikquiz();
+        kontext.autorEntladen();
+        kontext.alterEntladen();
         texte::setQuelle(nullptr);
         MelvatoBasic::ReleaseApi();
     }
 
     MDI& main() {
         if (!mdi) {
-            mdi = std::make_unique<MDI>();
+            mdi = std::make_unique<MDI>(kontext);
             mdi->aufrufBeobachter = [this](const std::string& c) { calls.push_back(c); };
             mdi->dokumentOeffnen = [this](const std::string& f) { calls.push_back("open " + f); };
             mdi->show();

@@ -16,9 +16,8 @@ namespace {
 class SmallWindowsTest : public ShellTest {
 protected:
     void TearDown() override {
-        Progress::setYield(nullptr);
-        Progress::unload();
-        kurzbox::CloseNow();
+        Progress::unload(kontext);
+        kurzbox::CloseNow(kontext);
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         ShellTest::TearDown();
     }
@@ -27,42 +26,42 @@ protected:
 TEST_F(SmallWindowsTest, ProgressMovesOncePerNewPercentageAndClosesAtTheEnd) {
     main();
     std::vector<int> shown;  // the bar's value each time the window lets events run
-    Progress::setYield([&] {
-        shown.push_back(Progress::instance()->findChild<QProgressBar*>(QStringLiteral("Bar"))->value());
-    });
-    Progress::ShowProgress(0, 0, "Index wird erstellt...");
-    ASSERT_TRUE(Progress::isLoaded());
-    Progress* w = Progress::instance();
+    kontext.progressYield = [&] {
+        shown.push_back(kontext.progressFenster()->findChild<QProgressBar*>(QStringLiteral("Bar"))->value());
+    };
+    Progress::ShowProgress(kontext, 0, 0, "Index wird erstellt...");
+    ASSERT_TRUE(kontext.progressFenster());
+    Progress* w = kontext.progressFenster();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Index wird erstellt..."));
-    Progress::ShowProgress(1, 3, "");
-    Progress::ShowProgress(1, 3, "");  // same percentage: nothing
-    Progress::ShowProgress(2, 6, "");  // 33 again: nothing
-    Progress::ShowProgress(2, 3, "");
-    Progress::ShowProgress(1, 3, "");  // going back: nothing
+    Progress::ShowProgress(kontext, 1, 3, "");
+    Progress::ShowProgress(kontext, 1, 3, "");  // same percentage: nothing
+    Progress::ShowProgress(kontext, 2, 6, "");  // 33 again: nothing
+    Progress::ShowProgress(kontext, 2, 3, "");
+    Progress::ShowProgress(kontext, 1, 3, "");  // going back: nothing
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Index wird erstellt..."));
     EXPECT_EQ(w->findChild<QProgressBar*>(QStringLiteral("Bar"))->value(), 66);
-    Progress::ShowProgress(3, 3, "");
+    Progress::ShowProgress(kontext, 3, 3, "");
     EXPECT_EQ(shown, (std::vector<int>{0, 33, 66, 100}));
-    EXPECT_FALSE(Progress::isLoaded());
+    EXPECT_FALSE(kontext.progressFenster());
 }
 
 TEST_F(SmallWindowsTest, ProgressStartsAfreshForTheNextJob) {
     main();
-    Progress::ShowProgress(0, 0, "eins");
-    Progress::ShowProgress(90, 100, "");
-    Progress::ShowProgress(100, 100, "");
-    Progress::ShowProgress(0, 0, "zwei");
-    Progress::ShowProgress(10, 100, "");
-    ASSERT_TRUE(Progress::isLoaded());
-    EXPECT_EQ(Progress::instance()->findChild<QProgressBar*>(QStringLiteral("Bar"))->value(), 10);
-    EXPECT_EQ(Progress::instance()->windowTitle(), QStringLiteral("zwei"));
+    Progress::ShowProgress(kontext, 0, 0, "eins");
+    Progress::ShowProgress(kontext, 90, 100, "");
+    Progress::ShowProgress(kontext, 100, 100, "");
+    Progress::ShowProgress(kontext, 0, 0, "zwei");
+    Progress::ShowProgress(kontext, 10, 100, "");
+    ASSERT_TRUE(kontext.progressFenster());
+    EXPECT_EQ(kontext.progressFenster()->findChild<QProgressBar*>(QStringLiteral("Bar"))->value(), 10);
+    EXPECT_EQ(kontext.progressFenster()->windowTitle(), QStringLiteral("zwei"));
 }
 
 TEST_F(SmallWindowsTest, ShortMessageClosesWhenItsTimeIsUp) {
     main();
-    kurzbox::Start("Daten werden kopiert", "bitte warten", 0, 10);
-    kurzbox* w = kurzbox::instance();
+    kurzbox::Start(kontext, "Daten werden kopiert", "bitte warten", 0, 10);
+    kurzbox* w = kontext.kurzboxFenster();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Meldung..."));
@@ -75,28 +74,28 @@ TEST_F(SmallWindowsTest, ShortMessageClosesWhenItsTimeIsUp) {
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     w->kurzzeit_Timer();
-    EXPECT_FALSE(kurzbox::isLoaded());
+    EXPECT_FALSE(kontext.kurzboxFenster());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(SmallWindowsTest, ShortMessageCloseNowComesFirstAndCancelSetsTheTag) {
     main();
-    kurzbox::Start("a", "b", 3, 10);
-    kurzbox* w = kurzbox::instance();
+    kurzbox::Start(kontext, "a", "b", 3, 10);
+    kurzbox* w = kontext.kurzboxFenster();
     w->findChild<QPushButton*>(QStringLiteral("exxit"))->click();
     EXPECT_EQ(w->Tag, QStringLiteral("exit"));
-    kurzbox::CloseNow();
-    EXPECT_FALSE(kurzbox::isLoaded());
+    kurzbox::CloseNow(kontext);
+    EXPECT_FALSE(kontext.kurzboxFenster());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     // Without a duration the message stays until CloseNow.
-    kurzbox::StartAndWait("x", "y");
-    EXPECT_FALSE(kurzbox::instance()->findChild<QTimer*>(QStringLiteral("kurzzeit"))->isActive());
+    kurzbox::StartAndWait(kontext, "x", "y");
+    EXPECT_FALSE(kontext.kurzboxFenster()->findChild<QTimer*>(QStringLiteral("kurzzeit"))->isActive());
 }
 
 TEST_F(SmallWindowsTest, SplashShowsVersionAndProgressWhileStarting) {
     MelvatoBasic::StartPhase = true;
-    frmAutor::ZeigenModeless();
-    frmAutor& w = frmAutor::instance();
+    frmAutor::ZeigenModeless(kontext);
+    frmAutor& w = kontext.autor();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Quirandel Version 3.0.1"));
     w.progresstimer_Timer();
     EXPECT_FALSE(w.findChild<QFrame*>(QStringLiteral("Progress"))->isHidden());
@@ -104,20 +103,20 @@ TEST_F(SmallWindowsTest, SplashShowsVersionAndProgressWhileStarting) {
     // The picture is missing here: the window shows anyway and the log names it.
     EXPECT_NE(log().find("Bild fehlt: " + home.appPfad() + "DATEN/Back.jpg"), std::string::npos);
     QTest::mouseClick(w.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
-    EXPECT_FALSE(frmAutor::isLoaded());
+    EXPECT_FALSE(kontext.autorGeladen());
 }
 
 TEST_F(SmallWindowsTest, AuthorCommandAfterAGameStartShowsNoProgressBar) {
     MelvatoBasic::StartPhase = false;
     bool progressShown = true;
-    Fenster::setModalRunner([&](QDialog& d) {
+    kontext.setModalSkript([&](QDialog& d) {
         static_cast<frmAutor&>(d).progresstimer_Timer();
         progressShown = !d.findChild<QFrame*>(QStringLiteral("Progress"))->isHidden();
         d.done(QDialog::Accepted);
     });
     main().Menueintrag("Autor")->trigger();
     EXPECT_FALSE(progressShown);
-    EXPECT_FALSE(frmAutor::isLoaded());
+    EXPECT_FALSE(kontext.autorGeladen());
 }
 
 }  // namespace

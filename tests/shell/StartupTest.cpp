@@ -33,8 +33,8 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(MelvatoBasic::FensterModus, 0);
-        EXPECT_FALSE(frmAutor::isLoaded());  // the splash is closed again
-        Musikquiz* quiz = Fenster::musikquizIfLoaded();
+        EXPECT_FALSE(startup.kontext().autorGeladen());  // the splash is closed again
+        Musikquiz* quiz = startup.kontext().musikquizIfLoaded();
         ASSERT_NE(quiz, nullptr);
         auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());
         ASSERT_NE(sub, nullptr);
@@ -73,12 +73,14 @@ TEST(StartupTest, SearchCommandRebuildsTheIndexUnderTheProgressWindow) {
         testing_support::ScriptedDialogs dialogs;
         startup.run();
         std::vector<std::string> titel;  // the progress window's title each time it lets events run
-        Progress::setYield([&] { titel.push_back(Progress::instance()->windowTitle().toStdString()); });
+        startup.kontext().progressYield = [&] {
+            titel.push_back(startup.kontext().progressFenster()->windowTitle().toStdString());
+        };
         startup.mainWindow()->Menueintrag("suchanzeig")->trigger();
-        Progress::setYield(nullptr);
+        startup.kontext().progressYield = nullptr;
         ASSERT_FALSE(titel.empty()) << "no progress window while the index was built";
         EXPECT_EQ(titel.front(), "Index wird erstellt...");
-        EXPECT_FALSE(Progress::isLoaded());
+        EXPECT_FALSE(startup.kontext().progressFenster());
         EXPECT_EQ(testing_support::readFile(home.appPfad() + "IndexW.Ini"), "[W]\r\nWER=5 7\r\n");
         EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "IndexNotwendig"), "1");
     }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "services/FileSys.h"
-#include "shell/MelvatoBasic.h"
+#include "services/MelvatoBasic.h"
 #include "tests/translation/TranslationFixture.h"
 
 using namespace cp1252::literals;

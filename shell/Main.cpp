@@ -1,6 +1,4 @@
-#include "shell/MelvatoBasic.h"
-
-#include <QDate>
+#include "shell/Main.h"
 
 #include "quiz/FMod.h"
 #include "services/ApiClass.h"
@@ -12,39 +10,12 @@ using namespace cp1252::literals;
 
 namespace MelvatoBasic {
 
-namespace {
-std::unique_ptr<ApiClass> api;
-}
-
-ApiClass& Api() {
-    if (!api) api = std::make_unique<ApiClass>();
-    return *api;
-}
-bool HasApi() {
-    return api != nullptr;
-}
-void ReleaseApi() {
-    api.reset();
-}
-
-std::string SpielePfad;
-std::string NetzPfad;
-bool StartPhase = false;
-bool SoundOk = false;
-int FensterModus = 0;
-std::array<int, 1001> Tabelle{};
-
-std::string KurzDatum() {
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-}
-
 void Main(const StartupParts& parts) {
     auto yield = [&] {
         if (parts.yield) parts.yield();
     };
     // 1
-    api = std::make_unique<ApiClass>();
-    ApiClass& a = *api;
+    ApiClass& a = NeueApi();
     a.protokoll("START", 0);
     // 2 to 4
     SpielePfad = a.AppPfad() + "Spiele/";

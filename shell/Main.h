@@ -1,26 +1,11 @@
 #pragma once
-// The start-up module: the program-wide values and the start-up sequence Main.
-#include <array>
+// The start-up sequence Main. The values it sets are in services/MelvatoBasic.h.
 #include <functional>
-#include <memory>
 #include <string>
 
-class ApiClass;
+#include "services/MelvatoBasic.h"
 
 namespace MelvatoBasic {
-
-// The one services object; exists from the first step of Main to program end.
-ApiClass& Api();
-bool HasApi();
-// Releases the services object at program end (it logs its own farewell).
-void ReleaseApi();
-
-extern std::string SpielePfad;         // list folder, ends in a separator
-extern std::string NetzPfad;           // station's network folder, empty when none
-extern bool StartPhase;                // true until the first game starts
-extern bool SoundOk;                   // the sound library is running
-extern int FensterModus;               // the main window's mode
-extern std::array<int, 1001> Tabelle;  // the game's pool of question numbers
 
 // The pieces of the other subsystems that start-up calls, in the order of its
 // steps. A piece that is not there (yet) is skipped.
@@ -41,8 +26,5 @@ struct StartupParts {
 // Runs the start-up steps in order. Creates the services object first (a new one
 // on every call, so tests can run it more than once).
 void Main(const StartupParts& parts);
-
-// Today's date in the short form the settings and the log use.
-std::string KurzDatum();
 
 }  // namespace MelvatoBasic

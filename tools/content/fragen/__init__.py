@@ -59,4 +59,5 @@ AREAS = [
     "geschichte_einstieg",
     "buehne",
     "pop_einstieg",
+    "erste_schritte",
 ]

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "exchange/Unzip.h"
+#include "services/Unzip.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"

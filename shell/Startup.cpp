@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "exchange/Unzip.h"
+#include "services/Unzip.h"
 #include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"

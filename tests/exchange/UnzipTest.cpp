@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "exchange/Unzip.h"
+#include "services/Unzip.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "shell/Main.h"

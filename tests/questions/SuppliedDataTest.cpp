@@ -22,7 +22,6 @@
 #include "quiz/Ziehung.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
-#include "shell/frmAlter.h"
 #include "tests/support/TestSupport.h"
 
 using namespace cp1252::literals;
@@ -160,7 +159,7 @@ TEST_F(Supplied, FirstTwentyQuestionsOfAChildsGameSpreadOverAreasAndListening) {
         for (unsigned spiel = 1; spiel <= spiele; ++spiel) {
             SaatZufall zufall(spiel * 100 + unsigned(alter));
             quiz::Ziehung ziehung;
-            ziehung.Niveau = frmAlter::LevelFuerAlter(alter);
+            ziehung.Niveau = quiz::AlterLevel(alter);
             std::set<std::string> bereiche;
             int hören = 0;
             for (int runde = 1; runde <= 20; ++runde) {

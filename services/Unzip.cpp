@@ -1,4 +1,4 @@
-#include "exchange/Unzip.h"
+#include "services/Unzip.h"
 
 #include <zip.h>
 

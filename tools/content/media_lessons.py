@@ -119,3 +119,9 @@ for name in ("cis'", "es'", "gis'", "as'", "dis''"):
 NOTATION["n_thema_beethoven5.gif"] = (
     r"\clef treble \key c \minor \time 2/4 r8 g'8 g' g' | es'2\fermata | r8 f'8 f' f' | d'2 ~ | d'2\fermata"
     r' \bar "|"', 130)
+
+# Note and rest values compared
+NOTATION["n_vergleich_pause_note.gif"] = (r"\omit Staff.TimeSignature \clef treble r2 c''4", 220)
+NOTATION["n_vergleich_pausen.gif"] = (r"\omit Staff.TimeSignature \clef treble r4 r8", 220)
+NOTATION["n_punktierte_halbe.gif"] = (r"\omit Staff.TimeSignature \clef treble c''2.", 220)
+NOTATION["n_takt_luecke.gif"] = (r"\clef treble \time 4/4 c''2 c''4 s4" + r' \bar "|"', 200)

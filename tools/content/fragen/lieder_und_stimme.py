@@ -27,7 +27,7 @@ Q(30, "In wie vielen Gruppen kann man „Bruder Jakob“ als Kanon singen, wenn 
   ("3", "Mit drei geht es auch, doch es passen noch mehr."),
   ("+4", "Das Lied hat vier Zeilen; so können vier Gruppen nacheinander einsetzen."),
   ("8", "Acht Gruppen müssten zweimal pro Zeile einsetzen; das Lied hat nur vier Zeilen."),
-  fest=True)
+  bild="n_bruder_jakob.gif", fest=True)
 
 Q(30, "Welches dieser Lieder singt man oft als Kanon?",
   ("+Froh zu sein bedarf es wenig", "„Froh zu sein bedarf es wenig, und wer froh ist, ist ein König“: ein alter Kanon."),

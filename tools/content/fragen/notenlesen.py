@@ -83,32 +83,35 @@ Q(20, "Was dauert länger: eine halbe Pause oder eine Viertelnote?",
   ("+die halbe Pause", "Die halbe Pause dauert zwei Schläge, die Viertelnote nur einen."),
   ("die Viertelnote", "Die Viertelnote dauert einen Schlag; die halbe Pause zwei."),
   ("beide gleich lang", "Gleich lang wären eine halbe Pause und eine halbe Note."),
-  fest=True)
+  bild="n_vergleich_pause_note.gif", fest=True)
 
 Q(20, "Wie viele Achtelpausen dauern so lange wie eine Viertelpause?",
   ("1", "Eine Achtelpause ist nur halb so lang wie eine Viertelpause."),
   ("+2", "Zwei Achtel ergeben ein Viertel, bei Noten wie bei Pausen."),
   ("3", "Drei Achtelpausen wären länger als eine Viertelpause."),
   ("4", "Vier Achtelpausen dauern so lange wie eine halbe Pause."),
-  fest=True)
+  bild="n_vergleich_pausen.gif", fest=True)
 
 Q(30, "Welche Pause dauert so lange wie eine punktierte halbe Note?",
   ("eine halbe Pause", "Die halbe Pause dauert zwei Schläge; die punktierte halbe Note drei."),
   ("eine ganze Pause", "Die ganze Pause dauert vier Schläge, einen zu viel."),
   ("+eine halbe Pause mit Punkt", "Der Punkt verlängert auch Pausen um die Hälfte: 2 + 1 = 3 Schläge."),
-  ("drei Achtelpausen", "Drei Achtelpausen dauern nur eineinhalb Schläge."))
+  ("drei Achtelpausen", "Drei Achtelpausen dauern nur eineinhalb Schläge."),
+  bild="n_punktierte_halbe.gif")
 
 Q(30, "Im Viervierteltakt stehen eine halbe Note und eine Viertelnote. Welche Pause macht den Takt voll?",
   ("eine halbe Pause", "Dann wären es fünf Schläge, einer zu viel."),
   ("+eine Viertelpause", "2 + 1 + 1 = 4 Schläge: Die Viertelpause füllt den letzten Schlag."),
   ("eine Achtelpause", "Dann fehlte noch ein halber Schlag."),
-  ("eine ganze Pause", "Die ganze Pause allein füllt schon einen ganzen Takt."))
+  ("eine ganze Pause", "Die ganze Pause allein füllt schon einen ganzen Takt."),
+  bild="n_takt_luecke.gif")
 
 Q(20, "Wie heißen die kurzen Linien über oder unter den fünf Notenlinien, auf denen sehr hohe oder tiefe Töne stehen?",
   ("+Hilfslinien", "Hilfslinien verlängern das Notensystem nach oben oder unten, etwa für das c’."),
   ("Taktstriche", "Taktstriche stehen senkrecht und trennen die Takte."),
   ("Notenhälse", "Der Notenhals ist der Strich am Notenkopf."),
-  ("Balken", "Balken verbinden Achtelnoten miteinander."))
+  ("Balken", "Balken verbinden Achtelnoten miteinander."),
+  bild="n_violin_14.gif")
 
 Q(40, "Wie viele Hilfslinien braucht dieses c’’’ im Violinschlüssel?",
   ("1", "Auf der ersten Hilfslinie über dem System steht das a’’."),

@@ -20,7 +20,8 @@ Q(20, "Welche Hand greift bei der Blockflöte die oberen Löcher, nahe am Mundst
   ("+die linke Hand", "Links oben, rechts unten: Der linke Daumen schließt auch das Loch hinten."),
   ("die rechte Hand", "Die rechte Hand greift die unteren Löcher."),
   ("beide Hände abwechselnd", "Jede Hand hat ihre festen Löcher: links oben, rechts unten."),
-  ("egal, wie man möchte", "Es gibt eine feste Haltung: links oben, rechts unten."))
+  ("egal, wie man möchte", "Es gibt eine feste Haltung: links oben, rechts unten."),
+  bild="i_blockfloete.gif")
 
 Q(20, "Wie bläst man in die Blockflöte, damit sie schön klingt?",
   ("+sanft, als würde man „dü“ flüstern", "Ein warmer, ruhiger Luftstrom und die Zunge sagen „dü“: So klingt die Flöte weich."),
@@ -32,7 +33,8 @@ Q(10, "Woraus ist eine Blockflöte meistens gemacht?",
   ("+aus Holz", "Die meisten Blockflöten sind aus Holz wie Ahorn oder Birnbaum; es gibt auch welche aus Kunststoff."),
   ("aus Blech", "Aus Blech sind Trompete und Posaune."),
   ("aus Glas", "Aus Glas wäre sie schwer und zerbrechlich."),
-  ("aus Pappe", "Pappe würde von der feuchten Atemluft weich."))
+  ("aus Pappe", "Pappe würde von der feuchten Atemluft weich."),
+  bild="i_blockfloete.gif")
 
 Q(30, "Nach welchem Komponisten heißen Glockenspiel, Xylophon und Metallophon in der Schule auch „…-Instrumente“?",
   ("+Carl Orff", "Carl Orff schrieb mit Gunild Keetman das „Schulwerk“ für Kinder und Instrumente, die man leicht spielt."),

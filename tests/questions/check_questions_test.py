@@ -33,6 +33,7 @@ class Giveaway(unittest.TestCase):
             ("Ist der zweite Ton höher oder tiefer?", "höher", ["tiefer", "gleich"], []),
             ("Welche Tonart hat ein Kreuz?", "G-Dur", ["F-Dur", "D-Dur"], []),
             ("Welches Lied besingt die freien Gedanken?", "Die Gedanken sind frei", ["Winter ade"], ["gedanken"]),
+            ("Welches Werk zeigt eine Gemäldeausstellung?", "Bilder einer Ausstellung", ["Die Moldau"], ["ausstellung"]),
         ]
         for frage, right, wrong, expected in cases:
             with self.subTest(frage=frage):

@@ -158,7 +158,8 @@ def gives_answer_away(frage, right, wrong):
     asked = words(frage)
     if asked & (others - words(right)):
         return []
-    return sorted((words(right) & asked) - others)
+    # a longer answer word also shows inside a compound ("Gemäldeausstellung")
+    return sorted(w for w in words(right) - others if w in asked or (len(w) >= 6 and any(w in a for a in asked)))
 
 
 def position_spread(solutions):

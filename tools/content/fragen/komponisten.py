@@ -174,7 +174,7 @@ Q(80, "Welcher Komponist schrieb die „Rhapsody in Blue“, die mit einem Klari
   ("Duke Ellington", "Ellington war ein berühmter Jazz-Bandleader."),
   ("Scott Joplin", "Joplin schrieb Ragtimes wie „The Entertainer“."))
 
-Q(90, "Welches Werk von Modest Mussorgski beschreibt einen Gang durch eine Gemäldeausstellung?",
+Q(90, "Welches Werk von Modest Mussorgski beschreibt einen Rundgang, bei dem man Gemälde betrachtet?",
   ("+Bilder einer Ausstellung", "Mussorgski schrieb es 1874 für Klavier; Maurice Ravel machte 1922 die berühmte Orchesterfassung."),
   ("Die Moldau", "Die Moldau ist von Smetana."),
   ("Karneval der Tiere", "Der Karneval der Tiere ist von Saint-Saëns."),

@@ -35,7 +35,7 @@ Q(30, "Welches dieser Lieder singt man oft als Kanon?",
   ("Hänschen klein", "„Hänschen klein“ ist ein einfaches Strophenlied."),
   ("Alle meine Entchen", "„Alle meine Entchen“ singt man einstimmig."))
 
-Q(30, "Wie heißt es, wenn eine Person vorsingt und alle antworten, wie oft in Liedern aus Afrika?",
+Q(30, "Wie heißt es, wenn eine Person vorsingt und die Gruppe darauf erwidert, wie oft in Liedern aus Afrika?",
   ("+Ruf und Antwort", "Englisch „Call and Response“: Vorsänger und Gruppe wechseln sich ab. Auch Gospel und Jazz kennen das."),
   ("Kanon", "Im Kanon singen alle dieselbe Melodie zeitversetzt."),
   ("Solo", "Beim Solo singt nur eine Person."),

@@ -92,11 +92,11 @@ Q(20, "Wie viele Achtelpausen dauern so lange wie eine Viertelpause?",
   ("4", "Vier Achtelpausen dauern so lange wie eine halbe Pause."),
   bild="n_vergleich_pausen.gif", fest=True)
 
-Q(30, "Welche Pause dauert so lange wie eine punktierte halbe Note?",
-  ("eine halbe Pause", "Die halbe Pause dauert zwei Schläge; die punktierte halbe Note drei."),
-  ("eine ganze Pause", "Die ganze Pause dauert vier Schläge, einen zu viel."),
-  ("+eine halbe Pause mit Punkt", "Der Punkt verlängert auch Pausen um die Hälfte: 2 + 1 = 3 Schläge."),
+Q(30, "Diese punktierte halbe Note dauert drei Schläge. Welche Pausen dauern zusammen genauso lang?",
+  ("+eine halbe und eine Viertelpause", "2 + 1 = 3 Schläge, so lang wie die punktierte halbe Note."),
+  ("zwei halbe Pausen", "2 + 2 = 4 Schläge, einer zu viel."),
   ("drei Achtelpausen", "Drei Achtelpausen dauern nur eineinhalb Schläge."),
+  ("eine ganze Pause", "Die ganze Pause dauert vier Schläge, einen zu viel."),
   bild="n_punktierte_halbe.gif")
 
 Q(30, "Im Viervierteltakt stehen eine halbe Note und eine Viertelnote. Welche Pause macht den Takt voll?",

@@ -288,7 +288,7 @@ Q(80, "Welches Intervall hörst du?",
   ("Sexte", "Die Sexte ist größer: c – a."),
   audio="s_int_quarte.ogg")
 
-Q(40, "Welcher Vogel ruft so, mit zwei Tönen von oben nach unten?",
+Q(20, "Welcher Vogel ruft so, mit zwei Tönen von oben nach unten?",
   ("+Der Kuckuck", "Sein Ruf fällt um eine Terz. Viele Komponisten haben ihn nachgeahmt."),
   ("Die Amsel", "Die Amsel singt lange, abwechslungsreiche Melodien."),
   ("Der Specht", "Der Specht klopft, statt zu singen."),

@@ -72,13 +72,13 @@ Q(30, "Welcher Komponist schrieb das Musikmärchen „Peter und der Wolf“?",
   ("Peter Tschaikowsky", "Tschaikowsky schrieb den „Nussknacker“."),
   ("Engelbert Humperdinck", "Humperdinck schrieb die Oper „Hänsel und Gretel“."))
 
-Q(40, "Welches Instrument spielt in „Peter und der Wolf“ den Vogel?",
+Q(30, "Welches Instrument spielt in „Peter und der Wolf“ den Vogel?",
   ("+Querflöte", "Die Flöte zwitschert hoch und flink wie ein Vogel."),
   ("Oboe", "Die Oboe ist die Ente."),
   ("Klarinette", "Die Klarinette ist die Katze."),
   ("Fagott", "Das Fagott ist der Großvater."))
 
-Q(50, "Welche Instrumente spielen in „Peter und der Wolf“ den Wolf?",
+Q(40, "Welche Instrumente spielen in „Peter und der Wolf“ den Wolf?",
   ("+Drei Hörner", "Die Hörner klingen dunkel und bedrohlich."),
   ("Die Pauken", "Pauken und große Trommel stellen die Schüsse der Jäger dar."),
   ("Die Streicher", "Die Streicher spielen Peter."),

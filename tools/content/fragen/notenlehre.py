@@ -262,7 +262,7 @@ Q(50, "Was bedeutet mf?",
   ("mit Gefühl", "Das hieße „con espressione“ oder „espressivo“."),
   musical="mf")
 
-Q(50, "Was bedeutet diese sich öffnende Gabel unter den Noten?",
+Q(40, "Was bedeutet diese sich öffnende Gabel unter den Noten?",
   ("+lauter werden (crescendo)", "Die Gabel öffnet sich wie die Lautstärke wächst: crescendo, „wachsend“."),
   ("leiser werden (decrescendo)", "Leiser werden zeigt eine Gabel, die sich schließt."),
   ("schneller werden", "Schneller werden heißt accelerando und wird mit Worten geschrieben."),

@@ -129,7 +129,7 @@ Q(90, "Was ist ein Leitmotiv, wie es Richard Wagner verwendet?",
   ("Die Anweisung des Dirigenten", "Anweisungen stehen als Worte in der Partitur."),
   ("Der Refrain eines Liedes", "Ein Refrain ist ein wiederkehrender Liedteil mit Text."))
 
-Q(40, "Wie heißt die hohe Männerstimme?",
+Q(30, "Wie heißt die hohe Männerstimme?",
   ("+Tenor", "Der Tenor ist in vielen Opern der Held, zum Beispiel Tamino in der Zauberflöte."),
   ("Bass", "Der Bass ist die tiefste Männerstimme."),
   ("Bariton", "Der Bariton liegt in der Mitte zwischen Tenor und Bass."),

@@ -196,7 +196,7 @@ Q(40, "Wie heißen die ersten vier Noten mit dem doppelten Balken?",
   ("Triolen", "Eine Triole hat eine kleine 3 über den Noten."),
   bild="n_sechzehntel.gif")
 
-Q(50, "Welcher Tanz steht im 3/4-Takt?",
+Q(30, "Welcher Tanz steht im 3/4-Takt?",
   ("+Walzer", "UM-pa-pa: Der Walzer dreht sich in drei Schlägen."),
   ("Polka", "Die Polka hüpft im 2/4-Takt."),
   ("Marsch", "Zum Marsch geht man im 2/4- oder 4/4-Takt, links-rechts."),

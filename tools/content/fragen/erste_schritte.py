@@ -26,10 +26,10 @@ J(20, "Welches Instrument ist aus Metall, zählt aber zu den Holzblasinstrumente
   ("Posaune", "Die Posaune ist ein Blechblasinstrument mit Zug."),
   ("Tuba", "Die Tuba ist das tiefste Blechblasinstrument."))
 
-J(30, "Was ist eine „Jam Session“?",
+J(30, "Was ist eine „Jamsession“?",
   ("+Musiker treffen sich und spielen spontan zusammen.", "Ohne lange Proben erfinden sie gemeinsam Musik über bekannte Stücke."),
   ("ein Frühstück mit Marmelade", "„Jam“ heißt zwar auch Marmelade, hier geht es aber um Musik."),
-  ("eine Aufnahme im Studio nach Noten", "Eine Jam Session ist frei und ungeplant."),
+  ("eine Aufnahme im Studio nach Noten", "Eine Jamsession ist frei und ungeplant."),
   ("ein Wettbewerb im Lautspielen", "Es geht ums Zusammenspielen, nicht um Lautstärke."))
 
 J(30, "Wie nennt man eine kleine Jazzband mit wenigen Musikern?",

@@ -50,7 +50,7 @@ Q(20, "Was tut das Publikum in einem Jazzkonzert oft nach einem gelungenen Solo?
   ("Es verlässt den Saal.", "Ein gelungenes Solo freut das Publikum."))
 
 Q(30, "Wie heißen die Blaskapellen, die in New Orleans bei Umzügen durch die Straßen ziehen?",
-  ("+Brass Bands", "Trompeten, Posaunen, Tuba und Trommeln: Aus dieser Musik wuchs der frühe Jazz."),
+  ("+Brassbands", "Trompeten, Posaunen, Tuba und Trommeln: Aus dieser Musik wuchs der frühe Jazz."),
   ("Bigbands", "Bigbands spielten im Sitzen zum Tanz, vor allem in den 1930er Jahren."),
   ("Boygroups", "Boygroups sind Popgruppen aus jungen Sängern."),
   ("Orchester", "Ein Sinfonieorchester zieht nicht durch die Straßen."))

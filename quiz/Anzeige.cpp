@@ -6,6 +6,10 @@
 
 namespace quiz {
 
+double Massstab(int breitePixel, int hoehePixel) {
+    return std::clamp(std::min(breitePixel / 900.0, hoehePixel / 640.0), 1.0, 2.0);
+}
+
 int AntwortSchriftgroesse(std::size_t laenge) {
     if (laenge > 60) return 10;
     if (laenge > 50) return 12;
@@ -18,7 +22,7 @@ std::array<int, 3> ZaehlerZiffern(std::int32_t n) {
 }
 
 SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe, int zaehlerBreite,
-                            int zaehlerHoehe) {
+                            int zaehlerHoehe, int zeilenHoehe) {
     SpielLayout l;
     const int mW = vb::CLng(W / 12.0);
     const int mH = vb::CLng(H / 12.0);
@@ -29,7 +33,7 @@ SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe, int z
     // Below the frame picture: the staircase (five buttons, each h - 90 below the
     // one above: 5h - 360 high), a gap, the labels beside the counter, a margin.
     constexpr int abstand = 90, rand = 60;
-    const int block = std::max(2 * kZeilenHoehe, zaehlerHoehe);
+    const int block = std::max(2 * zeilenHoehe, zaehlerHoehe);
     const int treppeFrei = H - B - abstand - block - rand;
     int h = pressHoehe, b = pressBreite;
     if (5 * h - 360 > treppeFrei && h > kPressMindestHoehe) {
@@ -56,8 +60,8 @@ SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe, int z
     // Below the staircase: difficulty and subject on the left, the counter on the right.
     const int oben = l.Press[4].bottom() + abstand;
     const int textBreite = std::max(0, l.imgRahmen.width - zaehlerBreite - 150);
-    l.lblGrad = {l.imgRahmen.left, oben, textBreite, kZeilenHoehe};
-    l.lblGebiet = {l.imgRahmen.left, oben + kZeilenHoehe, textBreite, kZeilenHoehe};
+    l.lblGrad = {l.imgRahmen.left, oben, textBreite, zeilenHoehe};
+    l.lblGebiet = {l.imgRahmen.left, oben + zeilenHoehe, textBreite, zeilenHoehe};
     l.zaehler = {l.imgRahmen.right() - zaehlerBreite, oben, zaehlerBreite, zaehlerHoehe};
     return l;
 }

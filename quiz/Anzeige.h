@@ -22,6 +22,11 @@ struct Rechteck {
     bool operator==(const Rechteck&) const = default;
 };
 
+// How much the game's texts, press buttons and counter grow in a window larger
+// than the designed 900 x 640 pixels (a full-HD screen, a projector): with the
+// window, up to twice.
+double Massstab(int breitePixel, int hoehePixel);
+
 // Font size in points of an answer label by the length of its text (with the
 // leading blank): long answers get a smaller font so they fit.
 int AntwortSchriftgroesse(std::size_t laenge);
@@ -58,8 +63,9 @@ constexpr int kPressMindestHoehe = 480;
 // the staircase, the labels and the counter (zaehlerBreite x zaehlerHoehe) fit
 // below the frame picture; in a shorter window the buttons, and with them the
 // staircase's steps and the answer rows, shrink until they do.
+// `zeilenHoehe` is the height of each of the two label rows.
 SpielLayout LayoutBerechnen(int W, int H, int pressBreite, int pressHoehe, int zaehlerBreite = 0,
-                            int zaehlerHoehe = 0);
+                            int zaehlerHoehe = 0, int zeilenHoehe = kZeilenHoehe);
 
 // The question text keeps at least this share of the frame's width (in
 // percent), however wide the picture beside it is.

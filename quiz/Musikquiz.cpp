@@ -181,8 +181,10 @@ void Musikquiz::ControlsAnlegen() {
     zähler = new QLabel(this);
     benennen(zähler, QStringLiteral("zähler"));
     zähler->setProperty("Tag", QString());
+    zähler->setScaledContents(true);
     for (int i = 0; i < 2; ++i) {
         counter[size_t(i)] = new QLabel(zähler);
+        counter[size_t(i)]->setScaledContents(true);
         benennen(counter[size_t(i)], QStringLiteral("counter%1").arg(i));
         counter[size_t(i)]->hide();
     }

@@ -155,6 +155,10 @@ private:
     void ZählerBilderLaden();
     void ZählerDrehen(int bild, int ziffer);
     void ZählerStopp(std::int32_t n);
+    void ZählerGroesse();
+    void MassstabAnwenden();
+    // A font size of the designed window, for the window's present size.
+    int punkte(int entworfen) const;
 
     // Main window and media.
     void toolButton(int i, bool sichtbar);
@@ -164,7 +168,8 @@ private:
     Anbindung an_;
     bool debug_ = false;
     bool entladen_ = false;
-    bool aktiv_ = false;  // reported on top to the main window
+    bool aktiv_ = false;     // reported on top to the main window
+    double massstab_ = 1.0;  // growth of texts, buttons and counter in a large window
 
     // Controls (object names are the control names).
     Klickfeld* Image2 = nullptr;

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
@@ -44,8 +45,9 @@ int bisVor(const QWidget* frage, int rechts) {
     return std::max(0, rechts - quiz::zuPixel(150) - frage->x());
 }
 
-// Font sizes (points) of the frame's texts: the designed size first, then
-// smaller step by step, never below the last one children can still read.
+// Font sizes (points) of the frame's texts at the designed window size: the
+// large one first, then smaller step by step, never below the last one
+// children can still read. A larger window scales both.
 constexpr int kFrageGross = 16, kFrageKlein = 12;
 constexpr int kAnswerGross = 12, kAnswerKlein = 10;
 
@@ -79,9 +81,7 @@ void Musikquiz::FrageZeigen(const fragen::QuestionRecord& r, const std::string& 
         Klickfeld* a = Antwort[size_t(i)];
         a->setText(cp1252::toUnicode(" " + r.Antwort[size_t(i)]));
         hintergrund(a, quiz::kWeiss);
-        QFont f = a->font();
-        f.setPointSize(quiz::AntwortSchriftgroesse(1 + r.Antwort[size_t(i)].size()));
-        a->setFont(f);
+        schriftgroesse(a, punkte(quiz::AntwortSchriftgroesse(1 + r.Antwort[size_t(i)].size())));
         const bool belegt = !cp1252::toUnicode(r.Antwort[size_t(i)]).trimmed().isEmpty();
         a->setVisible(belegt);
         Press[size_t(i)]->setVisible(belegt);
@@ -166,8 +166,10 @@ void Musikquiz::TexteEinpassen(bool frageWeicht) {
     const int breite = std::max(Frage->width(), 1);
     const int platz = Rahmen->height() - Frage->y() - rand;
     const auto frageHoehe = [&](int punkte) { return std::max(textHoehe(Frage, punkte, breite), mindest); };
-    int fp = kFrageGross;
-    while (fp > kFrageKlein && frageHoehe(fp) > platz) --fp;
+    const int frageGross = punkte(kFrageGross), frageKlein = punkte(kFrageKlein);
+    const int answerGross = punkte(kAnswerGross), answerKlein = punkte(kAnswerKlein);
+    int fp = frageGross;
+    while (fp > frageKlein && frageHoehe(fp) > platz) --fp;
     if (Answer->isHidden()) {
         schriftgroesse(Frage, fp);
         Frage->resize(breite, frageHoehe(fp));
@@ -175,15 +177,15 @@ void Musikquiz::TexteEinpassen(bool frageWeicht) {
         return;
     }
     if (frageWeicht && !Frage->isHidden() &&
-        frageHoehe(fp) + textHoehe(Answer, kAnswerGross, breite) >= Rahmen->height())
+        frageHoehe(fp) + textHoehe(Answer, answerGross, breite) >= Rahmen->height())
         Frage->hide();
     const bool frageDa = !Frage->isHidden();
     const auto belegt = [&](int f, int a) {
         return (frageDa ? frageHoehe(f) : 0) + textHoehe(Answer, a, breite);
     };
-    int ap = kAnswerGross;
-    while (ap > kAnswerKlein && belegt(fp, ap) > platz) --ap;
-    while (frageDa && fp > kFrageKlein && belegt(fp, ap) > platz) --fp;
+    int ap = answerGross;
+    while (ap > answerKlein && belegt(fp, ap) > platz) --ap;
+    while (frageDa && fp > frageKlein && belegt(fp, ap) > platz) --fp;
     schriftgroesse(Frage, fp);
     schriftgroesse(Answer, ap);
     Frage->resize(breite, frageHoehe(fp));
@@ -230,11 +232,13 @@ void Musikquiz::AntwortenVerbergen() {
 void Musikquiz::LayoutAnpassen() {
     api_.protokoll("position 1", 0);
     const int W = quiz::zuTwips(width()), H = quiz::zuTwips(height());
-    // The buttons' designed size is their picture's; a short window draws them smaller.
-    const QSize knopf = Press[1]->pixmap().size();
-    const quiz::SpielLayout l =
-        quiz::LayoutBerechnen(W, H, quiz::zuTwips(knopf.width()), quiz::zuTwips(knopf.height()),
-                              quiz::zuTwips(zähler->width()), quiz::zuTwips(zähler->height()));
+    MassstabAnwenden();
+    // The buttons' designed size is their picture's; a short window draws them
+    // smaller, a large one larger.
+    const QSize knopf = Press[1]->pixmap().size() * massstab_;
+    const quiz::SpielLayout l = quiz::LayoutBerechnen(
+        W, H, quiz::zuTwips(knopf.width()), quiz::zuTwips(knopf.height()), quiz::zuTwips(zähler->width()),
+        quiz::zuTwips(zähler->height()), punkte(quiz::kZeilenHoehe));
     api_.protokoll("position 2", 0);
     platzieren(imgRahmen, l.imgRahmen);
     api_.protokoll("position 4", 0);
@@ -260,6 +264,26 @@ void Musikquiz::LayoutAnpassen() {
     zähler->move(quiz::zuPixel(l.zaehler.left), quiz::zuPixel(l.zaehler.top));
     zähler->raise();
     api_.protokoll("position 10", 0);
+}
+
+int Musikquiz::punkte(int entworfen) const {
+    return int(std::lround(entworfen * massstab_));
+}
+
+// Fonts and counter for the window's size; the answers on display keep their
+// size rule by the length of their text.
+void Musikquiz::MassstabAnwenden() {
+    massstab_ = quiz::Massstab(width(), height());
+    for (QLabel* l : {lblGrad, lblGebiet}) schriftgroesse(l, punkte(12));
+    if (MusicalText->font().pointSize() != punkte(28)) {
+        schriftgroesse(MusicalText, punkte(28));
+        MusicalText->adjustSize();
+    }
+    for (int i = 1; i <= 5; ++i) {
+        QLabel* a = Antwort[size_t(i)];
+        schriftgroesse(a, punkte(quiz::AntwortSchriftgroesse(size_t(a->text().size()))));
+    }
+    ZählerGroesse();
 }
 
 // ---- input: handed to the game, which takes it only when a question waits

@@ -28,10 +28,15 @@ QPixmap ziffernBild(const std::string& pfad, int ziffer) {
 void Musikquiz::ZählerBilderLaden() {
     for (int i = 0; i < 10; ++i)
         imgCounter[size_t(i)]->setPixmap(ziffernBild(daten() + "counter" + std::to_string(i) + ".gif", i));
-    const QSize groesse = imgCounter[0]->pixmap().size();
-    // Room for the three digits of a stopped counter.
-    zähler->resize(groesse.width() * 3, groesse.height());
-    for (QLabel* c : counter) c->setGeometry(groesse.width(), 0, groesse.width(), groesse.height());
+    ZählerGroesse();
+}
+
+// Room for the three digits of a stopped counter, the rolling digit in the
+// middle; both grow with a large window.
+void Musikquiz::ZählerGroesse() {
+    const QSize ziffer = imgCounter[0]->pixmap().size() * massstab_;
+    zähler->resize(ziffer.width() * 3, ziffer.height());
+    for (QLabel* c : counter) c->setGeometry(ziffer.width(), 0, ziffer.width(), ziffer.height());
 }
 
 void Musikquiz::ZählerDrehen(int bild, int ziffer) {

@@ -276,7 +276,7 @@ TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
 
     groesse(1920, 1080);
     EXPECT_FALSE(bereich->verticalScrollBar()->isVisible());
-    EXPECT_EQ(answer->font().pointSize(), 12);
+    EXPECT_GT(answer->font().pointSize(), 12);  // grown with the frame
     EXPECT_LE(answer->height(), bereich->height());
     EXPECT_TRUE(passtHinein(answer));
     EXPECT_TRUE(imRahmen(bereich, rahmen));
@@ -318,6 +318,33 @@ const char* const kSpielControls[] = {"imgRahmen",     "Rahmen",   "Frage",     
 }
 
 }  // namespace
+
+// On a full-HD screen or a projector the texts, buttons and counter grew with
+// the frame, up to twice their designed size; small windows keep it.
+TEST_F(LesbarTest, LargeWindowGrowsTheGameUpToTwice) {
+    const auto& r = fragen.front();
+    struct Fall {
+        int w, h;
+        double mindestens, hoechstens;
+    };
+    for (const Fall& f : {Fall{900, 640, 1.0, 1.0}, Fall{1920, 1080, 1.5, 1.8}, Fall{3840, 2160, 2.0, 2.0}}) {
+        SCOPED_TRACE(std::to_string(f.w) + "x" + std::to_string(f.h));
+        groesse(f.w, f.h);
+        zeigen(r.Nummer);
+        const auto waechst = [&](double ist, double entworfen) {
+            EXPECT_GE(ist, entworfen * f.mindestens - 1);
+            EXPECT_LE(ist, entworfen * f.hoechstens + 1);
+        };
+        waechst(control("Antwort1")->font().pointSize(),
+                quiz::AntwortSchriftgroesse(1 + r.Antwort[1].size()));
+        waechst(control("lblGrad")->font().pointSize(), 12);
+        waechst(control("zähler")->height(), control("imgCounter0")->pixmap().height());
+        waechst(control("Press1")->height(), control("Press1")->pixmap().height());
+        EXPECT_TRUE(zeileLesbar(control("Antwort1")));
+        EXPECT_TRUE(imRahmen(control("Frage"), control<QWidget>("Rahmen")));
+        bildSpeichern("gross_" + std::to_string(f.w));
+    }
+}
 
 // At the main window's first size on a laptop screen the subject label and the
 // counter's digits ran off the window's bottom edge below the staircase.

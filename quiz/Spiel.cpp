@@ -33,7 +33,8 @@ Spiel::Spiel(ApiClass& api, fragen::QuestionPool::Table& tabelle, Anbindung anbi
         };
     ton_ = std::make_unique<Tonwiedergabe>(
         api_, *an_.sound, *an_.uhr,
-        Tonwiedergabe::Anbindung{an_.fileOk, [this](int i, bool an) { emit toolButton(i, an); }});
+        Tonwiedergabe::Anbindung{an_.fileOk, [this](int i, bool an) { emit toolButton(i, an); },
+                                 an_.schreibHindernis});
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Soundtimer"));
     timer_->setInterval(200);
@@ -133,7 +134,16 @@ void Spiel::NächsteFrage(bool EditorTest) {
     pool.anzahl = [this] { return pool_.AnzahlFragen(false, false); };
     pool.tabelle = &pool_.Tabelle();
     pool.problem = [this](std::int32_t n) { return fragen::ProblemLesen(api_, n); };
-    if (!ziehung_.Ziehen(pool, *an_.zufall)) {
+    bool gezogen = ziehung_.Ziehen(pool, *an_.zufall);
+    // A question without answers, or whose solution names no shown answer, could
+    // never be settled rightly (or at all): it stays blocked and another is drawn.
+    for (int versuch = 0; gezogen && !spielbar(fragen::FrageLesen(api_, ziehung_.FrageNummer)); ++versuch) {
+        api_.protokoll(
+            "Frage " + std::to_string(ziehung_.FrageNummer) + " ohne spielbare Antworten übersprungen"_ansi,
+            0);
+        gezogen = versuch < kMaxAbgelehnt && ziehung_.Ziehen(pool, *an_.zufall);
+    }
+    if (!gezogen) {
         // The pool went empty under the running game (files removed).
         ZählerStopp(0);
         emit deckelSichtbar(false);
@@ -222,10 +232,19 @@ void Spiel::Soundtimer_Timer() {
 
 // ---- input and judging
 
-bool Spiel::antwortGezeigt(int k) const {
+namespace {
+bool gezeigt(const fragen::QuestionRecord& r, int k) {
     if (k < 1 || k > 5) return false;
-    const std::string& t = record_.Antwort[size_t(k)];
-    return t.find_first_not_of(" \t\r\n\xA0") != std::string::npos;
+    return r.Antwort[size_t(k)].find_first_not_of(" \t\r\n\xA0") != std::string::npos;
+}
+}  // namespace
+
+bool Spiel::antwortGezeigt(int k) const {
+    return gezeigt(record_, k);
+}
+
+bool Spiel::spielbar(const fragen::QuestionRecord& r) {
+    return gezeigt(r, r.Lösung);
 }
 
 void Spiel::AntwortGewaehlt(int k) {

@@ -53,6 +53,8 @@ public:
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
         // The player's age level, for the names of the difficulties.
         std::function<int()> alterLevel;
+        // Why the data folder takes no files (SchreibHindernis when left empty).
+        std::function<std::string(const std::string& ordner)> schreibHindernis;
     };
 
     Spiel(ApiClass& api, fragen::QuestionPool::Table& tabelle, Anbindung anbindung,
@@ -138,6 +140,7 @@ private:
     // Copies a picture of the data folder to its temporary name; empty when none.
     std::string BildKopieren(const std::string& datei);
     bool antwortGezeigt(int k) const;
+    static bool spielbar(const fragen::QuestionRecord& r);
     void wechseln(Phase neu);
     std::string daten() const;
 

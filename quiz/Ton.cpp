@@ -1,10 +1,21 @@
 #include "quiz/Ton.h"
 
+#include <fcntl.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 #include "quiz/FMod.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
+#include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
+
+using namespace cp1252::literals;
 
 namespace quiz {
 
@@ -89,7 +100,21 @@ void Tonwiedergabe::SoundAbspielen(std::string name) {
     const size_t trenner = name.find_last_of("\\/");
     const bool ohneEndung = punkt == std::string::npos || (trenner != std::string::npos && punkt < trenner);
     if (cp1252::upper(name).find(".WAV") == std::string::npos && ohneEndung) name += ".wav";
-    if (!an_.fileOk || !an_.fileOk(name, ziel)) return;
+    if (stumm_) return;
+    if (!an_.fileOk || !an_.fileOk(name, ziel)) {
+        // A sound that is missing says nothing; one that cannot be copied because
+        // the data folder takes no files would fail for every sound to come.
+        const std::string ordner = api_.AppPfad() + "DATEN\\";
+        const std::string grund =
+            an_.schreibHindernis ? an_.schreibHindernis(ordner) : SchreibHindernis(ordner);
+        if (grund.empty()) return;
+        stumm_ = true;
+        api_.protokoll("Sound aus: Datenordner nicht beschreibbar: " + grund, 0);
+        dlg::dialogs().MsgBox("Im Datenordner " + api_.AppPfad() + "DATEN kann nichts gespeichert werden: " +
+                                  grund + ".\r\nDas Spiel geht ohne Ton weiter."_ansi,
+                              dlg::OKOnly | dlg::Exclamation);
+        return;
+    }
     api_.protokoll("Sound vorhanden", 0);
     if (an_.toolButton) an_.toolButton(8, false);
     oeffnenUndSpielen(ziel, true);
@@ -115,7 +140,10 @@ bool Tonwiedergabe::Takt(Ablauf& ablauf) {
         if (!ablauf.AktuellesAudio.empty() && an_.toolButton) an_.toolButton(8, true);
         ablauf.SlotLäuft = false;
     } else if (MelvatoBasic::SoundOk) {
-        if (kanal_ && sound_.GetPosition(stream_) >= sound_.GetLength(stream_)) beendet_ = true;
+        if (!kanal_)
+            ablauf.SlotLäuft = false;  // the awaited sound never started: nothing to wait for
+        else if (sound_.GetPosition(stream_) >= sound_.GetLength(stream_))
+            beendet_ = true;
     } else {
         const double jetzt = uhr_.jetzt();
         if (frist_ && jetzt >= *frist_) {
@@ -133,6 +161,38 @@ bool Tonwiedergabe::Takt(Ablauf& ablauf) {
         return true;
     }
     return false;
+}
+
+std::string SchreibGrund(int fehler) {
+    switch (fehler) {
+        case EROFS:
+            return "er ist schreibgeschützt"_ansi;
+        case ENOSPC:
+        case EDQUOT:
+            return "der Datenträger ist voll"_ansi;
+        case EACCES:
+        case EPERM:
+            return "es fehlen die Rechte zum Schreiben";
+        default:
+            return std::string("Fehler ") + std::to_string(fehler) + " (" + std::strerror(fehler) + ")";
+    }
+}
+
+std::string SchreibHindernis(const std::string& ordner) {
+    const std::filesystem::path pfad = fsys::native(ordner);
+    struct statvfs platte {};
+    if (::statvfs(pfad.c_str(), &platte) == 0 && (platte.f_flag & ST_RDONLY)) return SchreibGrund(EROFS);
+    // As much as a short sound needs at least.
+    const std::string probe(4096, '\0');
+    const std::filesystem::path datei = pfad / ("Now.probe" + std::to_string(::getpid()));
+    const int fd = ::open(datei.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return errno == ENOENT ? std::string() : SchreibGrund(errno);  // no folder: no sounds either
+    int fehler = 0;
+    if (::write(fd, probe.data(), probe.size()) != ssize_t(probe.size())) fehler = errno ? errno : ENOSPC;
+    if (::fsync(fd) != 0 && !fehler) fehler = errno;
+    ::close(fd);
+    ::unlink(datei.c_str());
+    return fehler ? SchreibGrund(fehler) : std::string();
 }
 
 }  // namespace quiz

@@ -58,6 +58,9 @@ public:
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
         // Shows or hides a tool button of the main window.
         std::function<void(int, bool)> toolButton;
+        // Why nothing can be written into a folder, empty when it can
+        // (SchreibHindernis when left empty).
+        std::function<std::string(const std::string& ordner)> schreibHindernis;
     };
     Tonwiedergabe(ApiClass& api, SoundSchnittstelle& sound, Uhr& uhr, Anbindung anbindung);
 
@@ -77,6 +80,8 @@ public:
     bool Takt(Ablauf& ablauf);
 
     bool spielt() const { return kanal_.has_value(); }
+    // The temporary copies could not be written: the game goes on without sound.
+    bool stumm() const { return stumm_; }
     int stream() const { return stream_; }
     int toggle() const { return toggle_; }
 
@@ -91,8 +96,16 @@ private:
     std::optional<int> kanal_;
     int toggle_ = 0;
     bool beendet_ = false;
+    bool stumm_ = false;
     std::optional<double> frist_;  // end of a silent slot
 };
+
+// Why nothing can be written into `ordner` (in German, for the player): it is
+// read-only, the disk is full, rights are missing; empty when a file can be
+// written there. Tries a small file.
+std::string SchreibHindernis(const std::string& ordner);
+// The reason for a failed write with error number `fehler`.
+std::string SchreibGrund(int fehler);
 
 // Length of a silent slot when there is no sound library.
 constexpr double kStilleSlotSekunden = 3.0;

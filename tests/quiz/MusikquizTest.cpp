@@ -464,7 +464,7 @@ TEST_F(SpielTest, ClosingDuringTheRevealEndsItAndUnloads) {
 TEST_F(SpielTest, EmptyPoolTellsThePlayerAndStartsNoGame) {
     laden();
     quiz->Starten_Click();
-        ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].text.find("keine Fragen"), std::string::npos);
     EXPECT_TRUE(sound.stroeme.empty());
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
@@ -477,7 +477,7 @@ TEST_F(SpielTest, CancelledAgeClosesTheGame) {
     laden();
     kontext.setModalSkript([](QDialog& w) { w.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click(); });
     quiz->Starten_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(quiz.isNull());
     EXPECT_TRUE(sound.stroeme.empty());
 }

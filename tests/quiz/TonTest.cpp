@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 
@@ -7,6 +8,7 @@
 #include "quiz/FMod.h"
 #include "quiz/Ton.h"
 #include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
 #include "tests/quiz/QuizFakes.h"
@@ -31,7 +33,9 @@ struct TonFixture : ::testing::Test {
     std::string daten = api.AppPfad() + "DATEN/";
     Tonwiedergabe::Anbindung anbindung{
         [this](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
-        [this](int i, bool an) { knoepfe.emplace_back(i, an); }};
+        [this](int i, bool an) { knoepfe.emplace_back(i, an); },
+        [this](const std::string&) { return hindernis; }};
+    std::string hindernis;  // what keeps the data folder from taking files
     std::unique_ptr<Tonwiedergabe> ton;
 
     void SetUp() override {
@@ -88,6 +92,24 @@ TEST_F(TonFixture, WithoutLibraryNothingIsTouched) {
     ton->PlaySound(daten + "slot.wav");
     EXPECT_TRUE(sound.protokoll.empty());
     EXPECT_TRUE(knoepfe.empty());  // not even the repeat button
+}
+
+// The player is told why the data folder takes no files.
+TEST(Schreiben, ReasonForAFolderThatTakesNoFiles) {
+    using namespace cp1252::literals;
+    const std::pair<int, std::string> faelle[] = {{EROFS, "er ist schreibgeschützt"_ansi},
+                                                  {ENOSPC, "der Datenträger ist voll"_ansi},
+                                                  {EDQUOT, "der Datenträger ist voll"_ansi},
+                                                  {EACCES, "es fehlen die Rechte zum Schreiben"},
+                                                  {EIO, "Fehler 5 (Input/output error)"}};
+    for (const auto& [fehler, grund] : faelle) EXPECT_EQ(quiz::SchreibGrund(fehler), grund) << fehler;
+
+    testing_support::TempHome home;
+    const std::string ordner = home.appPfad();
+    EXPECT_EQ(quiz::SchreibHindernis(ordner), "");
+    EXPECT_TRUE(fsys::list(ordner).empty());  // the trial file is gone again
+    testing_support::writeFile(ordner + "datei", "x");
+    EXPECT_EQ(quiz::SchreibHindernis(ordner + "datei/"), quiz::SchreibGrund(ENOTDIR));
 }
 
 TEST_F(TonFixture, StreamThatCannotOpenIsReported) {
@@ -207,6 +229,7 @@ TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {
     Tonwiedergabe ton(
         api, fmod, uhr,
         {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
+         {},
          {}});
     ton.Starten();
     ASSERT_TRUE(MelvatoBasic::SoundOk) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
@@ -265,6 +288,7 @@ TEST(TonEcht, OggSoundFromTheArchivePlays) {
     Tonwiedergabe ton(
         api, fmod, uhr,
         {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
+         {},
          {}});
     MelvatoBasic::SoundOk = false;
     ton.Starten();

@@ -32,28 +32,16 @@
 #include "services/MelvatoBasic.h"
 #include "shell/Kontext.h"
 #include "shell/MDI.h"
-#include "tests/quiz/QuizFakes.h"
-#include "tests/support/TestSupport.h"
+#include "tests/quiz/QuizFenster.h"
 
 namespace {
 
-struct LesbarTest : ::testing::Test {
-    testing_support::TempHome home;
-    testing_support::ScriptedDialogs dialogs;
-    ApiClass* api = nullptr;
-    quiz_test::AufnahmeSound sound;
-    quiz_test::HandUhr uhr;
-    quiz_test::SkriptZufall zufall{3};
-    QPointer<Musikquiz> quiz;
+struct LesbarTest : quiz_test::QuizFenster {
     std::vector<fragen::QuestionRecord> fragen;
 
     void SetUp() override {
         namespace fs = std::filesystem;
-        MelvatoBasic::ReleaseApi();
-        api = &MelvatoBasic::Api();
-        api->setSleeper([](int) {});
-        MelvatoBasic::SoundOk = false;
-        MelvatoBasic::Tabelle.fill(0);
+        QuizFenster::SetUp();
         fs::copy(MELVATO_DATA_DIR "/appdata", fsys::native(api->AppPfad()),
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
@@ -64,34 +52,17 @@ struct LesbarTest : ::testing::Test {
         uhr.proAbfrage = 1.0;  // the reveal's three seconds pass in a few readings
 
         Musikquiz::Anbindung an;
-        an.sound = &sound;
-        an.uhr = &uhr;
-        an.zufall = &zufall;
         an.alterLevel = [] { return 30; };
         an.toolButton = [](int, bool) {};
         an.topIst = [](int) {};
         an.topWar = [](int) {};
-        quiz = new Musikquiz(nullptr, an);
-        quiz->Form_Load();
-        quiz->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+        laden(an);
     }
     void TearDown() override {
-        if (quiz) {
-            if (quiz->isVisible()) quiz->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            delete quiz.data();
-        }
+        QuizFenster::TearDown();
         fragen::setInstallationsPfad({});
-        MelvatoBasic::SoundOk = false;
-        MelvatoBasic::ReleaseApi();
     }
 
-    template <class T = QLabel>
-    T* control(const char* name) {
-        T* c = quiz->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
     void groesse(int w, int h) {
         quiz->resize(w, h);
         quiz->show();
@@ -100,10 +71,10 @@ struct LesbarTest : ::testing::Test {
     // Shows question n as the editor's test does: no slot, the reveal's wait on the clock.
     void zeigen(std::int32_t n) {
         quiz->FrageTesten(n);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->spiel().phase() == quiz::Phase::Frage; }, 10000));
+        bisFrage();
         ASSERT_EQ(quiz->ziehung().FrageNummer, n);
     }
-    void taste(int k) { QTest::keyClick(quiz.data(), char('0' + k)); }
+    void taste(int k) { QuizFenster::taste(char('0' + k)); }
     // With MELVATO_BILDER set to a folder, the window is saved there as a picture
     // to look at.
     void bildSpeichern(const std::string& name) {
@@ -382,43 +353,6 @@ TEST_F(LesbarTest, GameViewFitsSmallWindows) {
             taste(falscheNachLaenge(r)[0]);
             pruefen();
         }
-    }
-}
-
-// The lowest press button stuck out left of the cover, so a fifth answer's
-// button showed while the counter rolled.
-TEST_F(LesbarTest, CoverHidesEveryPressButtonDuringSlot) {
-    fragen::QuestionRecord r;
-    r.Frage = "Welches Instrument hat die meisten Saiten?";
-    r.Antwort = {"", "Geige", "Gitarre", "Harfe", "Cello", "Kontrabass"};
-    r.Lösung = 3;
-    r.Bereich = "Instrumente";
-    fragen::FrageSpeichern(*api, 5, r);
-    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1024, 560}, {1280, 800}, {1920, 1080}}) {
-        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        groesse(w, h);
-        const QWidget* deckel = control<QWidget>("frmNeueFrage");
-        int unterDeckel = 0;  // checks made while the cover was up and the fifth button shown
-        QTimer pruefen;
-        QObject::connect(&pruefen, &QTimer::timeout, [&] {
-            if (deckel->isHidden() || control<QWidget>("Press5")->isHidden()) return;
-            if (unterDeckel++ == 0) bildSpeichern("deckel_" + std::to_string(w) + "x" + std::to_string(h));
-            for (int k = 1; k <= 5; ++k)
-                for (const std::string& name : {"Press" + std::to_string(k), "Antwort" + std::to_string(k)}) {
-                    const QWidget* c = control<QWidget>(name.c_str());
-                    EXPECT_TRUE(deckel->geometry().contains(c->geometry()))
-                        << name << " " << c->x() << "," << c->y() << " " << c->width() << "x" << c->height()
-                        << " beside the cover " << deckel->x() << "," << deckel->y() << " " << deckel->width()
-                        << "x" << deckel->height();
-                }
-            // Nothing of a question may lie on top of the cover.
-            EXPECT_TRUE(deckel->isVisible());
-        });
-        pruefen.start(0);
-        zeigen(5);
-        pruefen.stop();
-        EXPECT_GT(unterDeckel, 0);
-        EXPECT_TRUE(deckel->isHidden());
     }
 }
 

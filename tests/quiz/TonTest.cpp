@@ -164,17 +164,6 @@ TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
     EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{}));
 }
 
-TEST_F(TonFixture, RollingCounterStepsOnEveryTick) {
-    Ablauf a;
-    a.zaehlerTag = "GO";
-    EXPECT_TRUE(ton->Takt(a));
-    EXPECT_TRUE(a.ZählerLäuft);
-    a.zaehlerTag = "STOP";
-    a.ZählerLäuft = false;
-    EXPECT_FALSE(ton->Takt(a));
-    EXPECT_FALSE(a.ZählerLäuft);
-}
-
 TEST_F(TonFixture, WithoutLibraryTheSlotIsThreeSilentSeconds) {
     MelvatoBasic::SoundOk = false;
     Ablauf a;

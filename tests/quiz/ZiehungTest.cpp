@@ -189,20 +189,3 @@ TEST(Ziehung, StatisticsOfManyDraws) {
     }
     EXPECT_LT(ausweg, 6000);
 }
-
-// Every question of a pool near the level comes up, the last position included.
-TEST(Ziehung, EveryQuestionOfThePoolIsDrawnSometime) {
-    TestPool tp;
-    for (int i = 1; i <= 40; ++i) tp.add(i, 20 + (i % 3) * 5);
-    quiz::EchterZufall echt;
-    Ziehung zg;
-    zg.Niveau = 20;
-    std::map<int, int> gezogen;
-    for (int runde = 0; runde < 3000; ++runde) {
-        ++zg.Runde;
-        ASSERT_TRUE(zg.Ziehen(tp.pool(), echt));
-        ++gezogen[zg.FrageNummer];
-    }
-    EXPECT_EQ(gezogen.size(), 40u);
-    EXPECT_GT(gezogen[40], 0);
-}

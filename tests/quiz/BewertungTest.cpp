@@ -38,84 +38,93 @@ struct Fall {
 
 }  // namespace
 
-TEST(Bewertung, RightFirstAnswerSettlesAndBlocksForHalfThePool) {
-    Fall f(20, 40);
-    Urteil u = f.antwort(2, 11);
-    EXPECT_EQ(u.art, Urteil::Art::Richtig);
-    EXPECT_TRUE(u.erledigt && u.jaTon);
-    EXPECT_EQ(u.hellgruen, 2);
-    EXPECT_EQ(u.text, "Ja, richtig: \r\n\r\nE2");
-    EXPECT_EQ(u.textFarbe, quiz::kDunkelgruen);
-    EXPECT_DOUBLE_EQ(f.ziehung.Niveau, 21.2);
-    EXPECT_EQ(f.geschrieben[123], 40);       // 40 - 10 is not below 20.2: unchanged
-    EXPECT_EQ(f.ziehung.Gesperrt[123], 12);  // 7 + 5.5 rounds to the even 12
-    EXPECT_TRUE(f.frage.Beantwortet);
-    EXPECT_FALSE(f.frage.ZweiterVersuch);
+// The settled outcomes: verdict, colours, the level (with its clamp to 10 .. 90),
+// the rewritten difficulty and the longer block after a right answer.
+TEST(Bewertung, SettledQuestionsMoveLevelDifficultyAndBlock) {
+    using A = Urteil::Art;
+    struct Ausgang {
+        const char* was;
+        double niveau, problem;
+        int richtig;
+        std::vector<int> antworten;
+        std::string text;
+        A art;
+        double niveauDanach;
+        int geschrieben, gesperrt;
+    };
+    const Ausgang faelle[] = {
+        // 40 - 10 is not below 20.2: unchanged; 7 + 11 / 2 rounds to the even 12.
+        {"right", 20, 40, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 21.2, 40, 12},
+        {"wrong, then right", 20, 40, 2, {4, 2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 21.0, 40, 12},
+        // (19.8 + 360) / 5 + 5 = 80.96; no longer block after a wrong answer.
+        {"wrong twice",
+         20,
+         90,
+         2,
+         {1, 3},
+         "Leider nicht richtig:\r\n\r\nE3\r\n\r\nE2",
+         A::ZweiterFehler,
+         17.8,
+         81,
+         32},
+        // The same wrong answer twice is the second try; its empty explanation is left out.
+        {"same wrong twice",
+         50,
+         50,
+         5,
+         {1, 1},
+         "Leider nicht richtig:\r\n\r\nE5",
+         A::ZweiterFehler,
+         47.8,
+         55,
+         32},
+        {"easy question right", 50, 10, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 51.2, 13, 12},
+        {"level clamped at 90", 89.5, 90, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 90, 85, 12},
+        {"level clamped at 10",
+         10,
+         10,
+         2,
+         {1, 1},
+         "Leider nicht richtig:\r\n\r\nE1\r\n\r\nE2",
+         A::ZweiterFehler,
+         10,
+         15,
+         32},
+    };
+    for (const Ausgang& a : faelle) {
+        SCOPED_TRACE(a.was);
+        Fall f(a.niveau, a.problem, a.richtig);
+        if (a.antworten.front() == 1 && a.richtig == 5) f.frage.Erklärungen[1].clear();
+        Urteil u;
+        for (int k : a.antworten) u = f.antwort(k, 11);
+        EXPECT_EQ(u.art, a.art);
+        EXPECT_EQ(u.text, a.text);
+        EXPECT_TRUE(u.erledigt && f.frage.Beantwortet);
+        EXPECT_FALSE(f.frage.ZweiterVersuch);
+        EXPECT_EQ(u.jaTon, a.art == A::Richtig);
+        EXPECT_EQ(u.hellgruen, a.richtig);
+        EXPECT_EQ(u.textFarbe, a.art == A::Richtig ? quiz::kDunkelgruen : quiz::kDunkelrot);
+        EXPECT_NEAR(f.ziehung.Niveau, a.niveauDanach, 1e-9);
+        EXPECT_EQ(f.geschrieben, (std::map<int, int>{{123, a.geschrieben}}));
+        EXPECT_EQ(f.ziehung.Gesperrt[123], a.gesperrt);
+    }
 }
 
-TEST(Bewertung, WrongThenRightKeepsTheQuestionOpenOnce) {
-    Fall f(20, 40);
+// A first wrong answer keeps the question open: nothing written, a moment's
+// level below 10 allowed.
+TEST(Bewertung, FirstWrongAnswerKeepsTheQuestionOpen) {
+    Fall f(10, 40);
     Urteil u = f.antwort(4);
     EXPECT_EQ(u.art, Urteil::Art::ErsterFehler);
     EXPECT_EQ(u.hellrot, 4);
     EXPECT_EQ(u.hellgruen, 0);
     EXPECT_EQ(u.text, "Leider nicht richtig:\r\n\r\nE4\r\nProbier es noch einmal!");
     EXPECT_EQ(u.textFarbe, quiz::kDunkelrot);
-    EXPECT_FALSE(u.jaTon || u.erledigt);
-    EXPECT_DOUBLE_EQ(f.ziehung.Niveau, 19.8);
-    EXPECT_FALSE(f.frage.Beantwortet);
+    EXPECT_FALSE(u.jaTon || u.erledigt || f.frage.Beantwortet);
     EXPECT_TRUE(f.frage.ZweiterVersuch);
+    EXPECT_NEAR(f.ziehung.Niveau, 9.8, 1e-9);
     EXPECT_TRUE(f.geschrieben.empty());
     EXPECT_EQ(f.ziehung.Gesperrt[123], 32);
-
-    u = f.antwort(2);
-    EXPECT_EQ(u.art, Urteil::Art::Richtig);
-    EXPECT_DOUBLE_EQ(f.ziehung.Niveau, 21.0);
-    EXPECT_TRUE(f.frage.Beantwortet);
-}
-
-TEST(Bewertung, WrongTwiceRewritesDifficultyUpwards) {
-    Fall f(20, 90);
-    f.antwort(1);
-    Urteil u = f.antwort(3);
-    EXPECT_EQ(u.art, Urteil::Art::ZweiterFehler);
-    EXPECT_EQ(u.text, "Leider nicht richtig:\r\n\r\nE3\r\n\r\nE2");
-    EXPECT_EQ(u.hellrot, 3);
-    EXPECT_EQ(u.hellgruen, 2);
-    EXPECT_FALSE(u.jaTon);
-    EXPECT_TRUE(u.erledigt);
-    EXPECT_EQ(f.geschrieben[123], 81);  // (19.8 + 360) / 5 + 5 = 80.96
-    EXPECT_NEAR(f.ziehung.Niveau, 17.8, 1e-9);
-    EXPECT_EQ(f.ziehung.Gesperrt[123], 32);  // no longer block after a wrong answer
-}
-
-TEST(Bewertung, SameWrongAnswerTwiceIsTheSecondTryAndEmptyExplanationIsLeftOut) {
-    Fall f(50, 50, 5);
-    f.frage.Erklärungen[1].clear();
-    f.antwort(1);
-    Urteil u = f.antwort(1);
-    EXPECT_EQ(u.art, Urteil::Art::ZweiterFehler);
-    EXPECT_EQ(u.text, "Leider nicht richtig:\r\n\r\nE5");
-    EXPECT_TRUE(f.frage.Beantwortet);
-}
-
-TEST(Bewertung, RightAnswerOfAnEasyQuestionLowersItsDifficulty) {
-    Fall f(50, 10);
-    f.antwort(2);
-    EXPECT_EQ(f.geschrieben[123], 13);  // (50.2 + 40) / 5 - 5 = 13.04
-    EXPECT_DOUBLE_EQ(f.ziehung.Niveau, 51.2);
-}
-
-TEST(Bewertung, LevelStaysWithinTenAndNinetyOnceSettled) {
-    Fall hoch(89.5, 90);
-    hoch.antwort(2);
-    EXPECT_EQ(hoch.ziehung.Niveau, 90);
-
-    Fall tief(10, 10);
-    tief.antwort(1);
-    EXPECT_NEAR(tief.ziehung.Niveau, 9.8, 1e-9);  // for a moment below 10
-    tief.antwort(1);
-    EXPECT_EQ(tief.ziehung.Niveau, 10);
 }
 
 TEST(Bewertung, SchwierigkeitAnpassenClampsAndMovesTheLevel) {

@@ -463,24 +463,6 @@ TEST_F(SpielTest, PlaysInsideTheMainWindowAndClosesThroughItsFrame) {
     EXPECT_TRUE(mdi.isVisible());
 }
 
-// The main window closes while the question is being revealed: the game
-// stops where it is and the window goes with the main window.
-TEST_F(SpielTest, MainWindowClosingDuringTheRevealLeavesNoDanglingGame) {
-    frage(5, 20, 2, 3, "", "frage.wav");
-    auto mdi = std::make_unique<MDI>(kontext);
-    mdi->show();
-    Musikquiz* q = kontext.musikquiz();
-    quiz = q;
-    q->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
-    q->Starten_Click();
-    bis(quiz::Phase::Enthuellung);
-    EXPECT_TRUE(mdi->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(quiz.isNull());
-    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
-    EXPECT_EQ(gespielt().size(), 0u);  // the real sound layer played; the recording one was never asked
-}
-
 // Thirty questions of the questions supplied with the program, with their media
 // taken out of the media archive as they come up.
 TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {

@@ -164,46 +164,6 @@ TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
     EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{}));
 }
 
-TEST_F(TonFixture, WithoutLibraryTheSlotIsThreeSilentSeconds) {
-    MelvatoBasic::SoundOk = false;
-    Ablauf a;
-    a.SlotLäuft = true;
-    a.zaehlerTag = "GO";
-    ton->Takt(a);  // sets the deadline
-    uhr.zeit += 2.9;
-    ton->Takt(a);
-    ton->Takt(a);
-    EXPECT_TRUE(a.SlotLäuft);
-    uhr.zeit += 0.2;
-    ton->Takt(a);  // deadline passed: noticed
-    EXPECT_TRUE(a.SlotLäuft);
-    ton->Takt(a);
-    EXPECT_FALSE(a.SlotLäuft);
-
-    // Once the counter stopped, the reveal ends at once.
-    a.SlotLäuft = true;
-    a.zaehlerTag = "STOP";
-    ton->Takt(a);
-    EXPECT_FALSE(a.SlotLäuft);
-    EXPECT_TRUE(sound.protokoll.empty());
-}
-
-TEST_F(TonFixture, FailedStartIsReportedAndLeavesSoundOff) {
-    MelvatoBasic::SoundOk = false;
-    sound.initOk = false;
-    ton->Starten();
-    EXPECT_FALSE(MelvatoBasic::SoundOk);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "An error occured initializing fmod\r\nError initializing output device.");
-    sound.initOk = true;
-    ton->Starten();
-    EXPECT_TRUE(MelvatoBasic::SoundOk);
-    ton->Schliessen();
-    EXPECT_FALSE(MelvatoBasic::SoundOk);
-    EXPECT_EQ(sound.closeAufrufe, 1);
-}
-
 // The real library on the dummy driver: a 60 ms sound plays out and its end is
 // noticed by the ticks.
 TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {

@@ -1,12 +1,18 @@
 #include "services/FileSys.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
+#include <thread>
 #include <unordered_map>
 
 #include "services/Codepage.h"
@@ -26,16 +32,90 @@ bool statOk(const std::string& p, struct stat& st) {
     return ::stat(p.c_str(), &st) == 0;
 }
 
-// Writes all bytes and closes the descriptor; false when anything failed.
-bool writeAllAndClose(int fd, std::string_view bytes) {
+constexpr std::string_view kTmpMark = ".melvato-tmp-";
+constexpr std::string_view kLockMark = ".melvato-lock";
+
+bool writeAll(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         done += size_t(n);
     }
-    bool ok = done == bytes.size();
+    return done == bytes.size();
+}
+
+// Writes all bytes and closes the descriptor; false when anything failed.
+bool writeAllAndClose(int fd, std::string_view bytes) {
+    bool ok = writeAll(fd, bytes);
     return (::close(fd) == 0) && ok;
+}
+
+// The superuser may write anything; a file without any write bit stays read-only for it too.
+bool modeReadOnly(const std::string& p, const struct stat& st) {
+    return (st.st_mode & 0222) == 0 || ::access(p.c_str(), W_OK) != 0;
+}
+
+// Makes a rename in `folder` survive a power cut.
+void syncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+std::int64_t ageSeconds(const struct stat& st) {
+    return std::int64_t(std::time(nullptr)) - std::int64_t(st.st_mtim.tv_sec);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_ino == b.st_ino && a.st_dev == b.st_dev;
+}
+
+// 0 when locked, EWOULDBLOCK when another holds it, otherwise the error.
+int tryLock(int fd) {
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &fl) == 0) return 0;
+    if (errno == EAGAIN || errno == EACCES) return EWOULDBLOCK;
+    if (errno != EINVAL) return errno;
+    // Kernels without descriptor-owned record locks.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return 0;
+    return errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+}
+
+bool isDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isLeftoverName(std::string_view name) {
+    if (name.size() > kLockMark.size() && name.substr(name.size() - kLockMark.size()) == kLockMark)
+        return true;
+    size_t mark = name.rfind(kTmpMark);
+    if (mark == std::string_view::npos || mark == 0) return false;
+    std::string_view tail = name.substr(mark + kTmpMark.size());
+    size_t dash = tail.find('-');
+    return dash != std::string_view::npos && isDigits(tail.substr(0, dash)) &&
+           isDigits(tail.substr(dash + 1));
+}
+
+int removeLeftoversIn(const fs::path& folder, int minAgeSeconds, int depth) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        struct stat st;
+        std::string p = it->path().string();
+        if (::lstat(p.c_str(), &st) != 0) continue;
+        if (S_ISDIR(st.st_mode)) {
+            if (depth > 0) removed += removeLeftoversIn(it->path(), minAgeSeconds, depth - 1);
+        } else if (S_ISREG(st.st_mode) && isLeftoverName(it->path().filename().string()) &&
+                   ageSeconds(st) >= minAgeSeconds && ::unlink(p.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 // Resolves component by component; stops resolving at the first missing one.
@@ -187,20 +267,81 @@ std::optional<std::string> readAll(std::string_view path) {
 bool writeAtomic(std::string_view path, std::string_view bytes) {
     ++changes;
     fs::path target = native(path);
+    struct stat old;
+    bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Replacing by rename needs only a writable folder; a read-only file must stay.
+    if (replacing && modeReadOnly(target.string(), old)) return false;
     static std::atomic<unsigned> counter{0};
-    fs::path tmp = target;
-    tmp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    fs::path tmp = target.string() + std::string(kTmpMark) + std::to_string(::getpid()) + "-" +
+                   std::to_string(counter++);
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = writeAllAndClose(fd, bytes);
-    if (ok) {
-        // Keep the permissions of the file being replaced.
-        struct stat st;
-        if (::stat(target.c_str(), &st) == 0) ::chmod(tmp.c_str(), st.st_mode & 07777);
-        ok = ::rename(tmp.c_str(), target.c_str()) == 0;
+    bool ok = writeAll(fd, bytes);
+    if (ok && replacing) ::fchmod(fd, old.st_mode & 07777);  // keep the permissions of the file replaced
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return false;
     }
-    if (!ok) ::unlink(tmp.c_str());
-    return ok;
+    syncFolder(target.parent_path());
+    return true;
+}
+
+std::string FileLock::lockFileOf(std::string_view path) {
+    return fromNative(native(path)) + std::string(kLockMark);
+}
+
+FileLock::FileLock(std::string_view path) : lockPath_(native(path).string() + std::string(kLockMark)) {
+    using Clock = std::chrono::steady_clock;
+    const auto giveUp = Clock::now() + std::chrono::seconds(3 * kStaleLockSeconds);
+    int pauseMs = 1;
+    for (;;) {
+        int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) return;
+        int r = tryLock(fd);
+        struct stat mine, named;
+        if (r == 0) {
+            // The holder before us removes the file before it lets go; a lock on
+            // that removed file excludes nobody, so start again with a new one.
+            if (::fstat(fd, &mine) == 0 && statOk(lockPath_, named) && sameFile(mine, named)) {
+                ::futimens(fd, nullptr);  // its age tells waiters how long we hold it
+                fd_ = fd;
+                held_ = true;
+                return;
+            }
+            ::close(fd);
+            continue;
+        }
+        if (r != EWOULDBLOCK) {
+            // A share mounted without locking: write as before, unlocked.
+            ::close(fd);
+            held_ = true;
+            return;
+        }
+        if (::fstat(fd, &mine) == 0 && ageSeconds(mine) >= kStaleLockSeconds && statOk(lockPath_, named) &&
+            sameFile(mine, named))
+            ::unlink(lockPath_.c_str());
+        ::close(fd);
+        if (Clock::now() > giveUp) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        pauseMs = std::min(pauseMs * 2, 20);
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ < 0) return;
+    struct stat mine, named;
+    // Not when a waiter broke our lock and made a new file of the name.
+    if (::fstat(fd_, &mine) == 0 && statOk(lockPath_, named) && sameFile(mine, named))
+        ::unlink(lockPath_.c_str());
+    ::close(fd_);
+}
+
+int removeStaleLeftovers(std::string_view folder, int minAgeSeconds) {
+    ++changes;
+    return removeLeftoversIn(native(folder), minAgeSeconds, 2);
 }
 
 bool append(std::string_view path, std::string_view bytes) {

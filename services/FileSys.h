@@ -34,9 +34,38 @@ struct Stamp {
 std::optional<Stamp> stamp(std::string_view path);
 
 std::optional<std::string> readAll(std::string_view path);
-// Writes to a temporary file beside the target and renames it over the target,
-// so a reader never sees half a file. Returns false when it could not.
+// Writes to a temporary file beside the target, flushes it to the disk and
+// renames it over the target, so that a reader, a kill or a power cut leaves
+// either the old or the new file. A read-only target is left alone, as Windows
+// does. Returns false when it could not write.
 bool writeAtomic(std::string_view path, std::string_view bytes);
+
+// Held during a read-modify-write of a file shared with other processes and
+// stations: an advisory lock on a lock file beside it (locks work on local
+// folders and on network shares mounted with locking). A waiter breaks a lock
+// older than kStaleLockSeconds, taking its holder for dead or cut off.
+class FileLock {
+public:
+    static constexpr int kStaleLockSeconds = 10;
+    explicit FileLock(std::string_view path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    // False when the lock file could not be made (read-only folder) or the wait
+    // gave up; the caller must not write then.
+    bool held() const { return held_; }
+    static std::string lockFileOf(std::string_view path);
+
+private:
+    std::string lockPath_;  // native
+    int fd_ = -1;
+    bool held_ = false;
+};
+
+// Removes temporary and lock files that a killed write left in `folder` and its
+// subfolders (two levels), when older than `minAgeSeconds`; younger ones may
+// belong to a write still running elsewhere. Returns how many were removed.
+int removeStaleLeftovers(std::string_view folder, int minAgeSeconds = 600);
 bool append(std::string_view path, std::string_view bytes);
 bool remove(std::string_view path);
 bool rename(std::string_view from, std::string_view to);

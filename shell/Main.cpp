@@ -17,6 +17,8 @@ void Main(const StartupParts& parts) {
     // 1
     ApiClass& a = NeueApi();
     a.protokoll("START", 0);
+    // Temporary and lock files of writes killed half-way would pile up.
+    fsys::removeStaleLeftovers(a.AppPfad());
     // 2 to 4
     SpielePfad = a.AppPfad() + "Spiele/";
     NetzPfad.clear();
@@ -82,6 +84,7 @@ void Main(const StartupParts& parts) {
         if (!fsys::isSeparator(netz.back())) netz += "/";
         NetzPfad = netz;
         SpielePfad = NetzPfad + "Spiele/";
+        fsys::removeStaleLeftovers(NetzPfad);
     }
     // 25
     yield();

@@ -77,6 +77,23 @@ static void BM_IniSchreiben(benchmark::State& state) {
 }
 BENCHMARK(BM_IniSchreiben);
 
+// The same write as before files were shared: built on the cached copy, without
+// the lock and without asking the file system first. Same atomic replace.
+static void BM_IniSchreibenOhneSperre(benchmark::State& state) {
+    Folder& f = folder();
+    std::string path = f.api->AppPfad() + f.file(250);
+    auto parsed = std::make_shared<profile::Parsed>(*fsys::readAll(path));
+    int i = 0;
+    for (auto _ : state) {
+        std::string out = parsed->withValue("Quiz 250", "Problem", std::to_string(10 + (i++ % 9) * 10));
+        if (out == parsed->bytes()) continue;
+        fsys::writeAtomic(path, out);
+        benchmark::DoNotOptimize(fsys::stamp(path));
+        parsed = std::make_shared<profile::Parsed>(std::move(out));
+    }
+}
+BENCHMARK(BM_IniSchreibenOhneSperre);
+
 // Arg 1: every scan reads and parses the ten files afresh; 0: files already known.
 static void BM_PoolScanRead(benchmark::State& state) {
     Folder& f = folder();

@@ -69,12 +69,12 @@ bool istSektion(std::string_view zeile, const std::string& sektion) {
     if (t.empty() || t.front() != '[') return false;
     size_t zu = t.rfind(']');
     if (zu == std::string_view::npos) return false;
-    return cp1252::equalsAsciiNoCase(profile::trimBlanks(t.substr(1, zu - 1)), sektion);
+    return cp1252::equalsNoCase(profile::trimBlanks(t.substr(1, zu - 1)), sektion);
 }
 
 bool beginntQuiz(std::string_view zeile) {
     std::string_view t = ohneFuehrendeBlanks(zeile);
-    return t.size() >= 5 && cp1252::equalsAsciiNoCase(t.substr(0, 5), "[Quiz");
+    return t.size() >= 5 && cp1252::equalsNoCase(t.substr(0, 5), "[Quiz");
 }
 }  // namespace
 

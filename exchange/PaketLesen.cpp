@@ -51,7 +51,7 @@ std::string_view ohneFuehrendeBlanks(std::string_view z) {
 
 bool beginntQuiz(std::string_view zeile) {
     std::string_view t = ohneFuehrendeBlanks(zeile);
-    return t.size() >= 5 && cp1252::equalsAsciiNoCase(t.substr(0, 5), "[Quiz");
+    return t.size() >= 5 && cp1252::equalsNoCase(t.substr(0, 5), "[Quiz");
 }
 
 // "Quiz 12" -> 12; -1 when the line names no question section.

@@ -71,7 +71,7 @@ std::vector<std::string> ApiClass::IniSchluessel(std::string_view file, std::str
     return store_.keys(IniDateiName(file), section);
 }
 
-void ApiClass::IniSchreiben(std::string_view file, std::string_view section, std::string_view key,
+bool ApiClass::IniSchreiben(std::string_view file, std::string_view section, std::string_view key,
                             std::string_view value) {
     std::string path;
     if (file.empty()) {
@@ -87,16 +87,16 @@ void ApiClass::IniSchreiben(std::string_view file, std::string_view section, std
     std::string clean(value);
     for (char& c : clean)
         if (c == '\r' || c == '\n') c = ' ';
-    store_.write(path, section, key, clean);  // a failed write changes nothing and is not reported
+    return store_.write(path, section, key, clean);
 }
 
 std::int32_t ApiClass::IniLesenVal(std::string_view file, std::string_view section, std::string_view key) {
     return vb::CLng(vb::Val(IniLesen(file, section, key)));
 }
 
-void ApiClass::IniSchreibenVal(std::string_view file, std::string_view section, std::string_view key,
+bool ApiClass::IniSchreibenVal(std::string_view file, std::string_view section, std::string_view key,
                                double value) {
-    IniSchreiben(file, section, key, vb::Str(value));
+    return IniSchreiben(file, section, key, vb::Str(value));
 }
 
 std::string ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section,
@@ -104,7 +104,7 @@ std::string ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view
     return DeCode(IniLesen(file, section, key));
 }
 
-void ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
+bool ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
                                  std::string_view value) {
     std::string stored = EnCode(value);
     // The reader drops blanks at both ends and one pair of matching quotes; such a
@@ -114,7 +114,7 @@ void ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view sectio
                             (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
                              stored.back() == stored.front()));
     if (wrap) stored = "\"" + stored + "\"";
-    IniSchreiben(file, section, key, stored);
+    return IniSchreiben(file, section, key, stored);
 }
 
 std::string ApiClass::EnCode(std::string_view text) {
@@ -150,8 +150,13 @@ std::string ApiClass::TextDatei(std::string_view file) {
 
 void ApiClass::TextDatei(std::string_view file, std::string_view text) {
     std::string path = resolveBare(file, true);
-    if (!fsys::writeAtomic(path, trimSpaces(text))) throw ApiError(75, "Pfad/Datei-Zugriffsfehler: " + path);
+    bool ok;
+    {
+        fsys::FileLock lock(path);  // not in the middle of another process's read-modify-write
+        ok = lock.held() && fsys::writeAtomic(path, trimSpaces(text));
+    }
     store_.forget(path);
+    if (!ok) throw ApiError(75, "Pfad/Datei-Zugriffsfehler: " + path);
 }
 
 void ApiClass::AppendTextDatei(std::string_view file, std::string_view text) {

@@ -37,12 +37,14 @@ public:
     std::string IniLesen(std::string_view file, std::string_view section, std::string_view key);
     // The whole stored value, without the 254-character cut (the word index needs it).
     std::string IniLesenGanz(std::string_view file, std::string_view section, std::string_view key);
-    void IniSchreiben(std::string_view file, std::string_view section, std::string_view key,
+    // False when the file could not be written (read-only file, missing folder):
+    // nothing changed then. Windows and their callers show that to the user.
+    bool IniSchreiben(std::string_view file, std::string_view section, std::string_view key,
                       std::string_view value);
     std::int32_t IniLesenVal(std::string_view file, std::string_view section, std::string_view key);
-    void IniSchreibenVal(std::string_view file, std::string_view section, std::string_view key, double value);
+    bool IniSchreibenVal(std::string_view file, std::string_view section, std::string_view key, double value);
     std::string Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key);
-    void Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
+    bool Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
                            std::string_view value);
     static std::string EnCode(std::string_view text);
     static std::string DeCode(std::string_view text);

@@ -23,6 +23,15 @@ int byteOf(char32_t u) {
 }
 }  // namespace
 
+char32_t toCodePoint(unsigned char byte) {
+    return unicodeOf(byte);
+}
+
+char fromCodePoint(char32_t u) {
+    int b = byteOf(u);
+    return b < 0 ? '?' : char(b);
+}
+
 QString toUnicode(std::string_view bytes) {
     QString out;
     out.reserve(qsizetype(bytes.size()));
@@ -81,10 +90,12 @@ static char asciiLowerChar(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
 }
 
-bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
+bool equalsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (asciiLowerChar(a[i]) != asciiLowerChar(b[i])) return false;
+        if (a[i] != b[i] &&
+            upper(static_cast<unsigned char>(a[i])) != upper(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 

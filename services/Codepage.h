@@ -18,9 +18,13 @@ std::string fromUtf8(std::string_view utf8);
 // Upper-casing of the code page itself: é -> É, ß stays ß.
 unsigned char upper(unsigned char c);
 std::string upper(std::string_view text);
-// Only A-Z/a-z fold; bytes 0x80 to 0xFF must match exactly (as profile names do).
-bool equalsAsciiNoCase(std::string_view a, std::string_view b);
+// Equal after the code page's upper-casing: "L\xF6sung" matches "L\xD6SUNG" (profile names).
+bool equalsNoCase(std::string_view a, std::string_view b);
+// Only A-Z fold (the word index keeps its files' existing order this way).
 std::string asciiLower(std::string_view text);
+// One character between the code page and Unicode; outside the code page gives "?".
+char32_t toCodePoint(unsigned char byte);
+char fromCodePoint(char32_t u);
 
 // Source files are UTF-8; German texts written in them become Windows-1252 bytes
 // through this literal: "Lösung"_ansi.

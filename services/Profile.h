@@ -67,15 +67,21 @@ private:
 std::string_view trimBlanks(std::string_view s);
 std::string_view stripQuotes(std::string_view v);
 
+// A file saved with a byte-order mark (UTF-16 LE or UTF-8, as Windows editors
+// write "Unicode"): its text in the code page for reading, and what is needed to
+// write a change back in the file's own encoding without touching the rest.
+struct Unicode;
+
 // Cached access to profile files on disk: a file is parsed once and reparsed when
 // its size or modification time changes; our own writes refresh the cache.
 class Store {
 public:
     Store();
+    ~Store();
     // A file read within this many milliseconds of its last check, with no write
     // by this program in between, is trusted without asking the file system again
     // (a status query costs more than the whole lookup). Changes by other programs
-    // are therefore seen after at most this delay.
+    // are therefore seen after at most this delay. Writes never trust it.
     void setRecheckInterval(std::int64_t ms) { recheckMs_ = ms; }
     void setClock(std::function<std::int64_t()> nowMs) { nowMs_ = std::move(nowMs); }
 
@@ -85,6 +91,15 @@ public:
     std::vector<std::string> keys(std::string_view path, std::string_view section);
     // Returns false when the file could not be written (nothing changes then).
     bool write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
+
+    // A read-modify-write of a file that other processes and stations may change
+    // too. Under the file's lock, `change` gets the file as it is now (an empty
+    // one when it is missing) and returns the new text, or nothing to leave it.
+    // The text replaces the file atomically, in the file's own encoding. False
+    // when the file could not be locked, read or written; it is unchanged then.
+    using Change = std::function<std::optional<std::string>(const Parsed& now)>;
+    bool update(std::string_view path, const Change& change);
+
     void forget(std::string_view path);
     void clear() { cache_.clear(); }
 
@@ -92,9 +107,11 @@ private:
     struct Entry {
         fsys::Stamp stamp;
         std::shared_ptr<Parsed> parsed;
+        std::shared_ptr<const Unicode> unicode;  // null for plain code-page files
         std::int64_t checkedAt = 0;
         std::uint64_t generation = 0;
     };
+    static Entry makeEntry(const fsys::Stamp& stamp, std::string raw);
     std::shared_ptr<Parsed> load(std::string_view path);
     std::unordered_map<std::string, Entry> cache_;
     std::int64_t recheckMs_ = 1000;

@@ -19,6 +19,4 @@ TEST(Codepage, UpperCaseIsTheCodePagesOwn) {
               "STRA\xDF"
               "E \xC9\xD6\x9F\x8A");
     EXPECT_EQ("Lösung"_ansi, "L\xF6sung");
-    EXPECT_TRUE(cp1252::equalsAsciiNoCase("Quiz", "qUIZ"));
-    EXPECT_FALSE(cp1252::equalsAsciiNoCase("\xF6", "\xD6"));
 }

@@ -473,9 +473,26 @@ bool ApiClass::SchonGestartet(bool umschalten) {
     return other;
 }
 
-void ApiClass::Execute(void*, std::string_view file, int) {
-    QString path = QString::fromStdString(fsys::native(file).string());
-    QProcess::startDetached(QStringLiteral("xdg-open"), {path});  // the outcome is ignored
+void ApiClass::Execute(void*, std::string_view file, int, std::function<void()> beiFehler) {
+    const QString path = QString::fromStdString(fsys::native(file).string());
+    const QString programm = QString::fromStdString(oeffner_);
+    if (!beiFehler) {
+        QProcess::startDetached(programm, {path});
+        return;
+    }
+    // The opener ends once it handed the file on; it fails without a program
+    // for the file (no browser) or when it is missing itself.
+    auto* p = new QProcess;
+    QObject::connect(p, &QProcess::errorOccurred, p, [p, beiFehler](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart) return;
+        beiFehler();
+        p->deleteLater();
+    });
+    QObject::connect(p, &QProcess::finished, p, [p, beiFehler](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0) beiFehler();
+        p->deleteLater();
+    });
+    p->start(programm, {path});
 }
 
 int waitMillis(double seconds) {

@@ -87,7 +87,11 @@ public:
     std::string FindCD();
     std::string FindStick();
     bool SchonGestartet(bool umschalten);
-    void Execute(void* window, std::string_view file, int showMode);
+    // Opens the file with its program. `beiFehler` runs (later, from the event
+    // loop) when no program could open it; without it the outcome is ignored.
+    void Execute(void* window, std::string_view file, int showMode, std::function<void()> beiFehler = {});
+    // The program that opens documents ("xdg-open"); tests name another.
+    void setOeffner(std::string programm) { oeffner_ = std::move(programm); }
     void wait(double seconds);
     void Demo_GetComputerName();
 
@@ -133,6 +137,7 @@ private:
     std::string mountTable_ = "/proc/mounts";
     std::function<QDateTime()> clock_;
     std::function<void(int)> sleeper_;
+    std::string oeffner_ = "xdg-open";
 };
 
 namespace vb {

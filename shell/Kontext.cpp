@@ -46,7 +46,7 @@ Musikquiz::Anbindung Kontext::quizAnbindung() {
     an.alterAbfragen = [this] { return AlterAbfragen(); };
     an.alterLevel = [this] { return alter().AlterLevel(); };
     an.toolButton = [this](int i, bool sichtbar) {
-        if (mdi_) mdi_->setToolButtonVisible(i, sichtbar);
+        if (mdi_) mdi_->setToolButtonEnabled(i, sichtbar);
     };
     an.topIst = [this](int n) {
         if (mdi_) mdi_->TopIst(n);

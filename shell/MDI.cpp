@@ -66,6 +66,9 @@ MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kont
     // Start-up loads the quiz window before the main window exists.
     if (Musikquiz* quiz = kontext_.musikquizIfLoaded()) addChild(quiz);
     MDIForm_Load();
+    // Without this, a closed dialog or menu leaves the keys nowhere (or on the
+    // menu bar) until the child's title bar is clicked.
+    qApp->installEventFilter(this);
 }
 
 MDI::~MDI() {
@@ -300,8 +303,8 @@ QAction* MDI::Menueintrag(std::string_view name) const {
     return nullptr;
 }
 
-void MDI::setToolButtonVisible(int i, bool visible) {
-    if (QToolButton* b = ToolButton(i)) b->setVisible(visible);
+void MDI::setToolButtonEnabled(int i, bool enabled) {
+    if (QToolButton* b = ToolButton(i); b && !istTrenner(i)) b->setEnabled(enabled);
 }
 
 // ---------------------------------------------------------------- children
@@ -334,7 +337,29 @@ void MDI::removeChild(QWidget* child) {
         }
 }
 
+void MDI::FokusZumKind() {
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    QWidget* aktiv = QApplication::activeWindow();
+    if (aktiv && aktiv != this) return;
+    QMdiSubWindow* sub = area_->activeSubWindow();
+    if (!sub) {
+        const auto stapel = area_->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stapel.rbegin(); it != stapel.rend() && !sub; ++it)
+            if ((*it)->isVisible()) sub = *it;
+    }
+    QWidget* kind = sub ? sub->widget() : nullptr;
+    if (!kind || !kind->isVisible()) return;
+    if (!aktiv) activateWindow();
+    QWidget* fokus = focusWidget();
+    if (fokus != kind && !kind->isAncestorOf(fokus)) kind->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 bool MDI::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        QMetaObject::invokeMethod(this, &MDI::FokusZumKind, Qt::QueuedConnection);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched == area_->viewport() && event->type() == QEvent::Resize) {
         if (geladen_) Hintergrund();
         return QMainWindow::eventFilter(watched, event);

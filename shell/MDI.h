@@ -30,12 +30,16 @@ public:
     // Size check and background again (after the settings changed).
     void ChangeDesign();
     void SymbolleisteAn();
-    // Shows or hides tool button i (0 to 21).
-    void setToolButtonVisible(int i, bool visible);
+    // Offers tool button i (0 to 21) or not. A button not offered stays in its
+    // place, disabled, so the buttons after it never move under the pointer.
+    void setToolButtonEnabled(int i, bool enabled);
     // Puts a child window into the frame / takes it out again. Showing or hiding
     // the child shows or hides its frame window too.
     void addChild(QWidget* child);
     void removeChild(QWidget* child);
+    // Gives the keys back to the child window on top (after a dialog or a menu
+    // closed), unless another window of the program has them.
+    void FokusZumKind();
 
     // The commands that menus and toolbar share; what they do depends on the mode.
     enum class Befehl { Ende, Start, Laden, Save };
@@ -45,7 +49,8 @@ public:
     void ToolButton_Click(int index);
 
     // The load-list dialog: asks for a list file and loads it into the game.
-    void ListeLadenDialog();
+    // False when the dialog was cancelled: then nothing changed.
+    bool ListeLadenDialog();
     // The list file chosen last (full name) and its name without folder; the
     // title is emptied when the file turned out to be no question list.
     const std::string& CmDialog1_FileName() const { return cmDialogFileName_; }

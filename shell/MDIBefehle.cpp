@@ -1,12 +1,14 @@
 // The main window's modes and the commands it hands on to the child on top.
 #include <QAction>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QToolButton>
 
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
+#include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
 #include "shell/Kontext.h"
 #include "shell/MDI.h"
@@ -80,10 +82,11 @@ int MDI::translateNummer(int modus, const std::string& key) {
 void MDI::TopIst(int n) {
     MelvatoBasic::FensterModus = n;
     Listen l = listenFuer(n);
-    for (int i = 0; i <= 20; ++i) toolButtons_[i]->setVisible(false);
+    // Every button keeps its place; what the mode does not offer is disabled.
+    for (int i = 0; i <= 20; ++i) setToolButtonEnabled(i, false);
     for (int i : ModusListe(l.knoepfe)) {
         if (i < 0 || i > 21) continue;
-        toolButtons_[i]->setVisible(true);
+        setToolButtonEnabled(i, true);
         int nr = translateNummer(n, std::to_string(i));
         if (nr > 0) toolButtons_[i]->setToolTip(texte::TextNr(nr, toolButtons_[i]->toolTip()));
     }
@@ -136,17 +139,16 @@ void MDI::Ausfuehren(Befehl befehl, int m) {
                 rufe("Musikquiz.testen_Click", [this] { kontext_.musikquiz()->testen_Click(); });
             break;
         case Befehl::Laden:
+            // A cancelled dialog changes nothing: above all it must not start a
+            // new game over the running one.
             if (m == 0) {
                 ListeLadenDialog();
             } else if (m == 1) {
-                ListeLadenDialog();
-                ToolButton_Click(2);
+                if (ListeLadenDialog()) ToolButton_Click(2);
             } else if (m == 5) {
-                ListeLadenDialog();
-                rufe("frmKonfig.ListeFüllen", [&an] { aufrufen(an.ListeFüllen); });
+                if (ListeLadenDialog()) rufe("frmKonfig.ListeFüllen", [&an] { aufrufen(an.ListeFüllen); });
             } else if (m == 6) {
-                ListeLadenDialog();
-                rufe("frmKonfig.FrageLaden", [&an] { aufrufen(an.FrageLaden); });
+                if (ListeLadenDialog()) rufe("frmKonfig.FrageLaden", [&an] { aufrufen(an.FrageLaden); });
             }
             break;
         case Befehl::Save:
@@ -248,10 +250,20 @@ void MDI::MenueKlick(const std::string& name) {
 void MDI::Hilfe() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm";
     rufe("Hilfe", [this, datei] {
-        if (dokumentOeffnen)
+        if (dokumentOeffnen) {
             dokumentOeffnen(datei);
-        else
-            MelvatoBasic::Api().Execute(this, datei, 1);
+            return;
+        }
+        // Without a browser nothing would happen: tell where the manual is.
+        QPointer<MDI> fenster(this);
+        MelvatoBasic::Api().Execute(this, datei, 1, [fenster, datei] {
+            if (!fenster) return;
+            dlg::dialogs().MsgBox(
+                "Die Anleitung konnte nicht geöffnet werden (kein Browser gefunden).\r\n"
+                "Sie liegt hier:\r\n"_ansi +
+                    fsys::fromNative(fsys::native(datei)),
+                dlg::Information);
+        });
     });
 }
 
@@ -259,7 +271,7 @@ void MDI::Autor() {
     rufe("frmAutor.Show", [this] { frmAutor::ZeigenModal(kontext_); });
 }
 
-void MDI::ListeLadenDialog() {
+bool MDI::ListeLadenDialog() {
     if (aufrufBeobachter) aufrufBeobachter("MDI.ListeLadenDialog");
     dlg::FileRequest anfrage;
     anfrage.title = "Fragen-Liste laden";
@@ -267,14 +279,12 @@ void MDI::ListeLadenDialog() {
     anfrage.folder = MelvatoBasic::SpielePfad;
     anfrage.fileName = cmDialogFileName_;
     std::string gewaehlt = dlg::dialogs().FileOpen(anfrage);
-    if (!gewaehlt.empty()) {
-        // The dialog's default extension.
-        if (ohneOrdner(gewaehlt).find('.') == std::string::npos) gewaehlt += ".lst";
-        cmDialogFileName_ = gewaehlt;
-        cmDialogFileTitle_ = ohneOrdner(gewaehlt);
-    }
-    // A cancelled dialog keeps the file chosen before.
-    if (cmDialogFileName_.empty()) return;
+    // A cancelled dialog keeps the list loaded before and loads nothing again.
+    if (gewaehlt.empty()) return false;
+    // The dialog's default extension.
+    if (ohneOrdner(gewaehlt).find('.') == std::string::npos) gewaehlt += ".lst";
+    cmDialogFileName_ = gewaehlt;
+    cmDialogFileTitle_ = ohneOrdner(gewaehlt);
 
     Kontext::Anbindung& an = kontext_.anbindung;
     const std::string datei = cmDialogFileName_;
@@ -293,11 +303,12 @@ void MDI::ListeLadenDialog() {
         dlg::dialogs().MsgBox("Die Datei \""_ansi + titel +
                                   "\" ist keine Fragen-Liste.\r\nEs wird mit allen Fragen gespielt."_ansi,
                               dlg::Exclamation);
-        return;
+        return true;
     }
     teil->setText(texte::ui(cmDialogFileTitle_));
     geladeneListe_ = datei;
     int n = an.AnzahlFragen ? an.AnzahlFragen() : 0;
     setStatusText(1,
                   texte::ui("Frage-Liste: " + cmDialogFileTitle_ + " mit " + std::to_string(n) + " Fragen "));
+    return true;
 }

@@ -1,7 +1,9 @@
 // What the main window's commands reach in each mode, the list loader and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QToolButton>
 
 #include "quiz/Musikquiz.h"
@@ -57,13 +59,42 @@ TEST_F(CommandTest, SaveGoesToTheEditorOrTheListWindow) {
               Calls{"frmKonfig.Save_Click"});
 }
 
-TEST_F(CommandTest, LoadAsksForAListAndGoesOnPerMode) {
+// A cancelled dialog goes on with nothing: during a game it would otherwise ask
+// the age again, and "Ende" there would throw the running game away.
+TEST_F(CommandTest, LoadAsksForAListAndGoesOnPerModeOnlyWhenOneWasChosen) {
     auto load = [](MDI& w) { w.ToolButton_Click(10); };
-    EXPECT_EQ(in(0, load), Calls{"MDI.ListeLadenDialog"});
-    EXPECT_EQ(in(1, load), (Calls{"MDI.ListeLadenDialog", "Musikquiz.testen_Click"}));
-    EXPECT_EQ(in(5, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.ListeFüllen"}));
-    EXPECT_EQ(in(6, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.FrageLaden"}));
+    writeList("rock.lst", "Melvato-Frageliste");
+    const std::pair<int, Calls> folgen[] = {{0, {}},
+                                            {1, {"Musikquiz.testen_Click"}},
+                                            {5, {"frmKonfig.ListeFüllen"}},
+                                            {6, {"frmKonfig.FrageLaden"}}};
+    for (const auto& [m, danach] : folgen) {
+        EXPECT_EQ(in(m, load), Calls{"MDI.ListeLadenDialog"}) << "cancelled in mode " << m;
+        dialogs.files.push_back(MelvatoBasic::SpielePfad + "rock.lst");
+        Calls erwartet{"MDI.ListeLadenDialog", "Musikquiz.TeilSpielLaden"};
+        erwartet.insert(erwartet.end(), danach.begin(), danach.end());
+        EXPECT_EQ(in(m, load), erwartet) << "mode " << m;
+    }
     for (int m : {2, 4, 7}) EXPECT_TRUE(in(m, load).empty()) << "mode " << m;
+}
+
+TEST_F(CommandTest, ManualThatCannotBeOpenedIsReportedWithItsPlace) {
+    MDI& w = main();
+    w.dokumentOeffnen = nullptr;
+    // One opener that is missing, one that finds no program for the file.
+    for (const char* oeffner : {"melvato-kein-oeffner", "false"}) {
+        MelvatoBasic::Api().setOeffner(oeffner);
+        dialogs.messages.clear();
+        w.Menueintrag("Hilfe")->trigger();
+        QDeadlineTimer frist(5000);
+        while (dialogs.messages.empty() && !frist.hasExpired()) QCoreApplication::processEvents();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << oeffner;
+        EXPECT_NE(dialogs.messages[0].text.find("Anleitung konnte nicht ge\xF6"
+                                                "ffnet werden"),
+                  std::string::npos);
+        EXPECT_NE(dialogs.messages[0].text.find(home.appPfad() + "anleitung/index.htm"), std::string::npos)
+            << dialogs.messages[0].text;
+    }
 }
 
 TEST_F(CommandTest, CloseEndsTheGameUnloadsTheEditorOrTheListWindow) {
@@ -255,6 +286,55 @@ TEST_F(FrameTest, AChildShowsAtItsOwnSizeOrFillsTheFrame) {
     w.removeChild(gross);
     delete klein;
     delete gross;
+}
+
+}  // namespace
+
+namespace {
+
+// A child window that is not maximised gets the keys back at once after a menu
+// or a dialog of the main window was used, without a click on its title bar.
+TEST_F(FrameTest, KeysReachTheChildAgainAfterAMenuOrADialog) {
+    MDI& w = main();
+    w.resize(1000, 700);
+    auto* kind = new QWidget;
+    kind->setFocusPolicy(Qt::StrongFocus);
+    kind->resize(300, 200);
+    w.addChild(kind);
+    kind->show();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(qobject_cast<QMdiSubWindow*>(kind->parentWidget())->isMaximized());
+    kind->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), kind);
+
+    const std::function<void()> unterbrechungen[] = {
+        [&] {
+            // The dialog takes the activation and hands back none when it closes.
+            kontext.setModalSkript([](QDialog& d) {
+                QApplication::setActiveWindow(&d);
+                d.accept();
+                QApplication::setActiveWindow(nullptr);
+            });
+            QDialog d(&w);
+            kontext.zeigeModal(d);
+        },
+        [&] {
+            QMenu* datei = w.Menueintrag("Datei")->menu();
+            datei->popup(QPoint(10, 10));
+            QCoreApplication::processEvents();
+            datei->hide();
+        },
+    };
+    for (const auto& unterbrechung : unterbrechungen) {
+        unterbrechung();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), kind);
+        kind->setFocus();
+    }
+    w.removeChild(kind);
+    delete kind;
 }
 
 }  // namespace

@@ -226,13 +226,25 @@ void ApiClass::writeLogLine(const std::string& line) {
     fsys::append(LogDatei(), line + kCrLf);
 }
 
+bool ApiClass::platzFuerLog(const std::string& log) {
+    const auto frei = freeSpace_ ? freeSpace_(log) : fsys::freeSpace(log);
+    return !frei || *frei >= kLogReserve;
+}
+
 void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     bool isStart = cp1252::upper(text) == "START";
     if (!isStart && !protokollAn_) return;
     if (level > protokollLevel_) return;
     QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     if (!isStart) {
-        writeLogLine(now.toString(QStringLiteral("HH:mm:ss")).toStdString() + ":" + std::string(text));
+        const std::string zeit = now.toString(QStringLiteral("HH:mm:ss")).toStdString() + ":";
+        // On a nearly full disk the last bytes belong to the question files.
+        if (platzFuerLog(LogDatei())) {
+            writeLogLine(zeit + std::string(text));
+        } else if (!logAngehalten_) {
+            logAngehalten_ = true;
+            writeLogLine(zeit + "Protokoll angehalten: weniger als 1 MB frei");
+        }
         return;
     }
     protokollAn_ = true;
@@ -261,7 +273,7 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     content += kCrLf;
     content += UpdateHistory() + kCrLf;
     content += kCrLf;
-    fsys::writeAtomic(log, content);
+    if (platzFuerLog(log)) fsys::writeAtomic(log, content);
 }
 
 std::string ApiClass::UpdateHistory() {

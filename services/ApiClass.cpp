@@ -16,6 +16,7 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "services/Instanz.h"
 
 namespace {
 constexpr const char* kCrLf = "\r\n";
@@ -467,22 +468,13 @@ std::string ApiClass::FindStick() {
 }
 
 bool ApiClass::SchonGestartet(bool umschalten) {
-    bool other = false;
-    if (DIR* d = ::opendir("/proc")) {
-        while (dirent* e = ::readdir(d)) {
-            char* end = nullptr;
-            long pid = std::strtol(e->d_name, &end, 10);
-            if (!end || *end || pid <= 0 || pid == ::getpid()) continue;
-            auto comm = fsys::readAll(std::string("/proc/") + e->d_name + "/comm");
-            if (comm && (*comm == "melvato\n" || *comm == "melvato")) {
-                other = true;
-                break;
-            }
-        }
-        ::closedir(d);
+    // Per data folder: copies for other folders (other users) do not meet.
+    const bool andere = !instanz::sperren(AppPfad());
+    if (andere && umschalten) {
+        instanz::inhaberRufen(AppPfad());
+        std::exit(0);
     }
-    if (other && umschalten) std::exit(0);
-    return other;
+    return andere;
 }
 
 void ApiClass::Execute(void*, std::string_view file, int) {

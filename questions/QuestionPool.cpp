@@ -1,9 +1,14 @@
 #include "questions/QuestionPool.h"
 
+#include <algorithm>
+
 #include "questions/QuestionRecord.h"
 #include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/MelvatoBasic.h"
+
+using namespace cp1252::literals;
 
 namespace fragen {
 
@@ -15,6 +20,25 @@ std::string str(long long n) {
     return vb::Str(n);
 }
 }  // namespace
+
+std::string FrageMangel(ApiClass& api, std::int32_t n) {
+    const std::string datei = FragenDatei(n);
+    const std::string sektion = QuizSektion(n);
+    const bool verschluesselt = api.IniLesenVal(datei, sektion, "Crypt") != 0;
+    std::array<bool, 6> gezeigt{};
+    for (size_t i = 1; i <= 5; ++i) {
+        const std::string key = "Antwort" + str(static_cast<long long>(i));
+        const std::string text =
+            verschluesselt ? api.Ini_Verschlüsselt(datei, sektion, key) : api.IniLesen(datei, sektion, key);
+        // The game shows an answer whose text is more than blanks (as the game judges it).
+        gezeigt[i] = text.find_first_not_of(" \t\r\n\xA0") != std::string::npos;
+    }
+    if (std::find(gezeigt.begin(), gezeigt.end(), true) == gezeigt.end()) return "keine Antworten";
+    const std::int32_t loesung = vb::CLng(vb::Val(api.IniLesen(datei, sektion, "Lösung"_ansi)));
+    if (loesung < 1 || loesung > 5 || !gezeigt[size_t(loesung)])
+        return "Lösung"_ansi + str(loesung) + " ist keine gezeigte Antwort";
+    return {};
+}
 
 QuestionPool::QuestionPool(ApiClass& api) : QuestionPool(api, MelvatoBasic::Tabelle) {}
 
@@ -38,8 +62,12 @@ std::int32_t QuestionPool::AnzahlFragen(bool Neu, bool Alle) {
             const std::string datei = FragenDatei(n);
             const bool gewaehlt = Auswahl[size_t(n)];
             api_.protokoll("Checke Frage " + str(n) + "in  Datei : " + datei + " " + alsText(gewaehlt), 0);
-            if (Alle || gewaehlt) {
-                if (!api_.IniLesen(datei, QuizSektion(n), "Frage").empty()) {
+            if ((Alle || gewaehlt) && !api_.IniLesen(datei, QuizSektion(n), "Frage").empty()) {
+                const std::string mangel = Alle ? std::string() : FrageMangel(api_, n);
+                if (!mangel.empty()) {
+                    // On display it would wait for an answer that cannot be given.
+                    api_.protokoll("Frage" + str(n) + " nicht im Spiel: " + mangel, 0);
+                } else {
                     api_.protokoll("nehme auf Frage in Platz " + str(anzahl_), 0);
                     ++anzahl_;
                     tabelle_[size_t(anzahl_)] = n;

@@ -39,7 +39,9 @@ public:
 
     // Collects the existing questions 1 .. 998 (all, or those in Auswahl) into
     // Tabelle from position 1 on and returns their count. Without `Neu` a pool
-    // that was built before is returned as it is.
+    // that was built before is returned as it is. The game's pool (`Alle` false)
+    // leaves out questions that cannot be answered (FrageMangel); with `Alle` they
+    // count, so that numbering never hands out their numbers again.
     std::int32_t AnzahlFragen(bool Neu, bool Alle);
     // The count of the last scan, without scanning.
     std::int32_t Anzahl() const { return anzahl_; }
@@ -68,6 +70,10 @@ private:
     std::int32_t letzteGescannt_ = 0;
     std::int32_t anzahl_ = 0;
 };
+
+// Why question n cannot be played: no answer is shown, or "Lösung" names none of
+// the shown answers. Empty when it can be played.
+std::string FrageMangel(ApiClass& api, std::int32_t n);
 
 // Reads the "FragenListe" of a list file into `auswahl` (all false first).
 // Returns false, and leaves `auswahl` alone, when the file is no question list.

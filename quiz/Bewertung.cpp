@@ -1,5 +1,6 @@
 #include "quiz/Bewertung.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "services/ApiClass.h"
@@ -7,10 +8,14 @@
 namespace quiz {
 namespace {
 const std::string kCrLf = "\r\n";
-}
+constexpr std::int32_t kProblemGrenze = 1000000;
+}  // namespace
 
 std::int32_t SchwierigkeitAnpassen(std::int32_t P, std::int32_t nummer, double& level, bool richtig,
                                    const std::function<void(std::int32_t, std::int32_t)>& schreiben) {
+    // "Problem" may have been edited by hand to any number. The result ends in
+    // 10 .. 99 either way; clamped first, the sums below cannot overflow.
+    P = std::clamp<std::int32_t>(P, -kProblemGrenze, kProblemGrenze);
     double neu = P;
     if (richtig) {
         if (P - 10 < level) neu = (level + 4.0 * P) / 5.0 - 5.0;

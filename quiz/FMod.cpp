@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "quiz/SoundPruefung.h"
 #include "services/FileSys.h"
 
 namespace {
@@ -20,6 +21,7 @@ struct Stream {
 
 bool initialised = false;
 int lastError = FMOD_ERR_NONE;
+std::string ablehnung;
 int nextHandle = 1;
 int playingHandle = 0;
 std::map<int, Stream> streams;
@@ -65,10 +67,14 @@ void FSOUND_Close() {
 }
 
 int FSOUND_Stream_Open(std::string_view name, int, int, int) {
+    ablehnung.clear();
     if (!initialised) return fail(FMOD_ERR_UNINITIALIZED);
     std::string path = fsys::native(name).string();
     if (name.empty() || !fsys::fileExists(name)) return fail(FMOD_ERR_FILE_NOTFOUND);
     if (::access(path.c_str(), R_OK) != 0) return fail(FMOD_ERR_FILE_BAD);
+    // SDL_mixer believes the header; a bad one can end the whole program.
+    ablehnung = quiz::SoundPruefen(std::string(name));
+    if (!ablehnung.empty()) return fail(FMOD_ERR_FILE_FORMAT);
     // The format is told by the file's contents, not its name: the game plays
     // every sound from a temporary copy called "Now0.Wav" or "Now1.Wav".
     SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
@@ -82,6 +88,10 @@ int FSOUND_Stream_Open(std::string_view name, int, int, int) {
     int h = nextHandle++;
     streams[h] = s;
     return h;
+}
+
+std::string FSOUND_Ablehnung() {
+    return ablehnung;
 }
 
 int FSOUND_Stream_Play(int, int stream) {

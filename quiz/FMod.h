@@ -35,7 +35,10 @@ int FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int flags);
 int FSOUND_GetError();
 void FSOUND_Close();
 // Stream handle, 0 on failure. The name is program text (Windows-1252, either separator).
+// A file that fails the sound check is refused with FMOD_ERR_FILE_FORMAT.
 int FSOUND_Stream_Open(std::string_view name, int mode, int offset, int length);
+// Why the last FSOUND_Stream_Open refused its file; empty when it did not.
+std::string FSOUND_Ablehnung();
 // Channel number, -1 on failure.
 int FSOUND_Stream_Play(int channel, int stream);
 int FSOUND_Stream_Stop(int stream);

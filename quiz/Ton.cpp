@@ -46,6 +46,9 @@ int FModSound::GetLength(int stream) {
 void FModSound::Close() {
     FSOUND_Close();
 }
+std::string FModSound::Ablehnung() {
+    return FSOUND_Ablehnung();
+}
 
 Tonwiedergabe::Tonwiedergabe(ApiClass& api, SoundSchnittstelle& sound, Uhr& uhr, Anbindung anbindung)
     : api_(api), sound_(sound), uhr_(uhr), an_(std::move(anbindung)) {}
@@ -55,8 +58,11 @@ void Tonwiedergabe::Starten() {
         MelvatoBasic::SoundOk = true;
         return;
     }
-    dlg::dialogs().MsgBox("An error occured initializing fmod\r\n" + FMOD_ErrorString(sound_.GetError()),
-                          dlg::OKOnly);
+    dlg::dialogs().MsgBox(
+        "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.\r\n"
+        "An error occured initializing fmod\r\n" +
+            FMOD_ErrorString(sound_.GetError()),
+        dlg::OKOnly);
 }
 
 void Tonwiedergabe::StreamBreak() {
@@ -70,11 +76,17 @@ void Tonwiedergabe::StreamBreak() {
     }
 }
 
-bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle) {
+bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle, const std::string& name) {
     StreamBreak();
     stream_ = sound_.StreamOpen(pfad);
     if (stream_ == 0) {
-        dlg::dialogs().MsgBox("Error while opening file\r\n" + FMOD_ErrorString(sound_.GetError()),
+        // A refused file counts as a missing one: the game goes on without it.
+        if (const std::string grund = sound_.Ablehnung(); !grund.empty()) {
+            api_.protokoll("Sound nicht abgespielt: " + name + ": " + grund, 0);
+            return false;
+        }
+        dlg::dialogs().MsgBox("Die Tondatei \"" + name + "\" kann nicht abgespielt werden.\r\n" +
+                                  "Error while opening file\r\n" + FMOD_ErrorString(sound_.GetError()),
                               dlg::OKOnly);
         return false;
     }
@@ -88,11 +100,11 @@ bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle) {
     return true;
 }
 
-void Tonwiedergabe::SoundAbspielen(std::string name) {
-    if (!MelvatoBasic::SoundOk) return;
+bool Tonwiedergabe::SoundAbspielen(std::string name) {
+    if (!MelvatoBasic::SoundOk) return false;
     const std::string ziel = api_.AppPfad() + "DATEN\\" + (toggle_ == 0 ? "Now0.Wav" : "Now1.Wav");
     if (an_.toolButton) an_.toolButton(8, false);
-    if (name.empty()) return;
+    if (name.empty()) return false;
     api_.protokoll("Sound " + vb::Str(static_cast<long long>(toggle_)) + " spielen: " + name, 0);
     // Feedback voices are asked for without extension. A sound of another kind
     // (".ogg", ".mp3") keeps its own name: with ".wav" added it would never be found.
@@ -100,29 +112,29 @@ void Tonwiedergabe::SoundAbspielen(std::string name) {
     const size_t trenner = name.find_last_of("\\/");
     const bool ohneEndung = punkt == std::string::npos || (trenner != std::string::npos && punkt < trenner);
     if (cp1252::upper(name).find(".WAV") == std::string::npos && ohneEndung) name += ".wav";
-    if (stumm_) return;
+    if (stumm_) return false;
     if (!an_.fileOk || !an_.fileOk(name, ziel)) {
         // A sound that is missing says nothing; one that cannot be copied because
         // the data folder takes no files would fail for every sound to come.
         const std::string ordner = api_.AppPfad() + "DATEN\\";
         const std::string grund =
             an_.schreibHindernis ? an_.schreibHindernis(ordner) : SchreibHindernis(ordner);
-        if (grund.empty()) return;
+        if (grund.empty()) return false;
         stumm_ = true;
         api_.protokoll("Sound aus: Datenordner nicht beschreibbar: " + grund, 0);
         dlg::dialogs().MsgBox("Im Datenordner " + api_.AppPfad() + "DATEN kann nichts gespeichert werden: " +
                                   grund + ".\r\nDas Spiel geht ohne Ton weiter."_ansi,
                               dlg::OKOnly | dlg::Exclamation);
-        return;
+        return false;
     }
     api_.protokoll("Sound vorhanden", 0);
     if (an_.toolButton) an_.toolButton(8, false);
-    oeffnenUndSpielen(ziel, true);
+    return oeffnenUndSpielen(ziel, true, name);
 }
 
-void Tonwiedergabe::PlaySound(const std::string& pfad) {
-    if (!MelvatoBasic::SoundOk) return;
-    oeffnenUndSpielen(pfad, false);
+bool Tonwiedergabe::PlaySound(const std::string& pfad) {
+    if (!MelvatoBasic::SoundOk) return false;
+    return oeffnenUndSpielen(pfad, false, pfad);
 }
 
 void Tonwiedergabe::Schliessen() {

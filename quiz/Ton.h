@@ -25,6 +25,8 @@ public:
     virtual int GetPosition(int stream) = 0;
     virtual int GetLength(int stream) = 0;
     virtual void Close() = 0;
+    // Why the last StreamOpen refused its file without trying it; empty otherwise.
+    virtual std::string Ablehnung() { return {}; }
 };
 
 // The real library.
@@ -39,6 +41,7 @@ public:
     int GetPosition(int stream) override;
     int GetLength(int stream) override;
     void Close() override;
+    std::string Ablehnung() override;
 };
 
 // Flags of the running game that the sound side reads and clears.
@@ -66,10 +69,11 @@ public:
 
     // Starts the library; on failure says so and the game goes on silently.
     void Starten();
-    // Plays a question or feedback sound of the media folder.
-    void SoundAbspielen(std::string name);
-    // Plays a file given by its full path.
-    void PlaySound(const std::string& pfad);
+    // Plays a question or feedback sound of the media folder. False when nothing
+    // plays: no library, no name, the file is missing, refused or cannot be opened.
+    bool SoundAbspielen(std::string name);
+    // Plays a file given by its full path; false as above.
+    bool PlaySound(const std::string& pfad);
     // Stops and closes the current stream.
     void StreamBreak();
     // Stream, then library.
@@ -86,7 +90,8 @@ public:
     int toggle() const { return toggle_; }
 
 private:
-    bool oeffnenUndSpielen(const std::string& pfad, bool mitToggle);
+    // `name` is what the log and the message call the file.
+    bool oeffnenUndSpielen(const std::string& pfad, bool mitToggle, const std::string& name);
 
     ApiClass& api_;
     SoundSchnittstelle& sound_;

@@ -16,6 +16,7 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "services/Instanz.h"
 
 namespace {
 constexpr const char* kCrLf = "\r\n";
@@ -226,13 +227,25 @@ void ApiClass::writeLogLine(const std::string& line) {
     fsys::append(LogDatei(), line + kCrLf);
 }
 
+bool ApiClass::platzFuerLog(const std::string& log) {
+    const auto frei = freeSpace_ ? freeSpace_(log) : fsys::freeSpace(log);
+    return !frei || *frei >= kLogReserve;
+}
+
 void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     bool isStart = cp1252::upper(text) == "START";
     if (!isStart && !protokollAn_) return;
     if (level > protokollLevel_) return;
     QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     if (!isStart) {
-        writeLogLine(now.toString(QStringLiteral("HH:mm:ss")).toStdString() + ":" + std::string(text));
+        const std::string zeit = now.toString(QStringLiteral("HH:mm:ss")).toStdString() + ":";
+        // On a nearly full disk the last bytes belong to the question files.
+        if (platzFuerLog(LogDatei())) {
+            writeLogLine(zeit + std::string(text));
+        } else if (!logAngehalten_) {
+            logAngehalten_ = true;
+            writeLogLine(zeit + "Protokoll angehalten: weniger als 1 MB frei");
+        }
         return;
     }
     protokollAn_ = true;
@@ -261,7 +274,7 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     content += kCrLf;
     content += UpdateHistory() + kCrLf;
     content += kCrLf;
-    fsys::writeAtomic(log, content);
+    if (platzFuerLog(log)) fsys::writeAtomic(log, content);
 }
 
 std::string ApiClass::UpdateHistory() {
@@ -455,22 +468,13 @@ std::string ApiClass::FindStick() {
 }
 
 bool ApiClass::SchonGestartet(bool umschalten) {
-    bool other = false;
-    if (DIR* d = ::opendir("/proc")) {
-        while (dirent* e = ::readdir(d)) {
-            char* end = nullptr;
-            long pid = std::strtol(e->d_name, &end, 10);
-            if (!end || *end || pid <= 0 || pid == ::getpid()) continue;
-            auto comm = fsys::readAll(std::string("/proc/") + e->d_name + "/comm");
-            if (comm && (*comm == "melvato\n" || *comm == "melvato")) {
-                other = true;
-                break;
-            }
-        }
-        ::closedir(d);
+    // Per data folder: copies for other folders (other users) do not meet.
+    const bool andere = !instanz::sperren(AppPfad());
+    if (andere && umschalten) {
+        instanz::inhaberRufen(AppPfad());
+        std::exit(0);
     }
-    if (other && umschalten) std::exit(0);
-    return other;
+    return andere;
 }
 
 void ApiClass::Execute(void*, std::string_view file, int, std::function<void()> beiFehler) {

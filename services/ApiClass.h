@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -120,11 +121,16 @@ public:
     void setWinSysDir(std::string dir) { winSysDir_ = std::move(dir); }
     // Mount table used by the drive queries.
     void setMountTable(std::string path) { mountTable_ = std::move(path); }
+    // Free bytes on the log's disk (a nearly full disk without filling one).
+    void setFreeSpace(std::function<std::optional<std::uintmax_t>(const std::string&)> frei) {
+        freeSpace_ = std::move(frei);
+    }
     profile::Store& profiles() { return store_; }
 
 private:
     std::string resolveBare(std::string_view file, bool forWrite);
     void writeLogLine(const std::string& line);
+    bool platzFuerLog(const std::string& log);
 
     profile::Store store_;
     bool protokollAn_ = false;
@@ -138,7 +144,12 @@ private:
     std::function<QDateTime()> clock_;
     std::function<void(int)> sleeper_;
     std::string oeffner_ = "xdg-open";
+    std::function<std::optional<std::uintmax_t>(const std::string&)> freeSpace_;
+    bool logAngehalten_ = false;
 };
+
+// Below this many free bytes the log stops, so that it never takes the last ones.
+constexpr std::uintmax_t kLogReserve = 1024 * 1024;
 
 namespace vb {
 // The leading number of a text, as Visual Basic's Val reads it.

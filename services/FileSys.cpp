@@ -14,6 +14,7 @@
 #include <fstream>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 #include "services/Codepage.h"
 
@@ -386,6 +387,59 @@ std::vector<std::string> list(std::string_view folder) {
     for (fs::directory_iterator it(native(folder), ec), end; !ec && it != end; it.increment(ec))
         out.push_back(cp1252::fromUtf8(it->path().filename().string()));
     return out;
+}
+
+StreamWriter::StreamWriter(std::string_view path) : target_(native(path)) {
+    ++changes;
+    static std::atomic<unsigned> counter{0};
+    tmp_ = target_;
+    // The same form as writeAtomic's, so that leftovers of a kill are found at start.
+    tmp_ += std::string(kTmpMark) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+}
+
+StreamWriter::~StreamWriter() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(tmp_.c_str());
+}
+
+bool StreamWriter::write(std::string_view bytes) {
+    if (fd_ < 0) return false;
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n <= 0) return false;
+        bytes.remove_prefix(size_t(n));
+    }
+    return true;
+}
+
+bool StreamWriter::commit() {
+    if (fd_ < 0) return false;
+    const int fd = std::exchange(fd_, -1);
+    bool ok = ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok) {
+        struct stat st;
+        if (::stat(target_.c_str(), &st) == 0) ::chmod(tmp_.c_str(), st.st_mode & 07777);
+        ok = ::rename(tmp_.c_str(), target_.c_str()) == 0;
+    }
+    if (!ok) ::unlink(tmp_.c_str());
+    if (ok) syncFolder(target_.parent_path());
+    return ok;
+}
+
+std::optional<std::uintmax_t> freeSpace(std::string_view path) {
+    std::error_code ec;
+    fs::path p = native(path);
+    while (!p.empty() && !fs::exists(p, ec)) {
+        if (p == p.parent_path()) break;
+        p = p.parent_path();
+    }
+    if (p.empty()) p = ".";
+    const fs::space_info info = fs::space(p, ec);
+    if (ec) return std::nullopt;
+    return info.available;
 }
 
 }  // namespace fsys

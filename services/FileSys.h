@@ -74,6 +74,28 @@ bool makeFolders(std::string_view path);
 // Names (not paths) of the entries of a folder, in Windows-1252.
 std::vector<std::string> list(std::string_view folder);
 
+// Writes a file in pieces: into a temporary file beside the target, which
+// commit() flushes and renames over the target. Dropped without commit, it
+// leaves nothing behind.
+class StreamWriter {
+public:
+    explicit StreamWriter(std::string_view path);
+    ~StreamWriter();
+    StreamWriter(const StreamWriter&) = delete;
+    StreamWriter& operator=(const StreamWriter&) = delete;
+    bool ok() const { return fd_ >= 0; }
+    bool write(std::string_view bytes);
+    bool commit();
+
+private:
+    std::filesystem::path target_, tmp_;
+    int fd_ = -1;
+};
+
+// Bytes an ordinary user may still write on the file system of `path` (or of
+// its nearest existing folder); nothing when that cannot be told.
+std::optional<std::uintmax_t> freeSpace(std::string_view path);
+
 // Counts the changes this program made to files through these functions; caches
 // of file contents compare it to notice them.
 std::uint64_t generation();

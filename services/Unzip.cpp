@@ -19,7 +19,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kStriche = "--------------";
-constexpr std::uint64_t kGroessteDatei = std::uint64_t(1) << 30;
 
 struct Modul {
     std::string archiv;
@@ -31,6 +30,7 @@ struct Modul {
     int memberCount = 0;
     std::string message;
     std::string info;
+    std::string zuGross;  // why the archive was refused for its size
     std::string gelistetesArchiv;
     std::optional<fsys::Stamp> gelistetStand;
     int auflistungen = 0;
@@ -86,6 +86,8 @@ std::string meldungsText(int ergebnis, const Modul& m, const std::string& detail
             return text + "Die Datei konnte nicht geschrieben werden: " + detail;
         case PK_EOF:
             return text + "Das Archiv ist unvollständig: "_ansi + m.archiv;
+        case PK_GROSS:
+            return text + "Das Archiv ist zu groß zum Entpacken: "_ansi + m.archiv + kCrLf + m.zuGross;
         case IZ_BADPWD:
             return text + "Das Passwort des Archivs passt nicht: " + m.archiv;
         case PK_WARN:
@@ -145,34 +147,67 @@ int entpacke(Modul& m, zip_t* za, zip_uint64_t i, const zip_stat_t& st, const st
         m.info += name + ": " + zip_strerror(za) + kCrLf;
         return code;
     }
-    // Read in pieces rather than trusting the stored size: a hostile archive may
-    // claim any size. Members beyond the limit are no media of ours.
-    if ((st.valid & ZIP_STAT_SIZE) && st.size > kGroessteDatei) {
-        m.info += "skipping: " + name + " (zu groß)"_ansi + kCrLf;
-        return PK_WARN;
+    fsys::makeFolders(fsys::fromNative(fsys::native(ziel).parent_path()));
+    fsys::StreamWriter aus(ziel);
+    if (!aus.ok()) {
+        m.info += ziel + ": nicht geschrieben" + kCrLf;
+        return PK_DISK;
     }
-    std::string bytes;
-    char stueck[65536];
+    // The sizes were checked against the limits before; a member that unpacks to
+    // more than it claims would slip past them.
+    const std::uint64_t erwartet = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
+    std::uint64_t gelesen = 0;
+    std::vector<char> stueck(65536);
     while (true) {
-        zip_int64_t n = zip_fread(f.get(), stueck, sizeof stueck);
+        const zip_int64_t n = zip_fread(f.get(), stueck.data(), stueck.size());
         if (n < 0) {
             int code = fehlerCode(zip_error_code_zip(zip_file_get_error(f.get())));
             m.info += name + ": " + zip_file_strerror(f.get()) + kCrLf;
             return code;
         }
         if (n == 0) break;
-        bytes.append(stueck, size_t(n));
-        if (bytes.size() > kGroessteDatei) {
-            m.info += "skipping: " + name + " (zu groß)"_ansi + kCrLf;
-            return PK_WARN;
+        gelesen += std::uint64_t(n);
+        if (gelesen > erwartet) {
+            m.info += name + ": größer als angegeben"_ansi + kCrLf;
+            return PK_ERR;
+        }
+        if (!aus.write(std::string_view(stueck.data(), size_t(n)))) {
+            m.info += ziel + ": nicht geschrieben" + kCrLf;
+            return PK_DISK;
         }
     }
-    fsys::makeFolders(fsys::fromNative(fsys::native(ziel).parent_path()));
-    if (!fsys::writeAtomic(ziel, bytes)) {
+    if (!aus.commit()) {
         m.info += ziel + ": nicht geschrieben" + kCrLf;
         return PK_DISK;
     }
     return PK_OK;
+}
+
+bool gewaehlt(const Modul& m, const std::string& name) {
+    if (m.include.empty()) return true;
+    for (const std::string& e : m.include)
+        if (cp1252::upper(name) == cp1252::upper(e)) return true;
+    return false;
+}
+
+// The unpacked size of the members to extract, against the limit and the free
+// space of the target, before a single byte is written.
+bool passtGanz(Modul& m, zip_t* za, zip_int64_t anzahl) {
+    std::uint64_t summe = 0;
+    for (zip_int64_t i = 0; i < anzahl; ++i) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(za, zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME)) continue;
+        if (!(st.valid & ZIP_STAT_SIZE) || !gewaehlt(m, cp1252::fromUtf8(st.name))) continue;
+        summe = st.size > UINT64_MAX - summe ? UINT64_MAX : summe + st.size;
+    }
+    const std::optional<std::uintmax_t> frei = fsys::freeSpace(m.ordner);
+    const std::uint64_t erlaubt = std::min<std::uint64_t>(kGrenze, frei.value_or(kGrenze));
+    if (summe <= erlaubt) return true;
+    m.zuGross = "Entpackt " + std::to_string(summe) + " Bytes, erlaubt " + std::to_string(erlaubt) +
+                (erlaubt < kGrenze ? " (freier Platz)" : "") + ".";
+    m.info += m.zuGross + kCrLf;
+    return false;
 }
 
 int ausfuehren(Modul& m) {
@@ -187,6 +222,7 @@ int ausfuehren(Modul& m) {
     zip_get_archive_comment(za.get(), &kommentar, 0);
     m.kommentarLaenge = kommentar;
 
+    if (!m.auflisten && !passtGanz(m, za.get(), anzahl)) return PK_GROSS;
     int ergebnis = PK_OK;
     std::vector<bool> gefunden(m.include.size(), false);
     bool keinerMehr = false;
@@ -201,12 +237,9 @@ int ausfuehren(Modul& m) {
         if (m.auflisten) {
             memberMeldung(m, name, st);
         } else {
-            if (!m.include.empty()) {
-                bool passt = false;
-                for (size_t k = 0; k < m.include.size(); ++k)
-                    if (cp1252::upper(name) == cp1252::upper(m.include[k])) passt = gefunden[k] = true;
-                if (!passt) continue;
-            }
+            if (!gewaehlt(m, name)) continue;
+            for (size_t k = 0; k < m.include.size(); ++k)
+                if (cp1252::upper(name) == cp1252::upper(m.include[k])) gefunden[k] = true;
             int r = entpacke(m, za.get(), zip_uint64_t(i), st, name, keinerMehr);
             if (r != PK_OK && (ergebnis == PK_OK || ergebnis == PK_WARN)) ergebnis = r;
         }
@@ -224,6 +257,7 @@ int ausfuehren(Modul& m) {
 int ExtraktNow(const std::string& archive, const std::string& folder) {
     Modul& m = modul();
     m.info.clear();
+    m.zuGross.clear();
     m.memberCount = 0;
     m.archiv = archive;
     m.ordner = folder;
@@ -306,6 +340,20 @@ std::string FileInZipName(const std::string& archive, int index) {
     const auto& members = modul().members;
     if (index < 0 || index > 999 || size_t(index) >= members.size()) return {};
     return members[size_t(index)];
+}
+
+std::string Beiseitelegen(ApiClass& api, const std::string& archive) {
+    std::string ziel = archive + ".defekt";
+    for (int n = 2; fsys::exists(ziel); ++n) ziel = archive + ".defekt" + std::to_string(n);
+    const bool ok = fsys::rename(archive, ziel);
+    api.protokoll("Unzip defekt: " + archive + (ok ? " -> " + ziel : " (nicht umbenannt)"), 0);
+    const std::string name = cp1252::fromUtf8(fsys::native(archive).filename().string());
+    const std::string neu = cp1252::fromUtf8(fsys::native(ziel).filename().string());
+    dlg::dialogs().MsgBox("\"" + name + "\" ließ sich nicht vollständig entpacken."_ansi + kCrLf +
+                              (ok ? "Es heißt jetzt \""_ansi + neu + "\" und wird nicht noch einmal entpackt."
+                                  : "Es ließ sich auch nicht umbenennen."_ansi),
+                          dlg::OKOnly);
+    return ok ? ziel : std::string();
 }
 
 void ZipExtension(std::string_view extension) {

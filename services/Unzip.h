@@ -9,19 +9,26 @@
 #include <string_view>
 #include <vector>
 
+class ApiClass;
+
 namespace VBUnzBas {
 
 // Results as the unzip library of the original program numbered them.
 enum Ergebnis : int {
     PK_OK = 0,
-    PK_WARN = 1,   // some members were skipped (unsafe name, failed member)
-    PK_ERR = 2,    // a damaged member
-    PK_NOZIP = 9,  // missing, damaged, or no zip archive at all
-    PK_FIND = 11,  // the named member is not in the archive
-    PK_DISK = 50,  // a file could not be written
-    PK_EOF = 51,   // the archive ends early
+    PK_WARN = 1,    // some members were skipped (unsafe name, failed member)
+    PK_ERR = 2,     // a damaged member
+    PK_NOZIP = 9,   // missing, damaged, or no zip archive at all
+    PK_FIND = 11,   // the named member is not in the archive
+    PK_DISK = 50,   // a file could not be written
+    PK_EOF = 51,    // the archive ends early
+    PK_GROSS = 52,  // unpacked it would exceed kGrenze or the free space of the target
     IZ_BADPWD = 82,
 };
+
+// Most bytes one call may unpack: the program's media are far smaller, and an
+// archive that unpacks beyond it is refused before anything is written.
+inline constexpr std::uint64_t kGrenze = std::uint64_t(1) << 30;
 
 // The password of every encrypted archive the program ships.
 inline constexpr const char* kPasswort = "kastol";
@@ -36,6 +43,10 @@ bool Extrakt(const std::string& archive, const std::string& folder);
 bool ExtractOneFile(const std::string& archive, const std::string& folder, std::string& name);
 // True when the archive holds a member of that name (any letter case).
 bool FileExistInZip(const std::string& archive, const std::string& name);
+// Renames an archive that did not come out whole to "<name>.defekt" ("...defekt2"
+// and so on when such a file exists already), so that it is not tried again, and
+// tells the user. Returns the new name; empty when the archive could not be moved.
+std::string Beiseitelegen(ApiClass& api, const std::string& archive);
 // Member name at index 0 .. 999 of the archive's listing; empty beyond the last.
 std::string FileInZipName(const std::string& archive, int index);
 // Extension for the archive chooser; a "." goes in front unless the text ends in one.

@@ -5,6 +5,7 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "services/Unzip.h"
 
 using namespace cp1252::literals;
 
@@ -28,15 +29,20 @@ void Main(const StartupParts& parts) {
     if (!a.IsItDebug() && parts.showSplash) parts.showSplash();
     yield();
     if (parts.createTranslation) parts.createTranslation();
-    // 9, 10: an archive is deleted only once it came out whole, so that a failed
-    // unpacking can be repeated at the next start instead of losing the update.
+    // 9, 10: an archive is deleted only once it came out whole. One that did not
+    // is kept under another name: unpacked again at every start, it would ask
+    // about every file it had written before, and fail again.
     const std::pair<const char*, const char*> archives[] = {{"Daten.zip", "DATEN/"},
                                                             {"Anleitung.zip", "Anleitung/"}};
     for (const auto& [zip, folder] : archives) {
         std::string path = a.AppPfad() + zip;
         if (!fsys::fileExists(path)) continue;
         a.protokoll("Unzip" + path, 0);
-        if (parts.extract && parts.extract(path, a.AppPfad() + folder)) fsys::remove(path);
+        if (!parts.extract) continue;
+        if (parts.extract(path, a.AppPfad() + folder))
+            fsys::remove(path);
+        else
+            VBUnzBas::Beiseitelegen(a, path);
     }
     // 11
     if (parts.loadQuiz) parts.loadQuiz();

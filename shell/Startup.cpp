@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "services/Unzip.h"
 #include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
+#include "services/Unzip.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/Main.h"
@@ -15,7 +15,7 @@
 #include "shell/frmAutor.h"
 #include "translation/Translation_Class.h"
 
-Startup::Startup() {
+Startup::Startup() : vorholen_([this] { return static_cast<QWidget*>(mainWindow_.get()); }) {
     dlg::setDialogs(&dialogs_);
 }
 
@@ -30,6 +30,9 @@ Startup::~Startup() {
 void Startup::run() {
     {
         ApiClass pfade;  // only for the folder names; it writes nothing before "START"
+        // A second copy for this data folder brings the first forward and ends
+        // here, before it has touched a file.
+        pfade.SchonGestartet(true);
         ladeSchriften(pfade.AppPfad());
     }
     MelvatoBasic::StartupParts parts;

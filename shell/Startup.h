@@ -5,6 +5,7 @@
 
 #include "shell/Kontext.h"
 #include "shell/QtDialogs.h"
+#include "shell/Vorholen.h"
 
 class MDI;
 
@@ -21,4 +22,5 @@ private:
     QtDialogs dialogs_;
     Kontext kontext_;
     std::unique_ptr<MDI> mainWindow_;
+    Vorholen vorholen_;
 };

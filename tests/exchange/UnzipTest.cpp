@@ -213,19 +213,31 @@ TEST(ZipExtension, ADotGoesInFrontUnlessTheTextEndsInOne) {
     VBUnzBas::ZipExtension("ZIP");
 }
 
-TEST_F(ZipFixture, StartUpDeletesAnArchiveOnlyAfterItCameOutWhole) {
+// A broken update is moved aside once, the user hears of it once, and later
+// starts leave it alone; an earlier broken one is not overwritten.
+TEST_F(ZipFixture, StartUpDeletesAWholeArchiveAndMovesABrokenOneAsideOnce) {
     ApiClass api;
     const std::string app = api.AppPfad();
-    machZip(app + "Daten.zip", {{"sound.wav", "RIFF"}, {"counter0.gif", "GIF89a"}});
-    writeFile(app + "Anleitung.zip", "abgebrochener Download");
     MelvatoBasic::StartupParts parts;
     parts.extract = [](const std::string& zip, const std::string& folder) {
         return VBUnzBas::Extrakt(zip, folder);
     };
-    MelvatoBasic::Main(parts);
+    const std::string defekt = "\"Anleitung.zip\" lie\xdf sich nicht vollst\xe4ndig entpacken.";
+    machZip(app + "Daten.zip", {{"sound.wav", "RIFF"}, {"counter0.gif", "GIF89a"}});
+    for (const char* inhalt : {"abgebrochener Download", "noch einer"}) {
+        writeFile(app + "Anleitung.zip", inhalt);
+        dialogs.messages.clear();
+        MelvatoBasic::Main(parts);
+        EXPECT_FALSE(fileExists(app + "Anleitung.zip"));
+        ASSERT_EQ(dialogs.messages.size(), 2u) << "the unzip error, then the move";
+        EXPECT_EQ(dialogs.messages[1].text.rfind(defekt, 0), 0u) << dialogs.messages[1].text;
+    }
     EXPECT_EQ(readFile(app + "DATEN/counter0.gif"), "GIF89a");
     EXPECT_FALSE(fileExists(app + "Daten.zip"));
-    EXPECT_TRUE(fileExists(app + "Anleitung.zip"))
-        << "a failed unpacking keeps the update for the next start";
+    EXPECT_EQ(readFile(app + "Anleitung.zip.defekt"), "abgebrochener Download");
+    EXPECT_EQ(readFile(app + "Anleitung.zip.defekt2"), "noch einer");
+    dialogs.messages.clear();
+    MelvatoBasic::Main(parts);
+    EXPECT_TRUE(dialogs.messages.empty());
     MelvatoBasic::ReleaseApi();
 }

@@ -17,7 +17,7 @@ void schreibeDatei(const std::string& path, const std::string& bytes) {
 }
 
 std::string quizSektion(int n, const std::string& frage, const std::string& extra) {
-    return "[Quiz " + std::to_string(n) + "]\r\nFrage=" + frage + "\r\nAntwort 1=ja\r\n" + extra;
+    return "[Quiz " + std::to_string(n) + "]\r\nFrage=" + frage + "\r\nAntwort 1=ja\r\nL\xf6sung=1\r\n" + extra;
 }
 
 void schreibeFragen(const std::string& appPfad, const std::vector<int>& nummern) {

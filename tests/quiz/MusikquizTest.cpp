@@ -272,6 +272,7 @@ TEST_F(SpielTest, WithoutSoundDeviceTheSlotIsSilent) {
     laden();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
+              "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.\r\n"
               "An error occured initializing fmod\r\nError initializing output device.");
     EXPECT_FALSE(MelvatoBasic::SoundOk);
     const double start = uhr.zeit;

@@ -116,7 +116,9 @@ TEST_F(TonFixture, StreamThatCannotOpenIsReported) {
     sound.oeffnenScheitert = true;
     ton->SoundAbspielen("slot.wav");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Error while opening file\r\nFile not found");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Die Tondatei \"slot.wav\" kann nicht abgespielt werden.\r\nError while opening file\r\nFile "
+              "not found");
     EXPECT_EQ(dialogs.messages[0].flags, dlg::OKOnly);
     EXPECT_FALSE(ton->spielt());
     EXPECT_EQ(ton->toggle(), 0);
@@ -220,6 +222,7 @@ TEST(TonEcht, NoDeviceLeavesTheGameSilent) {
     EXPECT_FALSE(MelvatoBasic::SoundOk);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
+              "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.\r\n"
               "An error occured initializing fmod\r\nError initializing output device.");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
+#include "services/FileSys.h"
 #include "services/WindowOps.h"
 
 using namespace cp1252::literals;
@@ -46,6 +48,8 @@ Pack::Pack(ApiClass& api, paket::ModalAnzeige modal, QWidget* parent)
     txtvon = benannt(new QLabel(bereich), "txtvon");
     txtbis = benannt(new QLabel(bereich), "txtbis");
     for (QLabel* l : {txtvon, txtbis}) l->setMinimumWidth(60);
+    // One step per question, so the handle shows the position and not a page.
+    for (QScrollBar* b : {von, bis}) b->setPageStep(1);
     raster->addWidget(new QLabel(QStringLiteral("von Frage"), bereich), 0, 0);
     raster->addWidget(von, 0, 1);
     raster->addWidget(txtvon, 0, 2);
@@ -82,7 +86,14 @@ Pack::Pack(ApiClass& api, paket::ModalAnzeige modal, QWidget* parent)
     lstBestand = benannt(new QListWidget(details_), "lstBestand");
     NeuBestand = benannt(new QListWidget(details_), "NeuBestand");
     AltBestand = benannt(new QListWidget(details_), "AltBestand");
-    for (QListWidget* l : {lstBestand, NeuBestand, AltBestand}) spalten->addWidget(l);
+    const std::pair<QListWidget*, const char*> spaltenKoepfe[] = {
+        {lstBestand, "Dateien im Paket"}, {NeuBestand, "Namen"}, {AltBestand, "schon von früheren Fragen"}};
+    for (const auto& [liste, kopf] : spaltenKoepfe) {
+        auto* spalte = new QVBoxLayout;
+        spalte->addWidget(new QLabel(QString::fromUtf8(kopf), details_));
+        spalte->addWidget(liste);
+        spalten->addLayout(spalte);
+    }
     details_->setVisible(false);
     layout->addWidget(details_, 1);
 
@@ -179,8 +190,10 @@ void Pack::öffnen_Click() {
 void Pack::Speichern_Click() {
     dlg::FileRequest anfrage;
     anfrage.title = "Paket als Datei speichern";
-    anfrage.filter = "Paket (*.zip)|*.zip";
+    anfrage.filter = "Melvato-Paket|*.zip";
     anfrage.folder = api_.PreVerzeichnis("EIGENE DATEIEN");
+    if (!fsys::folderExists(anfrage.folder))
+        anfrage.folder = fsys::fromNative(QDir::homePath().toStdString());
     anfrage.fileName = "Melvato-Paket.zip";
     std::string datei = dlg::dialogs().FileSave(anfrage);
     if (datei.empty()) return;

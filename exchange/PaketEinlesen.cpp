@@ -78,8 +78,7 @@ bool PaketEinlesen(ApiClass& api, QWidget* parent, const ModalAnzeige& modal) {
     const std::string titel = "Paket einlesen";
     dlg::FileRequest anfrage;
     anfrage.title = titel;
-    anfrage.filter =
-        "Pakete (*.zip, NeueFragen.Dat)|*.zip;*.ZIP;NeueFragen.Dat;NEUEFRAGEN.DAT|Alle Dateien (*.*)|*";
+    anfrage.filter = "Melvato-Paket|*.zip;*.ZIP;NeueFragen.Dat;NEUEFRAGEN.DAT|Alle Dateien|*";
     const std::string datei = dlg::dialogs().FileOpen(anfrage);
     if (datei.empty()) return false;
     PaketImport paket(api);

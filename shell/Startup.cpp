@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "services/Unzip.h"
+#include "exchange/Pack.h"
 #include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
+#include "services/Unzip.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/Main.h"
@@ -67,6 +68,16 @@ void Startup::run() {
         f.yield = [] { QCoreApplication::processEvents(); };
         fragen::WortIndex index(MelvatoBasic::Api());
         index.IndexKomplettErstellen(kontext_.musikquiz()->pool(), f);
+    };
+    // The package window and the package import, modal over the main window.
+    kontext_.anbindung.PackZeigen = [this] {
+        Pack fenster(
+            MelvatoBasic::Api(), [this](QDialog& d) { kontext_.zeigeModal(d); }, kontext_.mdi());
+        kontext_.zeigeModal(fenster);
+    };
+    kontext_.anbindung.PaketEinlesen = [this] {
+        paket::PaketEinlesen(MelvatoBasic::Api(), kontext_.mdi(),
+                             [this](QDialog& d) { kontext_.zeigeModal(d); });
     };
     parts.playSound = [this](const std::string& file) { kontext_.musikquiz()->PlaySound(file); };
     parts.showMain = [this] {

@@ -123,25 +123,39 @@ public:
                 return;
             }
         r.Nummer = n;
-        fragen::FrageSpeichern(api_, n, r);
-        if (!gleich(fragen::FrageLesen(api_, n), r)) {
-            // Leave the number free again rather than keep a question that is
-            // not what the package held.
-            api_.IniSchreiben(fragen::FragenDatei(n), fragen::QuizSektion(n), "Frage", "");
-            erg.meldungen.push_back(
-                wer + " lässt sich nicht unverändert speichern und wurde nicht eingelesen."_ansi);
-            return;
-        }
-        index_.FrageIndizieren(n);
         belegt_.insert(n);
         vorhanden_.emplace(abdruck, n);
-        erg.eingelesen.push_back({e.nummer, n});
-        for (Medium* m : medien) {
-            if (m->gemeldet) continue;
-            m->gemeldet = true;
-            if (!m->hinweis.empty())
-                erg.meldungen.push_back("Die Datei " + zitat(m->name) + " " + m->hinweis + ".");
+        geplant_.push_back({e.nummer, std::move(r), std::move(medien)});
+    }
+
+    // Writes the records of all questions taken, checks each one read back, and
+    // files them in the word index.
+    void abschliessen(ImportErgebnis& erg) {
+        std::vector<fragen::QuestionRecord> records;
+        for (const Geplant& g : geplant_) records.push_back(g.frage);
+        fragen::FragenSpeichern(api_, records);
+        index_.StapelBeginnen();
+        for (Geplant& g : geplant_) {
+            const std::int32_t n = g.frage.Nummer;
+            if (!gleich(fragen::FrageLesen(api_, n), g.frage)) {
+                // Leave the number free again rather than keep a question that
+                // is not what the package held.
+                api_.IniSchreiben(fragen::FragenDatei(n), fragen::QuizSektion(n), "Frage", "");
+                erg.meldungen.push_back(
+                    "Frage " + std::to_string(g.paketNummer) +
+                    " lässt sich nicht unverändert speichern und wurde nicht eingelesen."_ansi);
+                continue;
+            }
+            index_.FrageIndizieren(n);
+            erg.eingelesen.push_back({g.paketNummer, n});
+            for (Medium* m : g.medien) {
+                if (m->gemeldet) continue;
+                m->gemeldet = true;
+                if (!m->hinweis.empty())
+                    erg.meldungen.push_back("Die Datei " + zitat(m->name) + " " + m->hinweis + ".");
+            }
         }
+        index_.StapelSchreiben();
     }
 
 private:
@@ -211,8 +225,15 @@ private:
         return {};
     }
 
+    struct Geplant {
+        std::int32_t paketNummer;
+        fragen::QuestionRecord frage;
+        std::vector<Medium*> medien;
+    };
+
     ApiClass& api_;
     PaketQuelle& quelle_;
+    std::vector<Geplant> geplant_;
     const std::string daten_;
     fragen::WortIndex index_{api_};
     std::set<std::int32_t> belegt_;
@@ -255,6 +276,7 @@ ImportErgebnis PaketImport::Einlesen(const std::vector<size_t>& auswahl) {
     Lauf lauf(api_, *quelle_);
     for (size_t i : auswahl)
         if (i < inhalt_.eintraege.size()) lauf.einlesen(inhalt_.eintraege[i], erg);
+    lauf.abschliessen(erg);
     api_.protokoll("Paket eingelesen: " + std::to_string(erg.eingelesen.size()) + " Fragen", 0);
     return erg;
 }

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
+#include <vector>
 
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "services/Profile.h"
 
 using namespace cp1252::literals;
 
@@ -61,20 +64,47 @@ QuestionRecord FrageLesen(ApiClass& api, std::int32_t n) {
     return r;
 }
 
-void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+namespace {
+// The keys of a record in the order the save writes them, with the value and
+// whether it is stored scrambled.
+struct Wert {
+    std::string key;
+    const std::string* wert;
+    bool verschluesselt;
+};
+
+std::vector<Wert> speicherWerte(const QuestionRecord& r, std::string& loesung, std::string& problem) {
+    loesung = std::to_string(r.Lösung);
+    problem = std::to_string(r.Problem);
+    static const std::string eins = "1";
+    std::vector<Wert> w = {{"Crypt", &eins, false}, {"Frage", &r.Frage, true}};
+    for (int j = 1; j <= 5; ++j) w.push_back({antwortKey(j), &r.Antwort[size_t(j)], true});
+    for (int j = 1; j <= 5; ++j) w.push_back({erklaerungKey(j), &r.Erklärung[size_t(j)], true});
+    w.insert(w.end(), {{"Lösung"_ansi, &loesung, false},
+                       {"Bild", &r.Bild, false},
+                       {"Bild2", &r.Bild2, false},
+                       {"Musical", &r.Musical, false},
+                       {"Problem", &problem, false},
+                       {"Audio", &r.Audio, false},
+                       {"Bereich", &r.Bereich, false}});
+    return w;
+}
+
+void schreibenOhneIndexMarke(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
     const std::string file = FragenDatei(n);
     const std::string sec = QuizSektion(n);
-    api.IniSchreiben(file, sec, "Crypt", "1");
-    api.Ini_Verschlüsselt(file, sec, "Frage", r.Frage);
-    for (int j = 1; j <= 5; ++j) api.Ini_Verschlüsselt(file, sec, antwortKey(j), r.Antwort[size_t(j)]);
-    for (int j = 1; j <= 5; ++j) api.Ini_Verschlüsselt(file, sec, erklaerungKey(j), r.Erklärung[size_t(j)]);
-    api.IniSchreiben(file, sec, "Lösung"_ansi, std::to_string(r.Lösung));
-    api.IniSchreiben(file, sec, "Bild", r.Bild);
-    api.IniSchreiben(file, sec, "Bild2", r.Bild2);
-    api.IniSchreiben(file, sec, "Musical", r.Musical);
-    api.IniSchreiben(file, sec, "Problem", std::to_string(r.Problem));
-    api.IniSchreiben(file, sec, "Audio", r.Audio);
-    api.IniSchreiben(file, sec, "Bereich", r.Bereich);
+    std::string loesung, problem;
+    for (const Wert& w : speicherWerte(r, loesung, problem)) {
+        if (w.verschluesselt)
+            api.Ini_Verschlüsselt(file, sec, w.key, *w.wert);
+        else
+            api.IniSchreiben(file, sec, w.key, *w.wert);
+    }
+}
+}  // namespace
+
+void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+    schreibenOhneIndexMarke(api, n, r);
     api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
 }
 
@@ -84,6 +114,41 @@ double ProblemLesen(ApiClass& api, std::int32_t n) {
 
 void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert) {
     api.IniSchreiben(FragenDatei(n), QuizSektion(n), "Problem", std::to_string(wert));
+}
+
+void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records) {
+    std::map<std::string, std::vector<const QuestionRecord*> > proDatei;
+    for (const QuestionRecord& r : records) proDatei[FragenDatei(r.Nummer)].push_back(&r);
+    for (const auto& [datei, liste] : proDatei) {
+        const std::string pfad = api.IniDateiName(datei);
+        std::string bytes = fsys::readAll(pfad).value_or(std::string());
+        const profile::Parsed vorher(bytes);
+        // Only new sections are put together here; a section that exists (or a
+        // file in another encoding) goes key by key through the profile writer.
+        const bool anhaengen = bytes.rfind("\xEF\xBB\xBF", 0) != 0 && bytes.rfind("\xFF\xFE", 0) != 0 &&
+                               std::none_of(liste.begin(), liste.end(), [&](const QuestionRecord* r) {
+                                   return vorher.hasSection(QuizSektion(r->Nummer));
+                               });
+        if (!anhaengen) {
+            for (const QuestionRecord* r : liste) schreibenOhneIndexMarke(api, r->Nummer, *r);
+            continue;
+        }
+        for (const QuestionRecord* r : liste) {
+            // The section as the profile writer builds it key by key at the end of a file.
+            std::string sektion, loesung, problem;
+            for (const Wert& w : speicherWerte(*r, loesung, problem)) {
+                std::string wert = w.verschluesselt ? ApiClass::VerschluesseltGespeichert(*w.wert) : *w.wert;
+                std::replace_if(
+                    wert.begin(), wert.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+                sektion = profile::Parsed(std::move(sektion)).withValue(QuizSektion(r->Nummer), w.key, wert);
+            }
+            if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') bytes += "\r\n";
+            bytes += sektion;
+        }
+        fsys::writeAtomic(pfad, bytes);  // a failed write is not reported, as with the key-by-key save
+        api.profiles().forget(pfad);
+    }
+    if (!records.empty()) api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
 }
 
 bool FrageVorhanden(ApiClass& api, std::int32_t n) {

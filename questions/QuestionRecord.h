@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class ApiClass;
 
@@ -44,6 +45,10 @@ void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r);
 // and the game's rewrite of it after a settled question.
 double ProblemLesen(ApiClass& api, std::int32_t n);
 void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert);
+
+// Writes several records (each to its `Nummer`) with one write per question
+// file; the files end up as FrageSpeichern for each record in turn leaves them.
+void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records);
 
 // A question exists when its stored "Frage" (not unscrambled) is not empty.
 bool FrageVorhanden(ApiClass& api, std::int32_t n);

@@ -10,6 +10,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "services/Profile.h"
 
 namespace fragen {
 
@@ -73,13 +74,20 @@ bool EnthaeltNummer(std::string_view value, std::int32_t n) {
 // value.
 class WortIndex::Sammlung {
 public:
+    // `bestand`: the index exists and gets more questions; each file is read
+    // once, when a word of it comes up first. Without it the files start empty.
+    explicit Sammlung(ApiClass* bestand = nullptr) : bestand_(bestand) {}
+
     // Files n under `wort` as the key-by-key way does: a word without a value is
     // new to the index; the value read back (without its leading blank) gets the
     // number appended unless it lists n already.
     void indizieren(const std::string& c, const std::string& wort, std::int32_t n, const std::string& nummer,
                     std::string& wortliste) {
         auto [d, neueDatei] = dateien_.try_emplace(c);
-        if (neueDatei) reihenfolge_.push_back(c);
+        if (neueDatei) {
+            reihenfolge_.push_back(c);
+            if (bestand_) laden(c, d->second);
+        }
         auto [p, neuerKey] =
             d->second.position.try_emplace(cp1252::asciiLower(wort), d->second.eintraege.size());
         if (neuerKey) d->second.eintraege.push_back(Eintrag{wort, {}, {}});
@@ -112,6 +120,23 @@ private:
         std::vector<Eintrag> eintraege;
         std::unordered_map<std::string, size_t> position;  // key as the reader matches it
     };
+    void laden(const std::string& c, Datei& d) {
+        const std::string path = bestand_->IniDateiName(indexDatei(c));
+        const profile::Parsed p(fsys::readAll(path).value_or(std::string()));
+        for (const std::string& key : p.keys(c)) {
+            auto [pos, neu] = d.position.try_emplace(cp1252::asciiLower(key), d.eintraege.size());
+            if (!neu) continue;
+            Eintrag e{key, std::string(p.lookup(c, key).value_or("")), {}};
+            for (size_t i = 0; i < e.wert.size();) {
+                const size_t ende = std::min(e.wert.find(' ', i), e.wert.size());
+                if (ende > i)
+                    e.nummern.insert(vb::CLng(vb::Val(std::string_view(e.wert).substr(i, ende - i))));
+                i = ende + 1;
+            }
+            d.eintraege.push_back(std::move(e));
+        }
+    }
+    ApiClass* bestand_;
     std::unordered_map<std::string, Datei> dateien_;
     std::vector<std::string> reihenfolge_;
 };
@@ -164,6 +189,15 @@ void WortIndex::FrageIndizieren(std::int32_t n) {
     WoerterIndizieren(r.Bild, n);
     WoerterIndizieren(r.Audio, n);
     WoerterIndizieren(r.Bereich, n);
+}
+
+void WortIndex::StapelBeginnen() {
+    sammlung_ = std::make_unique<Sammlung>(&api_);
+}
+
+void WortIndex::StapelSchreiben() {
+    if (sammlung_) sammlung_->alleSchreiben(api_);
+    sammlung_.reset();
 }
 
 void WortIndex::indexDateienLoeschen() {

@@ -41,6 +41,10 @@ public:
     // Files question, answers, explanations, picture, sound and subject area of
     // question n; nothing for the scratch slot 999.
     void FrageIndizieren(std::int32_t n);
+    // Between these two, FrageIndizieren collects its changes in memory and the
+    // end writes each touched index file once (for many questions at a time).
+    void StapelBeginnen();
+    void StapelSchreiben();
     // Rebuilds the whole index unless it is complete or was built recently.
     // The pool is recounted with all questions. True when it rebuilt.
     bool IndexKomplettErstellen(QuestionPool& pool, const IndexFortschritt& fortschritt = {});

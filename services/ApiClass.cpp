@@ -107,6 +107,10 @@ std::string ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view
 
 bool ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
                                  std::string_view value) {
+    return IniSchreiben(file, section, key, VerschluesseltGespeichert(value));
+}
+
+std::string ApiClass::VerschluesseltGespeichert(std::string_view value) {
     std::string stored = EnCode(value);
     // The reader drops blanks at both ends and one pair of matching quotes; such a
     // scrambled value is kept in double quotes so that it reads back whole.
@@ -115,7 +119,7 @@ bool ApiClass::Ini_Verschlüsselt(std::string_view file, std::string_view sectio
                             (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
                              stored.back() == stored.front()));
     if (wrap) stored = "\"" + stored + "\"";
-    return IniSchreiben(file, section, key, stored);
+    return stored;
 }
 
 std::string ApiClass::EnCode(std::string_view text) {

@@ -47,6 +47,8 @@ public:
     std::string Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key);
     bool Ini_Verschlüsselt(std::string_view file, std::string_view section, std::string_view key,
                            std::string_view value);
+    // The stored form of a scrambled value (what Ini_Verschlüsselt writes).
+    static std::string VerschluesseltGespeichert(std::string_view value);
     static std::string EnCode(std::string_view text);
     static std::string DeCode(std::string_view text);
     std::string TextDatei(std::string_view file);

@@ -31,6 +31,7 @@ public:
     std::optional<std::string_view> lookup(std::string_view section, std::string_view key) const;
     // The bytes after writing `value`; the same bytes when nothing changes.
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
+    bool hasSection(std::string_view section) const { return findSection(section) != nullptr; }
     // Names of the keys of the first section of that name, in file order.
     std::vector<std::string> keys(std::string_view section) const;
 

@@ -82,6 +82,8 @@ public:
         // Parameters window, modeless; package window, modal.
         std::function<void()> ParameterZeigen;
         std::function<void()> PackZeigen;
+        // Reading a package of someone else's questions (chosen by the user).
+        std::function<void()> PaketEinlesen;
         // Question index rebuild (true = with the progress window).
         std::function<void(bool)> IndexKomplettErstellen;
         // Question store: load a list into the game's selection, count the pool.

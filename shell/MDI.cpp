@@ -155,6 +155,7 @@ void MDI::MenuesAnlegen() {
     eintrag(listen, "konfigchange", "Liste erstellen", 0);
     eintrag(bearbeiten, "Erstellen", "Erstellen", 144);
     eintrag(bearbeiten, "verpacken", "Verpacken", 145);
+    eintrag(bearbeiten, "einlesen", "Paket einlesen…", 146);
     eintrag(bearbeiten, "suchanzeig", "Suchen", 0);
 
     QMenu* extras = menue(menuBar(), "Extras", "Optionen", 160);

@@ -233,6 +233,8 @@ void MDI::MenueKlick(const std::string& name) {
         rufe("Musikquiz.Erstellen_Click", [this] { kontext_.musikquiz()->Erstellen_Click(); });
     } else if (name == "verpacken") {
         rufe("Pack.Show", [&an] { aufrufen(an.PackZeigen); });
+    } else if (name == "einlesen") {
+        rufe("Paket.Einlesen", [&an] { aufrufen(an.PaketEinlesen); });
     } else if (name == "suchanzeig") {
         rufe("IndexKomplettErstellen", [&an] {
             if (an.IndexKomplettErstellen) an.IndexKomplettErstellen(true);

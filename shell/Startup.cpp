@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "exchange/Pack.h"
 #include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
@@ -70,6 +71,16 @@ void Startup::run() {
         f.yield = [] { QCoreApplication::processEvents(); };
         fragen::WortIndex index(MelvatoBasic::Api());
         index.IndexKomplettErstellen(kontext_.musikquiz()->pool(), f);
+    };
+    // The package window and the package import, modal over the main window.
+    kontext_.anbindung.PackZeigen = [this] {
+        Pack fenster(
+            MelvatoBasic::Api(), [this](QDialog& d) { kontext_.zeigeModal(d); }, kontext_.mdi());
+        kontext_.zeigeModal(fenster);
+    };
+    kontext_.anbindung.PaketEinlesen = [this] {
+        paket::PaketEinlesen(MelvatoBasic::Api(), kontext_.mdi(),
+                             [this](QDialog& d) { kontext_.zeigeModal(d); });
     };
     parts.playSound = [this](const std::string& file) { kontext_.musikquiz()->PlaySound(file); };
     parts.showMain = [this] {

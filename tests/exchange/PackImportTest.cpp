@@ -69,6 +69,7 @@ TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
     TempHome homeB;
     Datenordner b;
     b.frage(1);
+    fragen::WortIndex(b.api).FrageIndizieren(1);
     b.medium("bach.jpg", std::string(4000, 'X'));  // same name, another picture
     PaketImport imp(b.api);
     ASSERT_TRUE(imp.Oeffnen(zip)) << imp.Fehler();
@@ -86,7 +87,8 @@ TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
     EXPECT_EQ(fsys::readAll(b.app + "DATEN/Bäume.jpg"_ansi), std::string(3000, 'U'));
     EXPECT_EQ(readFile(b.app + "DATEN/ton.wav"), std::string(9000, 'T'));
     EXPECT_TRUE(enthaelt(erg.meldungen, "bach_2.jpg"));
-    EXPECT_TRUE(fragen::EnthaeltNummer(b.api.IniLesenGanz("IndexT.Ini", "T", "TELEMANN"), 6));
+    const std::string telemann = b.api.IniLesenGanz("IndexT.Ini", "T", "TELEMANN");
+    EXPECT_TRUE(fragen::EnthaeltNummer(telemann, 1) && fragen::EnthaeltNummer(telemann, 6)) << telemann;
 
     // The same package again, this time from the sender's package folder.
     const auto vorher = Datenordner::dateien(b.app + "DATEN/");
@@ -267,4 +269,31 @@ TEST(PackImport, NoFreeNumberIsSaid) {
     const ImportErgebnis erg = imp.Einlesen({0});
     EXPECT_TRUE(erg.eingelesen.empty());
     EXPECT_TRUE(enthaelt(erg.meldungen, "1 bis 99 sind alle belegt"));
+}
+
+TEST(PackImport, SavingManyAtOnceLeavesTheBytesOfSavingOneByOne) {
+    TempHome home;
+    Datenordner d;
+    std::vector<fragen::QuestionRecord> records;
+    for (int n : {5, 7}) {
+        fragen::QuestionRecord r;
+        r.Nummer = n;
+        r.Frage = "\"Wer\" schrieb " + std::to_string(n) + "?";
+        r.Antwort[1] = "Bach";
+        r.Lösung = 1;
+        r.Bereich = "Oper\nund Lied";
+        records.push_back(r);
+    }
+    for (const std::string& anfang : {std::string(), std::string("[Quiz 3]\r\nFrage=x"),
+                                      std::string("[Quiz 3]\r\nFrage=x\r\n[Quiz 7]\r\nAntwort 1=alt\r\n")}) {
+        SCOPED_TRACE(anfang);
+        testing_support::writeFile(d.app + "Fragen 0.Dat", anfang);
+        for (const auto& r : records) fragen::FrageSpeichern(d.api, r.Nummer, r);
+        const std::string einzeln = readFile(d.app + "Fragen 0.Dat");
+        testing_support::writeFile(d.app + "Fragen 0.Dat", anfang);
+        d.api.IniSchreiben("", "Allgemein", "IndexNotwendig", "1");
+        fragen::FragenSpeichern(d.api, records);
+        EXPECT_EQ(readFile(d.app + "Fragen 0.Dat"), einzeln);
+        EXPECT_EQ(d.api.IniLesen("", "Allgemein", "IndexNotwendig"), "2");
+    }
 }

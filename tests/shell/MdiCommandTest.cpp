@@ -135,6 +135,7 @@ TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
     EXPECT_EQ(in(0, menu("konfigchange")), Calls{"frmKonfig.ShowAlsNeu"});
     EXPECT_EQ(in(0, menu("Erstellen")), Calls{"Musikquiz.Erstellen_Click"});
     EXPECT_EQ(in(0, menu("verpacken")), Calls{"Pack.Show"});
+    EXPECT_EQ(in(0, menu("einlesen")), Calls{"Paket.Einlesen"});
     EXPECT_EQ(in(0, menu("suchanzeig")), (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
     EXPECT_EQ(in(0, menu("parameter")), Calls{"frmParameter.Show"});
     EXPECT_EQ(in(0, menu("Autor")), Calls{"frmAutor.Show"});

@@ -11,10 +11,10 @@
 
 namespace {
 
-const char* const kTagged[] = {"Datei",      "Laden",  "speichern", "speichernunter", "einfügen",
-                               "drucken",    "Ende",   "Spiel",     "Starten",        "teilstart",
-                               "bearbeiten", "neu",    "reset",     "Knofigurieren",  "Erstellen",
-                               "verpacken",  "Extras", "parameter", "Hilfe",          "Autor"};
+const char* const kTagged[] = {
+    "Datei",     "Laden",     "speichern", "speichernunter", "einfügen",  "drucken", "Ende",
+    "Spiel",     "Starten",   "teilstart", "bearbeiten",     "neu",       "reset",   "Knofigurieren",
+    "Erstellen", "verpacken", "einlesen",  "Extras",         "parameter", "Hilfe",   "Autor"};
 
 // The buttons a mode offers; all others stay in their places, disabled.
 std::set<int> offeredButtons(MDI& m) {
@@ -49,8 +49,8 @@ TEST_F(ModeTest, ModeZeroOffersGameListsAndOptions) {
     EXPECT_EQ(MelvatoBasic::FensterModus, 0);
     EXPECT_EQ(enabledEntries(m),
               (std::set<std::string>{"Datei", "Laden", "Ende", "Spiel", "Starten", "teilstart", "bearbeiten",
-                                     "Knofigurieren", "Erstellen", "verpacken", "Extras", "parameter",
-                                     "Hilfe", "Autor"}));
+                                     "Knofigurieren", "Erstellen", "verpacken", "einlesen", "Extras",
+                                     "parameter", "Hilfe", "Autor"}));
     EXPECT_EQ(offeredButtons(m), (std::set<int>{1, 10, 14, 15, 16, 17, 18}));
 }
 

@@ -68,3 +68,7 @@ shot antwort
 #   starten; click "${editor[@]}" 3; shot editor
 #   starten; click "${newlist[@]}" 3; shot liste
 #   starten; click "${settings[@]}" 3; shot einstellungen
+# The package window (paket.png) needs own questions: write a "Fragen 0.Dat" with
+# a few questions and their pictures into the data folder, then
+#   click 149 10 1; click 170 130; click 545 319; click 888 319 1; shot paket
+# and crop the picture to the window.

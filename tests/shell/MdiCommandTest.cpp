@@ -37,55 +37,69 @@ protected:
     int listenArt = -1;
 };
 
-TEST_F(CommandTest, StartGoesToTheGameOrToTheQuestionTest) {
-    auto start = [](MDI& w) { w.ToolButton_Click(1); };
-    EXPECT_EQ(in(0, start), Calls{"Musikquiz.Starten_Click"});
-    EXPECT_EQ(in(1, start), Calls{"Musikquiz.testen_Click"});
-    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(2); }), Calls{"Musikquiz.testen_Click"});
-    for (int m : {4, 5, 6, 7}) EXPECT_TRUE(in(m, start).empty()) << "mode " << m;
-}
-
-TEST_F(CommandTest, SaveGoesToTheEditorOrTheListWindow) {
-    auto save = [](MDI& w) { w.ToolButton_Click(4); };
-    EXPECT_EQ(in(2, save), Calls{"Musikquiz.Save_Click"});
-    for (int m : {5, 6, 7}) EXPECT_EQ(in(m, save), Calls{"frmKonfig.Save_Click"}) << "mode " << m;
-    for (int m : {0, 1, 4}) EXPECT_TRUE(in(m, save).empty()) << "mode " << m;
-    // "Speichern unter..." does the same as "Speichern".
-    EXPECT_EQ(in(2, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }),
-              Calls{});  // disabled in mode 2
-    EXPECT_EQ(in(6, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }),
-              Calls{"frmKonfig.Save_Click"});
-}
-
-TEST_F(CommandTest, LoadAsksForAListAndGoesOnPerMode) {
-    auto load = [](MDI& w) { w.ToolButton_Click(10); };
-    EXPECT_EQ(in(0, load), Calls{"MDI.ListeLadenDialog"});
-    EXPECT_EQ(in(1, load), (Calls{"MDI.ListeLadenDialog", "Musikquiz.testen_Click"}));
-    EXPECT_EQ(in(5, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.ListeFüllen"}));
-    EXPECT_EQ(in(6, load), (Calls{"MDI.ListeLadenDialog", "frmKonfig.FrageLaden"}));
-    for (int m : {2, 4, 7}) EXPECT_TRUE(in(m, load).empty()) << "mode " << m;
-}
-
-TEST_F(CommandTest, CloseEndsTheGameUnloadsTheEditorOrTheListWindow) {
-    auto ende = [](MDI& w) { w.ToolButton_Click(0); };
-    EXPECT_EQ(in(1, ende), Calls{"Musikquiz.Ende_Click"});
-    for (int m : {5, 6, 7}) EXPECT_EQ(in(m, ende), Calls{"frmKonfig.Unload"}) << "mode " << m;
-    EXPECT_TRUE(in(4, ende).empty());
-    kontext.musikquiz();
-    EXPECT_EQ(in(2, ende), Calls{"Musikquiz.Unload"});
-    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
-    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
-}
-
-TEST_F(CommandTest, ToolbarOnlyButtons) {
-    EXPECT_EQ(in(1, [](MDI& w) { w.ToolButton_Click(7); }), Calls{"Musikquiz.Frage_Click"});
-    EXPECT_TRUE(in(2, [](MDI& w) { w.ToolButton_Click(7); }).empty());
-    EXPECT_EQ(in(1, [](MDI& w) { w.ToolButton_Click(8); }), Calls{"Musikquiz.SoundRepeat_Click"});
-    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(12); }), Calls{"Musikquiz.neu_Click"});
-    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(15); }), Calls{"frmKonfig.ShowAlsNeu"});
-    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(17); }), Calls{"frmParameter.Show"});
+TEST_F(CommandTest, EachCommandReachesItsWindowInTheModesThatOfferIt) {
+    // "button n" clicks tool button n; any other name triggers that menu entry.
+    const std::string hilfe = "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm";
+    const struct {
+        const char* command;
+        std::vector<int> modes;
+        Calls expected;
+    } cases[] = {
+        {"button 1", {0}, {"Musikquiz.Starten_Click"}},
+        {"button 1", {1}, {"Musikquiz.testen_Click"}},
+        {"button 2", {2}, {"Musikquiz.testen_Click"}},
+        {"button 1", {4, 5, 6, 7}, {}},
+        {"button 4", {2}, {"Musikquiz.Save_Click"}},
+        {"button 4", {5, 6, 7}, {"frmKonfig.Save_Click"}},
+        {"button 4", {0, 1, 4}, {}},
+        {"speichernunter", {6}, {"frmKonfig.Save_Click"}},
+        {"speichernunter", {2}, {}},  // disabled there
+        {"button 10", {0}, {"MDI.ListeLadenDialog"}},
+        {"button 10", {1}, {"MDI.ListeLadenDialog", "Musikquiz.testen_Click"}},
+        {"button 10", {5}, {"MDI.ListeLadenDialog", "frmKonfig.ListeFüllen"}},
+        {"button 10", {6}, {"MDI.ListeLadenDialog", "frmKonfig.FrageLaden"}},
+        {"button 10", {2, 4, 7}, {}},
+        {"button 0", {1}, {"Musikquiz.Ende_Click"}},
+        {"button 0", {5, 6, 7}, {"frmKonfig.Unload"}},
+        {"button 0", {4}, {}},
+        {"button 7", {1}, {"Musikquiz.Frage_Click"}},
+        {"button 7", {2}, {}},
+        {"button 8", {1}, {"Musikquiz.SoundRepeat_Click"}},
+        {"button 12", {2}, {"Musikquiz.neu_Click"}},
+        {"button 15", {0}, {"frmKonfig.ShowAlsNeu"}},
+        {"button 17", {0}, {"frmParameter.Show"}},
+        {"FrageRaum", {0}, {"frmKonfig.ShowAlsAnzeige"}},
+        {"konfigchange", {0}, {"frmKonfig.ShowAlsNeu"}},
+        {"Erstellen", {0}, {"Musikquiz.Erstellen_Click"}},
+        {"Erstellen", {4}, {}},  // disabled there
+        {"verpacken", {0}, {"Pack.Show"}},
+        {"suchanzeig", {0}, {"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}},
+        {"parameter", {0}, {"frmParameter.Show"}},
+        {"Autor", {0}, {"frmAutor.Show"}},
+        {"Hilfe", {0}, {"Hilfe", hilfe}},
+    };
+    for (const auto& c : cases) {
+        const std::string command = c.command;
+        for (int m : c.modes)
+            EXPECT_EQ(in(m,
+                         [&](MDI& w) {
+                             if (command.rfind("button ", 0) == 0)
+                                 w.ToolButton_Click(std::stoi(command.substr(7)));
+                             else
+                                 w.Menueintrag(command.c_str())->trigger();
+                         }),
+                      c.expected)
+                << command << " in mode " << m;
+    }
     for (int i : {3, 5, 6, 9, 11, 13, 19, 20, 21})
         EXPECT_TRUE(in(9, [i](MDI& w) { w.ToolButton_Click(i); }).empty()) << "button " << i;
+}
+
+TEST_F(CommandTest, CloseInTheEditorUnloadsTheQuizWindow) {
+    kontext.musikquiz();
+    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(0); }), Calls{"Musikquiz.Unload"});
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
 }
 
 TEST_F(CommandTest, SearchButtonRebuildsTheIndexUnlessTheSearchListIsOpen) {
@@ -96,21 +110,6 @@ TEST_F(CommandTest, SearchButtonRebuildsTheIndexUnlessTheSearchListIsOpen) {
     EXPECT_TRUE(mitFortschritt);
     listenArt = 2;
     EXPECT_EQ(in(7, [](MDI& w) { w.ToolButton_Click(14); }), Calls{"frmKonfig.fragelade_Click"});
-}
-
-TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
-    auto menu = [](const char* name) { return [name](MDI& w) { w.Menueintrag(name)->trigger(); }; };
-    EXPECT_EQ(in(0, menu("FrageRaum")), Calls{"frmKonfig.ShowAlsAnzeige"});
-    EXPECT_EQ(in(0, menu("konfigchange")), Calls{"frmKonfig.ShowAlsNeu"});
-    EXPECT_EQ(in(0, menu("Erstellen")), Calls{"Musikquiz.Erstellen_Click"});
-    EXPECT_EQ(in(0, menu("verpacken")), Calls{"Pack.Show"});
-    EXPECT_EQ(in(0, menu("suchanzeig")), (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
-    EXPECT_EQ(in(0, menu("parameter")), Calls{"frmParameter.Show"});
-    EXPECT_EQ(in(0, menu("Autor")), Calls{"frmAutor.Show"});
-    EXPECT_EQ(in(0, menu("Hilfe")),
-              (Calls{"Hilfe", "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm"}));
-    // A disabled entry does nothing.
-    EXPECT_TRUE(in(4, menu("Erstellen")).empty());
 }
 
 TEST_F(CommandTest, StartWithAllQuestionsClearsTheListFlag) {

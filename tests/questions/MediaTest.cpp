@@ -25,12 +25,8 @@ struct MediaFixture : ::testing::Test {
     std::string archive = home.root() + "programm/DATEN/";
     const std::string bild = std::string(2000, 'B') + "Bach";
 
-    void SetUp() override {
-        setInstallationsPfad(home.root() + "programm");
-        api.protokoll("START", 0);
-    }
+    void SetUp() override { setInstallationsPfad(home.root() + "programm"); }
     void TearDown() override { setInstallationsPfad(""); }
-    std::string log() { return readFile(api.LogDatei()); }
 };
 }  // namespace
 
@@ -44,7 +40,6 @@ TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
     schreibeDatei(daten + "orgel.jpg", bild);
     EXPECT_TRUE(FileOk(api, "orgel.jpg", AnzeigeKopie(api, "orgel.jpg")));
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
-    EXPECT_NE(log().find(":FileOk gefundene datei " + daten + "orgel.jpg\r\n"), std::string::npos);
     EXPECT_TRUE(FileOk(api, "ORGEL.JPG", daten + "orgel.jpg")) << "copying a file onto itself keeps it";
     EXPECT_EQ(readFile(daten + "orgel.jpg"), bild);
 }
@@ -56,14 +51,6 @@ TEST_F(MediaFixture, AStubIsReplacedByTheArchivedFileOnlyForTheCopy) {
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
     EXPECT_EQ(readFile(daten + "bach.jpg"), " 3 \r\n") << "the stub is back in place";
     EXPECT_TRUE(dialogs.messages.empty()) << "replacing the stub asks nobody";
-    const std::string l = log();
-    size_t a = l.find(":FileOk gefundene datei " + daten + "bach.jpg\r\n");
-    size_t b = l.find(":FileOk AKTNUM  3\r\n", a);
-    size_t c = l.find(":FileOk weiß dat nach "_ansi + archive + "Daten 3.DAT\r\n", b);
-    size_t d = l.find(":FileOk File ist enthalten " + archive + "Daten 3.DAT\r\n", c);
-    size_t e = l.find(":FileOk File ex " + daten + "bach.jpg\r\n", d);
-    size_t f = l.find(":FileOk File Copy " + daten + "Now.JPG\r\n", e);
-    EXPECT_NE(f, std::string::npos) << l;
 }
 
 TEST_F(MediaFixture, AStubPointingToTheWrongArchiveSearchesAllNine) {
@@ -74,11 +61,6 @@ TEST_F(MediaFixture, AStubPointingToTheWrongArchiveSearchesAllNine) {
     EXPECT_TRUE(FileOk(api, "lied.wav", ziel));
     EXPECT_EQ(readFile(ziel), "RIFF-Lied");
     EXPECT_EQ(readFile(daten + "lied.wav"), " 7 \r\n");
-    const std::string l = log();
-    EXPECT_NE(l.find(":FileOk File nicht enthalten " + archive + "Daten 2.DAT\r\n"), std::string::npos);
-    EXPECT_NE(l.find(":FileOk Schritt 2 lied.wav\r\n"), std::string::npos);
-    EXPECT_NE(l.find(":FileOk suche in dat nach lied.wav\r\n"), std::string::npos);
-    EXPECT_NE(l.find(":FileOk DAT gefunden " + archive + "Daten 7.DAT\r\n"), std::string::npos);
 }
 
 TEST_F(MediaFixture, AMissingFileIsTakenFromTheFirstArchiveHoldingIt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "questions/QuestionRecord.h"
 #include "services/ApiClass.h"
@@ -16,12 +17,9 @@ using testing_support::readFile;
 using testing_support::schreibeDatei;
 
 TEST(FragenDatei, HundredsGoIntoOneFileWithBlankBeforeTheDigit) {
-    EXPECT_EQ(FragenDatei(1), "Fragen 0.Dat");
-    EXPECT_EQ(FragenDatei(99), "Fragen 0.Dat");
-    EXPECT_EQ(FragenDatei(100), "Fragen 1.Dat");
-    EXPECT_EQ(FragenDatei(998), "Fragen 9.Dat");
-    EXPECT_EQ(FragenDatei(999), "Fragen 9.Dat");
-    EXPECT_EQ(QuizSektion(7), "Quiz 7");
+    for (auto [n, file] :
+         {std::pair{1, "Fragen 0.Dat"}, {99, "Fragen 0.Dat"}, {100, "Fragen 1.Dat"}, {999, "Fragen 9.Dat"}})
+        EXPECT_EQ(FragenDatei(n), file) << n;
     EXPECT_EQ(QuizSektion(123), "Quiz 123");
 }
 
@@ -29,52 +27,42 @@ TEST(FrageSpeichern, WritesEveryKeyScrambledInOrderAndMarksTheIndex) {
     testing_support::TempHome home;
     ApiClass api;
     QuestionRecord r;
-    r.Frage = "abc";       // scrambles to bdf
-    r.Antwort[1] = "AAA";  // BCD
+    r.Frage = "abc";
+    r.Antwort[1] = "AAA";
     r.Antwort[2] = "x";
-    r.Erklärung[1] = "xy";  // y{
+    r.Erklärung[1] = "xy";
     r.Lösung = 2;
     r.Bild = "bach.jpg";
     r.Problem = 30;
     r.Bereich = "Klassik";
     FrageSpeichern(api, 5, r);
-
-    const std::string expected =
-        "[Quiz 5]\r\nCrypt=1\r\nFrage=bdf\r\nAntwort 1=BCD\r\nAntwort 2=y\r\nAntwort 3=\r\nAntwort 4=\r\n"
-        "Antwort 5=\r\nErklärung 1=y{\r\nErklärung 2=\r\nErklärung 3=\r\nErklärung 4=\r\n"
-        "Erklärung 5=\r\nLösung=2\r\nBild=bach.jpg\r\nBild2=\r\nMusical=\r\nProblem=30\r\nAudio=\r\n"
-        "Bereich=Klassik\r\n"_ansi;
-    EXPECT_EQ(readFile(home.appPfad() + "Fragen 0.Dat"), expected);
-    EXPECT_EQ(readFile(home.appPfad() + "Melvato.Ini"), "[Allgemein]\r\nIndexNotwendig=2\r\n");
+    testing_support::expectSameFiles(testing_support::golden("question-write/new-record/expected/"),
+                                     home.appPfad());
 
     QuestionRecord back = FrageLesen(api, 5);
     EXPECT_TRUE(back.Verschlüsselt);
-    EXPECT_EQ(back.Frage, "abc");
-    EXPECT_EQ(back.Antwort[1], "AAA");
-    EXPECT_EQ(back.Erklärung[1], "xy");
+    for (auto [read, written] : {std::pair{&back.Frage, &r.Frage},
+                                 {&back.Antwort[1], &r.Antwort[1]},
+                                 {&back.Erklärung[1], &r.Erklärung[1]},
+                                 {&back.Bild, &r.Bild},
+                                 {&back.Bereich, &r.Bereich}})
+        EXPECT_EQ(*read, *written);
     EXPECT_EQ(back.Lösung, 2);
     EXPECT_EQ(back.Problem, 30);
-    EXPECT_EQ(back.Bild, "bach.jpg");
-    EXPECT_EQ(back.Bereich, "Klassik");
 }
 
 TEST(FrageSpeichern, UpgradesAPlainRecordInPlaceAndKeepsForeignLines) {
+    // Known keys are replaced where they stand, new ones follow the section's last line.
     testing_support::TempHome home;
     ApiClass api;
-    schreibeDatei(
-        home.appPfad() + "Fragen 1.Dat",
-        "[Quiz 120]\r\nCrypt=0\r\nFrage=alt\r\nNotiz=bleibt\r\nBereich=Jazz\r\n[Quiz 121]\r\nFrage=z\r\n");
+    const std::string dir = testing_support::golden("question-write/plain-record-upgraded/");
+    testing_support::copyFiles(dir + "before/", home.appPfad());
     QuestionRecord r = FrageLesen(api, 120);
     EXPECT_FALSE(r.Verschlüsselt);
     EXPECT_EQ(r.Frage, "alt");
     r.Frage = "abc";
     FrageSpeichern(api, 120, r);
-    const std::string bytes = readFile(home.appPfad() + "Fragen 1.Dat");
-    // Known keys are replaced where they stand, new ones follow the section's last line.
-    EXPECT_EQ(bytes.rfind(
-                  "[Quiz 120]\r\nCrypt=1\r\nFrage=bdf\r\nNotiz=bleibt\r\nBereich=Jazz\r\nAntwort 1=\r\n", 0),
-              0u);
-    EXPECT_NE(bytes.find("[Quiz 121]\r\nFrage=z\r\n"), std::string::npos);
+    testing_support::expectSameFiles(dir + "expected/", home.appPfad());
     EXPECT_TRUE(FrageLesen(api, 120).Verschlüsselt);
     EXPECT_EQ(FrageLesen(api, 121).Frage, "z");
 }
@@ -128,21 +116,17 @@ TEST(FrageLesen, BadFilesGiveSafeDefaults) {
     EXPECT_EQ(m.Problem, 0);
 }
 
-TEST(SchwierigkeitsName, TableEdgesAndOutOfRange) {
-    EXPECT_EQ(SchwierigkeitsName(90, 40), "Super-schwer");
-    EXPECT_EQ(SchwierigkeitsName(90, 39), "Unlösbar!!!"_ansi);
-    EXPECT_EQ(SchwierigkeitsName(10, 50), "Glücksfrage"_ansi);
-    EXPECT_EQ(SchwierigkeitsName(-999, 0), "Glücksfrage"_ansi);
-    EXPECT_EQ(SchwierigkeitsName(-39, 0), "Baby-leicht");
-    EXPECT_EQ(SchwierigkeitsName(-20, 0), "sehr einfach");
-    EXPECT_EQ(SchwierigkeitsName(-10, 0), "Harmlos");
-    EXPECT_EQ(SchwierigkeitsName(0, 0), "Problemlos");
-    EXPECT_EQ(SchwierigkeitsName(1, 0), "durchschnittlich");
-    EXPECT_EQ(SchwierigkeitsName(20, 0), "anstrengend");
-    EXPECT_EQ(SchwierigkeitsName(21, 0), "anspruchsvoll");
-    EXPECT_EQ(SchwierigkeitsName(40, 0), "kniffelig");
-    EXPECT_EQ(SchwierigkeitsName(999, 0), "Unlösbar!!!"_ansi);
-    EXPECT_EQ(SchwierigkeitsName(1000, 0), " 1000");
-    EXPECT_EQ(SchwierigkeitsName(-1000, 0), "-1000");
-    EXPECT_EQ(SchwierigkeitsName(std::numeric_limits<std::int32_t>::min(), 1), "-2147483648");
+TEST(SchwierigkeitsName, BandEdgesAndOutOfRange) {
+    // The band follows the difference between the question's grade and the player's.
+    const std::tuple<std::int32_t, std::int32_t, std::string> cases[] = {
+        {90, 40, "Super-schwer"},     {90, 39, "Unlösbar!!!"_ansi},
+        {10, 50, "Glücksfrage"_ansi}, {-999, 0, "Glücksfrage"_ansi},
+        {-39, 0, "Baby-leicht"},      {-20, 0, "sehr einfach"},
+        {-10, 0, "Harmlos"},          {0, 0, "Problemlos"},
+        {1, 0, "durchschnittlich"},   {20, 0, "anstrengend"},
+        {21, 0, "anspruchsvoll"},     {40, 0, "kniffelig"},
+        {999, 0, "Unlösbar!!!"_ansi}, {1000, 0, " 1000"},
+        {-1000, 0, "-1000"},          {std::numeric_limits<std::int32_t>::min(), 1, "-2147483648"}};
+    for (const auto& [problem, level, name] : cases)
+        EXPECT_EQ(SchwierigkeitsName(problem, level), name) << problem;
 }

@@ -1,18 +1,17 @@
 // The questions that come with the program, read through the same calls the game
-// uses: a question that reads back with a missing right answer, a lost
-// explanation or a picture that cannot be found would show up in front of a
-// child as an empty button or a blank picture.
+// uses. tools/content/check_questions.py (run as a test as well) checks the
+// records themselves; here the program's reader and media code must bring every
+// text back whole and every picture and sound into a playable file.
 #include <gtest/gtest.h>
 
 #include <QImageReader>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "questions/Media.h"
@@ -30,27 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kData = MELVATO_DATA_DIR;  // the repository's data/
-
-// The characters the music-symbol font draws, from the table the font is built to.
-std::set<unsigned char> fontCharacters() {
-    std::ifstream in(std::string(MELVATO_SOURCE_DIR) + "/tools/content/musical_symbols.md");
-    std::set<unsigned char> codes;
-    std::string line;
-    while (std::getline(in, line)) {
-        // "| 38 | `&` | ..." : the first cell is the code
-        if (line.size() < 4 || line[0] != '|') continue;
-        std::stringstream cells(line.substr(1));
-        std::string first;
-        std::getline(cells, first, '|');
-        try {
-            size_t used = 0;
-            int code = std::stoi(first, &used);
-            if (code >= 33 && code <= 255) codes.insert(static_cast<unsigned char>(code));
-        } catch (const std::exception&) {
-        }
-    }
-    return codes;
-}
 
 struct Supplied : ::testing::Test {
     testing_support::TempHome home;
@@ -97,89 +75,29 @@ bool isStub(const std::string& path) {
 
 }  // namespace
 
-TEST_F(Supplied, EveryQuestionIsCompleteAndExplained) {
+TEST_F(Supplied, EveryTextReadsBackWholeThroughTheProgramsReader) {
     auto questions = all();
     ASSERT_GE(questions.size(), 500u);
-    std::map<std::string, int> areas;
-    std::set<int> grades;
+    int easy = 0, hearing = 0;
     for (const auto& q : questions) {
         SCOPED_TRACE("question " + std::to_string(q.Nummer));
         EXPECT_TRUE(q.Verschlüsselt) << "supplied questions are stored as the editor saves them";
-        EXPECT_FALSE(q.Frage.empty());
-        int used = 0;
-        while (used < 5 && !q.Antwort[size_t(used) + 1].empty()) ++used;
-        EXPECT_GE(used, 3);
-        for (int i = used + 1; i <= 5; ++i)
-            EXPECT_TRUE(q.Antwort[size_t(i)].empty()) << "gap before answer " << i;
         EXPECT_GE(q.Lösung, 1);
-        EXPECT_LE(q.Lösung, used) << "the right answer is one that is shown";
-        for (int i = 1; i <= used; ++i) {
-            EXPECT_FALSE(q.Erklärung[size_t(i)].empty()) << "answer " << i << " has no explanation";
-            // A value the reader had to cut would come back exactly 254 long.
-            EXPECT_LT(q.Erklärung[size_t(i)].size(), 254u);
+        EXPECT_FALSE(q.Antwort[size_t(std::clamp<int>(q.Lösung, 1, 5))].empty())
+            << "the right answer is shown";
+        for (int i = 0; i <= 5; ++i) {
+            const std::string& t = i == 0 ? q.Frage : q.Erklärung[size_t(i)];
+            // A value the reader had to cut comes back exactly 254 long; unscrambled
+            // texts are ordinary German text without control characters.
+            EXPECT_LT(t.size(), 254u);
+            for (unsigned char c : t + q.Antwort[size_t(std::max(i, 1))]) EXPECT_GE(c, 32) << t;
         }
-        EXPECT_LT(q.Frage.size(), 254u);
-        EXPECT_EQ(q.Problem % 10, 0);
-        EXPECT_GE(q.Problem, 10);
-        EXPECT_LE(q.Problem, 90);
-        EXPECT_FALSE(q.Bereich.empty());
-        EXPECT_FALSE(!q.Bild.empty() && !q.Musical.empty()) << "the editor keeps picture and Musical apart";
-        // Unscrambled texts are ordinary German text: no control characters.
-        for (const std::string* t : {&q.Frage, &q.Antwort[1], &q.Erklärung[1]})
-            for (unsigned char c : *t) EXPECT_GE(c, 32) << *t;
-        areas[q.Bereich]++;
-        grades.insert(q.Problem);
+        easy += q.Problem <= 30;
+        hearing += q.Bereich == "Hören"_ansi;
     }
-    EXPECT_GE(areas.size(), 8u);
-    EXPECT_EQ(grades, (std::set<int>{10, 20, 30, 40, 50, 60, 70, 80, 90}));
     // Children of 8 to 12 start at levels 21 to 29: they need plenty of questions up to grade 30.
-    int easy = 0;
-    for (const auto& q : questions) easy += q.Problem <= 30;
     EXPECT_GE(easy, 250);
-    EXPECT_GT(areas["Hören"_ansi], 0);
-}
-
-// A child of 8, 10 or 12 starts near level 21, 25 or 29: in its first twenty
-// questions it must meet several areas and hear something, or the game feels
-// like a test sheet on one subject. The draw is chance, so nearly every game of
-// many (seeded, the same on every run) must manage it.
-TEST_F(Supplied, FirstTwentyQuestionsOfAChildsGameSpreadOverAreasAndListening) {
-    auto questions = all();
-    std::array<int, 1001> tabelle{};
-    std::map<int, const fragen::QuestionRecord*> nachNummer;
-    for (size_t i = 0; i < questions.size(); ++i) {
-        tabelle[i + 1] = questions[i].Nummer;
-        nachNummer[questions[i].Nummer] = &questions[i];
-    }
-    const auto anzahl = [&] { return std::int32_t(questions.size()); };
-    quiz::Pool pool{anzahl, &tabelle, [&](std::int32_t n) { return double(nachNummer.at(n)->Problem); }, {}};
-    const unsigned spiele = 40;
-    for (int alter : {8, 10, 12}) {
-        unsigned gut = 0;
-        for (unsigned spiel = 1; spiel <= spiele; ++spiel) {
-            SaatZufall zufall(spiel * 100 + unsigned(alter));
-            quiz::Ziehung ziehung;
-            ziehung.Niveau = quiz::AlterLevel(alter);
-            std::set<std::string> bereiche;
-            int hören = 0;
-            for (int runde = 1; runde <= 20; ++runde) {
-                ++ziehung.Runde;
-                ASSERT_TRUE(ziehung.Ziehen(pool, zufall));
-                if (runde == 1) ziehung.SperreAufheben();
-                const auto& q = *nachNummer.at(ziehung.FrageNummer);
-                bereiche.insert(q.Bereich);
-                hören += !q.Audio.empty();
-                // The child knows about two answers in three; a wrong first try is put right.
-                quiz::OffeneFrage offen;
-                offen.RichtigeAntwort = q.Lösung;
-                if (zufall.Rnd() > 2.0f / 3.0f)
-                    quiz::AntwortAuswerten(offen, ziehung, q.Lösung % 3 + 1, anzahl, {});
-                if (!offen.Beantwortet) quiz::AntwortAuswerten(offen, ziehung, q.Lösung, anzahl, {});
-            }
-            gut += bereiche.size() >= 6 && hören >= 2;
-        }
-        EXPECT_GE(gut, spiele * 95 / 100) << "age " << alter;
-    }
+    EXPECT_GT(hearing, 0);
 }
 
 TEST_F(Supplied, TheUsersOwnRangeStaysEmpty) {
@@ -231,19 +149,6 @@ TEST_F(Supplied, EverySoundIsFoundAndPlaysBriefly) {
     }
     EXPECT_GE(sounds, 150);
     EXPECT_GE(fromArchive, 10) << "part of the sounds comes from the media archive";
-}
-
-TEST_F(Supplied, MusicalLinesUseOnlySignsOfTheFont) {
-    const auto font = fontCharacters();
-    ASSERT_GE(font.size(), 30u) << "the font table could not be read";
-    int lines = 0;
-    for (const auto& q : all()) {
-        if (q.Musical.empty()) continue;
-        ++lines;
-        for (unsigned char c : q.Musical)
-            EXPECT_TRUE(font.count(c)) << "question " << q.Nummer << ": sign " << int(c) << " has no glyph";
-    }
-    EXPECT_GE(lines, 10);
 }
 
 TEST_F(Supplied, AMediaNameMissingEverywhereIsNotFound) {

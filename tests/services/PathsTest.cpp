@@ -56,30 +56,19 @@ TEST(Paths, FileNamesResolveWithoutRegardToCase) {
 
 TEST(Drives, KindsComeFromTheMountTable) {
     TempHome home;
-    std::string mounts =
-        "/dev/vda1 / ext4 rw 0 0\n"
-        "server:/export " +
-        home.root() +
-        "net nfs4 rw 0 0\n"
-        "tmpfs " +
-        home.root() +
-        "ram tmpfs rw 0 0\n"
-        "/dev/sr0 " +
-        home.root() +
-        "cd iso9660 ro 0 0\n"
-        "/dev/sdb1 " +
-        home.root() + "stick vfat rw 0 0\n";
-    for (const char* d : {"net/klasse", "ram", "cd", "stick"})
-        std::filesystem::create_directories(home.root() + d);
+    const std::string r = home.root();
+    const std::string mounts = "/dev/vda1 / ext4 rw 0 0\nserver:/export " + r + "net nfs4 rw 0 0\ntmpfs " +
+                               r + "ram tmpfs rw 0 0\n/dev/sr0 " + r + "cd iso9660 ro 0 0\n/dev/sdb1 " + r +
+                               "stick vfat rw 0 0\n";
     auto removable = [](const std::string& dev) { return dev == "/dev/sdb1"; };
-    EXPECT_EQ(driveKindFromMounts(home.root() + "net/klasse", mounts, removable), "Network");
-    EXPECT_EQ(driveKindFromMounts(home.root() + "ram", mounts, removable), "RAM Disk");
-    EXPECT_EQ(driveKindFromMounts(home.root() + "cd", mounts, removable), "CD-ROM");
-    EXPECT_EQ(driveKindFromMounts(home.root() + "stick", mounts, removable), "Removable");
-    EXPECT_EQ(driveKindFromMounts(home.root(), mounts, removable), "Fixed");
-    EXPECT_EQ(driveKindFromMounts(home.root() + "gibtsnicht", mounts, removable), "Unknown");
-    ApiClass api;
-    EXPECT_EQ(api.DriveTyp("Q"), "Unknown");
+    const std::pair<const char*, const char*> cases[] = {
+        {"net/klasse", "Network"}, {"ram", "RAM Disk"}, {"cd", "CD-ROM"},
+        {"stick", "Removable"},    {"", "Fixed"},       {"gibtsnicht", "Unknown"}};
+    for (const auto& [folder, kind] : cases) {
+        if (*folder && std::string(folder) != "gibtsnicht") std::filesystem::create_directories(r + folder);
+        EXPECT_EQ(driveKindFromMounts(r + folder, mounts, removable), kind) << folder;
+    }
+    EXPECT_EQ(ApiClass().DriveTyp("Q"), "Unknown");
 }
 
 TEST(Wait, WholeMillisecondsOnly) {

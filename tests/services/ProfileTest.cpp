@@ -13,88 +13,60 @@ using testing_support::readFile;
 using testing_support::TempHome;
 using testing_support::writeFile;
 
-namespace {
-std::string value(const std::string& bytes, const std::string& section, const std::string& key) {
-    Parsed parsed(bytes);
-    auto v = parsed.lookup(section, key);
-    return v ? std::string(*v) : std::string("<missing>");
-}
-}  // namespace
-
-TEST(ProfileRead, BlanksAroundNamesAndValuesAreNotPartOfThem) {
-    std::string f = "  [ Quiz 5 ]  \r\n  Frage  =   a b c   \r\n\tAntwort 1\t=\tx\t\r\n";
-    EXPECT_EQ(value(f, "Quiz 5", "Frage"), "a b c");
-    EXPECT_EQ(value(f, " Quiz 5 ", " Frage "), "a b c");
-    EXPECT_EQ(value(f, "Quiz 5", "Antwort 1"), "x");
-    EXPECT_EQ(value(f, "Quiz 5", "Antwort  1"), "<missing>");  // inner blanks count
-}
-
-TEST(ProfileRead, SectionNameIsUpToTheLastBracketAndNeedsOne) {
-    std::string f = "[a]b]\r\nk=1\r\n[b\r\nk=2\r\n";
-    EXPECT_EQ(value(f, "a]b", "k"), "1");
-    // "[b" has no "]": an ordinary line, so k=2 still belongs to section a]b and is hidden by k=1.
-    EXPECT_EQ(value(f, "b", "k"), "<missing>");
-}
-
-TEST(ProfileRead, MatchingQuotesAreRemovedOnlyInPairs) {
-    std::string f = "[s]\r\na=\"x y\"\r\nb='z'\r\nc=\"x'\r\nd=\"\r\ne= \" pad \" \r\n";
-    EXPECT_EQ(value(f, "s", "a"), "x y");
-    EXPECT_EQ(value(f, "s", "b"), "z");
-    EXPECT_EQ(value(f, "s", "c"), "\"x'");
-    EXPECT_EQ(value(f, "s", "d"), "\"");
-    EXPECT_EQ(value(f, "s", "e"), " pad ");
-}
-
-TEST(ProfileRead, CommentsOnlyAtLineStartAndHashIsOrdinary) {
-    std::string f = "[s]\r\n ;k=1\r\nk=2;3\r\n#h=4\r\n";
-    EXPECT_EQ(value(f, "s", "k"), "2;3");
-    EXPECT_EQ(value(f, "s", "#h"), "4");
-    EXPECT_EQ(value(f, "s", ";k"), "<missing>");
-}
-
-TEST(ProfileRead, DuplicatesFirstWinsAndBareKeyLineHidesLaterValue) {
-    std::string f = "[s]\r\nk=1\r\nk=2\r\n[S]\r\nj=3\r\n[t]\r\nk\r\nk=5\r\n";
-    EXPECT_EQ(value(f, "s", "k"), "1");
-    EXPECT_EQ(value(f, "s", "j"), "<missing>");  // only the first section of a name is searched
-    EXPECT_EQ(value(f, "t", "k"), "");
+TEST(ProfileRead, WindowsRulesOnTheSameBytes) {
+    const std::string missing = "<missing>";
+    struct Case {
+        std::string bytes, section, key, expected;
+    } cases[] = {
+        {"[Allgemein]\r\nVersion=3.0.1\r\n", "ALLGEMEIN", "version", "3.0.1"},
+        // Blanks around names and values are not part of them; inner blanks count.
+        {"  [ Quiz 5 ]  \r\n  Frage  =   a b c   \r\n", " Quiz 5 ", " Frage ", "a b c"},
+        {"[Quiz 5]\r\n\tAntwort 1\t=\tx\t\r\n", "Quiz 5", "Antwort 1", "x"},
+        {"[Quiz 5]\r\nAntwort 1=x\r\n", "Quiz 5", "Antwort  1", missing},
+        // The section name runs to the last "]"; "[b" without one is an ordinary line.
+        {"[a]b]\r\nk=1\r\n[b\r\nk=2\r\n", "a]b", "k", "1"},
+        {"[a]b]\r\nk=1\r\n[b\r\nk=2\r\n", "b", "k", missing},
+        // Matching quotes go only in pairs.
+        {"[s]\r\na=\"x y\"\r\n", "s", "a", "x y"},
+        {"[s]\r\nb='z'\r\n", "s", "b", "z"},
+        {"[s]\r\nc=\"x'\r\n", "s", "c", "\"x'"},
+        {"[s]\r\nd=\"\r\n", "s", "d", "\""},
+        {"[s]\r\ne= \" pad \" \r\n", "s", "e", " pad "},
+        // Comments only at the line start; "#" is ordinary.
+        {"[s]\r\n ;k=1\r\nk=2;3\r\n", "s", "k", "2;3"},
+        {"[s]\r\n ;k=1\r\n", "s", ";k", missing},
+        {"[s]\r\n#h=4\r\n", "s", "#h", "4"},
+        // The first key and the first section of a name win; a bare key hides later values.
+        {"[s]\r\nk=1\r\nk=2\r\n", "s", "k", "1"},
+        {"[s]\r\nk=1\r\n[S]\r\nj=3\r\n", "s", "j", missing},
+        {"[t]\r\nk\r\nk=5\r\n", "t", "k", ""},
+        // Lines before the first section belong to none.
+        {"k=0\r\n[s]\r\nk=1\r\n", "", "k", missing},
+        // Any line end, and a missing final one.
+        {"[s]\nk=1\nj=2", "s", "j", "2"},
+        {"[s]\rk=1\rj=2", "s", "k", "1"},
+    };
+    for (const Case& c : cases) {
+        Parsed parsed(c.bytes);
+        auto v = parsed.lookup(c.section, c.key);
+        EXPECT_EQ(v ? std::string(*v) : missing, c.expected) << c.bytes << " [" << c.section << "] " << c.key;
+    }
 }
 
-TEST(ProfileRead, LinesBeforeFirstSectionBelongToNone) {
-    std::string f = "k=0\r\n[s]\r\nk=1\r\n";
-    EXPECT_EQ(value(f, "", "k"), "<missing>");
-    EXPECT_EQ(value(f, "s", "k"), "1");
-}
-
-TEST(ProfileRead, AllLineEndsAndMissingFinalLineEnd) {
-    EXPECT_EQ(value("[s]\nk=1\nj=2", "s", "j"), "2");
-    EXPECT_EQ(value("[s]\rk=1\rj=2", "s", "k"), "1");
-    EXPECT_EQ(value("[s]\r\nk=1\r\nj=2", "s", "j"), "2");
-}
-
-TEST(ProfileWrite, NewFileSectionAndKeyHaveExactBytes) {
-    Parsed empty{std::string()};
-    EXPECT_EQ(empty.withValue("S", "K", "V"), "[S]\r\nK=V\r\n");
-    Parsed one{"[A]\r\nx=1\r\n"};
-    EXPECT_EQ(one.withValue("B", "y", "2"), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
-    // A file without a final line end gets one before the new section.
-    EXPECT_EQ(Parsed("[A]\r\nx=1").withValue("B", "y", "2"), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
-}
-
-TEST(ProfileWrite, NewKeyGoesDirectlyAfterLastEntryOfItsSection) {
-    Parsed p{"[A]\r\nx=1\r\n\r\n[B]\r\nz=3\r\n"};
-    EXPECT_EQ(p.withValue("a", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");
-    Parsed headerOnly{"[A]\r\n[B]\r\n"};
-    EXPECT_EQ(headerOnly.withValue("A", "k", "v"), "[A]\r\nk=v\r\n[B]\r\n");
-    Parsed lastNoEnd{"[A]\r\nx=1"};
-    EXPECT_EQ(lastNoEnd.withValue("A", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n");
-}
-
-TEST(ProfileWrite, ReplacementKeepsStoredSpellingAndEveryOtherByte) {
-    std::string before = "; settings\n[ALLGEMEIN]\nVersion = 1.0 \r\nPfad=x\r\n[Other]\r\nVersion=9\r\n";
-    std::string after = Parsed(before).withValue("allgemein", "VERSION", "3.0.1");
-    EXPECT_EQ(after, "; settings\n[ALLGEMEIN]\nVersion=3.0.1\r\nPfad=x\r\n[Other]\r\nVersion=9\r\n");
-    // The same value again changes nothing at all.
-    EXPECT_EQ(Parsed(after).withValue("Allgemein", "Version", "3.0.1"), after);
+TEST(ProfileWrite, GoldenFiles) {
+    // Each case: before.ini, entry.txt ("section<TAB>key<TAB>value") and the expected after.ini.
+    const auto cases = testing_support::goldenCases("profile-write");
+    ASSERT_GE(cases.size(), 8u);
+    for (const std::string& dir : cases) {
+        const std::string entry = readFile(dir + "entry.txt");
+        const size_t t1 = entry.find('\t'), t2 = entry.find('\t', t1 + 1);
+        ASSERT_NE(t2, std::string::npos) << dir;
+        Parsed before(readFile(dir + "before.ini"));
+        EXPECT_EQ(
+            before.withValue(entry.substr(0, t1), entry.substr(t1 + 1, t2 - t1 - 1), entry.substr(t2 + 1)),
+            readFile(dir + "after.ini"))
+            << dir;
+    }
 }
 
 class ProfileStoreTest : public ::testing::Test {
@@ -103,19 +75,15 @@ protected:
     ApiClass api;
 };
 
-TEST_F(ProfileStoreTest, EmptyAndBareNamesResolveToDataFolder) {
+TEST_F(ProfileStoreTest, NamesResolveToTheDataFolderAnyCaseAndAnySeparator) {
     api.IniSchreiben("", "Allgemein", "Version", "3.0.1");
     EXPECT_EQ(readFile(home.appPfad() + "Melvato.Ini"), "[Allgemein]\r\nVersion=3.0.1\r\n");
     api.IniSchreiben("x.ini", "s", "k", "v");
-    EXPECT_EQ(readFile(home.appPfad() + "x.ini"), "[s]\r\nk=v\r\n");
-    EXPECT_EQ(api.IniLesen("x.ini", "S", "K"), "v");
+    EXPECT_EQ(api.IniLesen(home.appPfad() + "X.INI", "S", "K"), "v");
     std::string full = home.root() + "y.ini";
     api.IniSchreiben(full, "s", "k", "w");
     EXPECT_EQ(api.IniLesen(full, "s", "k"), "w");
     EXPECT_FALSE(testing_support::fileExists(home.appPfad() + "y.ini"));
-}
-
-TEST_F(ProfileStoreTest, BackslashesAndLetterCaseReachTheSameFile) {
     writeFile(home.appPfad() + "DATEN/Liste.Ini", "[s]\r\nk=1\r\n");
     EXPECT_EQ(api.IniLesen(home.appPfad() + "daten\\liste.ini", "s", "k"), "1");
     api.IniSchreiben(home.appPfad() + "Daten\\LISTE.INI", "s", "k", "2");
@@ -157,6 +125,6 @@ TEST_F(ProfileStoreTest, FailedWriteChangesNothingAndLeavesNoTemporaryFile) {
     api.IniSchreiben(missing, "s", "k", "v");  // must not throw
     EXPECT_EQ(api.IniLesen(missing, "s", "k"), "");
     api.IniSchreiben("keep.ini", "s", "k", "v");
-    auto names = fsys::list(home.appPfad());
-    for (const std::string& n : names) EXPECT_EQ(n.find(".melvato-"), std::string::npos) << n;
+    for (const std::string& n : fsys::list(home.appPfad()))
+        EXPECT_EQ(n.find(".melvato-"), std::string::npos) << n;
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstdlib>
+#include <set>
 #include <vector>
 
 #include "quiz/FMod.h"
@@ -89,11 +90,11 @@ TEST(SoundLayer, NoDeviceGivesErrorThree) {
     EXPECT_EQ(FMOD_ErrorString(FSOUND_GetError()), "Error initializing output device.");
 }
 
-TEST(SoundLayer, ErrorTexts) {
-    EXPECT_EQ(FMOD_ErrorString(0), "No errors");
-    EXPECT_EQ(FMOD_ErrorString(1), "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.");
-    EXPECT_EQ(FMOD_ErrorString(12), "Not enough memory ");
-    EXPECT_EQ(FMOD_ErrorString(19), "An error occured trying to open the specified CD device");
-    EXPECT_EQ(FMOD_ErrorString(25), "Unknown error");
+TEST(SoundLayer, EveryErrorCodeHasItsOwnText) {
+    std::set<std::string> texts;
+    for (int code = 0; code <= 19; ++code) texts.insert(FMOD_ErrorString(code));
+    EXPECT_EQ(texts.size(), 20u);
+    EXPECT_FALSE(texts.count("Unknown error"));
+    EXPECT_EQ(FMOD_ErrorString(20), "Unknown error");
     EXPECT_EQ(FMOD_ErrorString(-1), "Unknown error");
 }

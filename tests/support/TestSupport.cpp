@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,41 @@ void writeFile(const std::string& path, const std::string& bytes) {
 
 bool fileExists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+std::vector<std::string> goldenCases(const std::string& name) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(std::string(MELVATO_TEST_DATA) + "/" + name))
+        if (e.is_directory()) out.push_back(e.path().string() + "/");
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::string golden(const std::string& relative) {
+    return std::string(MELVATO_TEST_DATA) + "/" + relative;
+}
+
+namespace {
+template <class F>
+void forEachFile(const std::string& root, F f) {
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+        if (e.is_regular_file()) f(std::filesystem::relative(e.path(), root).string(), e.path().string());
+}
+}  // namespace
+
+void copyFiles(const std::string& from, const std::string& to) {
+    forEachFile(
+        from, [&](const std::string& rel, const std::string& path) { writeFile(to + rel, readFile(path)); });
+}
+
+void expectSameFiles(const std::string& expected, const std::string& actual) {
+    int files = 0;
+    forEachFile(expected, [&](const std::string& rel, const std::string& path) {
+        ++files;
+        EXPECT_TRUE(fileExists(actual + rel)) << rel;
+        EXPECT_EQ(readFile(actual + rel), readFile(path)) << rel;
+    });
+    EXPECT_GT(files, 0) << "no expected files in " << expected;
 }
 
 std::vector<std::string> logEntries(const std::string& log, size_t from) {

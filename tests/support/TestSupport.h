@@ -31,6 +31,16 @@ std::string readFile(const std::string& path);
 // once); to act as another program, write with std::ofstream instead.
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// The case folders of tests/data/<name>/ (full paths ending in "/"), sorted; each
+// holds a case's input and expected bytes.
+std::vector<std::string> goldenCases(const std::string& name);
+// tests/data/<relative> as a full path.
+std::string golden(const std::string& relative);
+// Copies every file below `from` into `to` through the program's file layer.
+void copyFiles(const std::string& from, const std::string& to);
+// Every file below `expected` exists below `actual` with the same bytes.
+void expectSameFiles(const std::string& expected, const std::string& actual);
+
 // The reported texts of the log's entry lines (time of day removed), in order,
 // from byte `from` of the log on.
 std::vector<std::string> logEntries(const std::string& log, size_t from = 0);

@@ -3,16 +3,17 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "services/Unzip.h"
 #include "questions/WordIndex.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
+#include "services/Unzip.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/Main.h"
 #include "shell/Progress.h"
 #include "shell/frmAutor.h"
+#include "shell/frmKonfig.h"
 #include "translation/Translation_Class.h"
 
 Startup::Startup() {
@@ -52,6 +53,7 @@ void Startup::run() {
     kontext_.anbindung.TeilSpielLaden = [this](const std::string& datei) {
         kontext_.musikquiz()->pool().TeilSpielLaden(datei);
     };
+    frmKonfig::Anbinden(kontext_);
     kontext_.anbindung.AnzahlFragen = [this] { return kontext_.musikquiz()->AnzahlFragen(true, false); };
     // The search commands rebuild the word index first, under the progress window.
     kontext_.anbindung.IndexKomplettErstellen = [this](bool) {

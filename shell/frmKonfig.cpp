@@ -104,9 +104,9 @@ frmKonfig::frmKonfig(Kontext& kontext, int art)
     unWort_ = new QLineEdit(filter_);
     feld("Themen:", themen_);
     feld("Schwierigkeitsgrade:", schwierig_);
-    feld("Diese Fragen nie:", nummerWeg_);
-    feld("Diese Fragen immer:", dieseDoch_);
-    feld("Fragen mit diesen Wörtern nicht:"_ansi.c_str(), unWort_);
+    feld("nie fragen:", nummerWeg_);
+    feld("immer fragen:", dieseDoch_);
+    feld("Un-Wörter:"_ansi.c_str(), unWort_);
     nummerWeg_->setToolTip(texte::ui("Nummern mit Leerzeichen getrennt, Bereiche mit Bindestrich: 5 10-12"));
     dieseDoch_->setToolTip(nummerWeg_->toolTip());
     unWort_->setToolTip(texte::ui("Wörter mit Leerzeichen getrennt"_ansi));

@@ -234,12 +234,17 @@ std::vector<std::int32_t> ListenNummern(ApiClass& api, const std::string& datei)
 }
 
 namespace {
-// Every list write goes through here, so that the network folder's locked
-// read-modify-write can take over in one place.
-void listenWert(ApiClass& api, const std::string& datei, const char* sektion, const std::string& schluessel,
-                const std::string& wert) {
-    api.IniSchreiben(datei, sektion, schluessel, wert);
-}
+// Every list write goes through here: each is a locked read-modify-write of the
+// file (another station may save into the same list folder); the first failure
+// is remembered so the caller can tell the user.
+struct Schreiber {
+    ApiClass& api;
+    const std::string& datei;
+    bool ok = true;
+    void operator()(const char* sektion, const std::string& schluessel, const std::string& wert) {
+        if (ok) ok = api.IniSchreiben(datei, sektion, schluessel, wert);
+    }
+};
 
 std::string mitBlanks(const std::vector<std::string>& teile) {
     std::string s;
@@ -248,31 +253,32 @@ std::string mitBlanks(const std::vector<std::string>& teile) {
 }
 }  // namespace
 
-void ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& l) {
-    listenWert(api, datei, "Allgemein", "Typ", kListenTyp);
+bool ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& l) {
+    Schreiber listenWert{api, datei};
+    listenWert("Allgemein", "Typ", kListenTyp);
     size_t i = 0;
     for (; i < l.nummern.size(); ++i)
-        listenWert(api, datei, "FragenListe", "Frage" + vb::Str(static_cast<long long>(i + 1)),
+        listenWert("FragenListe", "Frage" + vb::Str(static_cast<long long>(i + 1)),
                    DreiStellig(l.nummern[i]));
-    listenWert(api, datei, "FragenListe", "Frage" + vb::Str(static_cast<long long>(i + 1)), "");
+    listenWert("FragenListe", "Frage" + vb::Str(static_cast<long long>(i + 1)), "");
     if (l.unterTyp == 1) {
         for (int g = 1; g <= 9; ++g)
-            listenWert(api, datei, "Schwierig", "Grad " + std::to_string(g),
-                       l.grade[size_t(g - 1)] ? "-1" : "0");
-        for (const auto& [name, an] : l.themen) listenWert(api, datei, "Themen", name, an ? "-1" : "0");
-        listenWert(api, datei, "Allgemein", "UnterTyp", "1");
-        listenWert(api, datei, "Allgemein", "DieseNicht", l.dieseNicht);
-        listenWert(api, datei, "Allgemein", "DieseImmer", l.dieseImmer);
-        listenWert(api, datei, "Allgemein", "UnWörter"_ansi, l.unWoerter);
-        return;
+            listenWert("Schwierig", "Grad " + std::to_string(g), l.grade[size_t(g - 1)] ? "-1" : "0");
+        for (const auto& [name, an] : l.themen) listenWert("Themen", name, an ? "-1" : "0");
+        listenWert("Allgemein", "UnterTyp", "1");
+        listenWert("Allgemein", "DieseNicht", l.dieseNicht);
+        listenWert("Allgemein", "DieseImmer", l.dieseImmer);
+        listenWert("Allgemein", "UnWörter"_ansi, l.unWoerter);
+        return listenWert.ok;
     }
     std::vector<std::string> nr;
     for (std::int32_t n : l.nummern) nr.push_back(DreiStellig(n));
-    listenWert(api, datei, "Allgemein", "DieseNicht", mitBlanks(nr));
-    listenWert(api, datei, "Allgemein", "DieseImmer", mitBlanks(nr));
-    listenWert(api, datei, "Allgemein", "UnterTyp", "2");
-    listenWert(api, datei, "Allgemein", "UnWörter"_ansi, l.unWoerter);
-    listenWert(api, datei, "Allgemein", "Suchbegriff", l.suchbegriff);
+    listenWert("Allgemein", "DieseNicht", mitBlanks(nr));
+    listenWert("Allgemein", "DieseImmer", mitBlanks(nr));
+    listenWert("Allgemein", "UnterTyp", "2");
+    listenWert("Allgemein", "UnWörter"_ansi, l.unWoerter);
+    listenWert("Allgemein", "Suchbegriff", l.suchbegriff);
+    return listenWert.ok;
 }
 
 }  // namespace fragen

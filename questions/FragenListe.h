@@ -114,7 +114,8 @@ struct ListenDatei {
 
 // Writes the list in its key order: "Typ", the numbers with an empty end key,
 // "Schwierig", "Themen" (filter lists only), then the other "Allgemein" keys.
-void ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& liste);
+// False when the file could not be written.
+bool ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& liste);
 // The numbers of a list file up to the first empty entry; empty when the file
 // is no question list.
 std::vector<std::int32_t> ListenNummern(ApiClass& api, const std::string& datei);

@@ -257,7 +257,10 @@ void frmKonfig::Save_Click() {
         l.unWoerter = bau_.UnWort();
         setWindowTitle(texte::ui("Fragen-Liste: " + ohneOrdner(datei)));
     }
-    fragen::ListeSpeichern(api(), datei, l);
+    if (!fragen::ListeSpeichern(api(), datei, l))
+        dlg::dialogs().MsgBox(
+            "Die Fragen-Liste \"" + ohneOrdner(datei) + "\" konnte nicht gespeichert werden.",
+            dlg::Exclamation);
 }
 
 void frmKonfig::ImportFeld(const std::string& feld) {

@@ -180,7 +180,8 @@ TEST_F(ListenBauFixture, SavedListsHaveTheirKeyOrderAndPlayExactlyTheirQuestions
     l.themen = {{"Rock", true}, {"Oper", true}};
     l.dieseNicht = "12";
     l.unWoerter = "xyz";
-    ListeSpeichern(api, datei, l);
+    EXPECT_FALSE(ListeSpeichern(api, home.appPfad() + "fehlt/test.lst", l));
+    EXPECT_TRUE(ListeSpeichern(api, datei, l));
     EXPECT_EQ(readFile(datei),
               "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\nDieseNicht=12\r\nDieseImmer=\r\n"
               "UnW\xF6rter=xyz\r\n"

@@ -9,6 +9,7 @@
 #include <map>
 #include <random>
 
+#include "questions/FragenListe.h"
 #include "questions/Media.h"
 #include "questions/QuestionPool.h"
 #include "questions/QuestionRecord.h"
@@ -131,5 +132,35 @@ void BM_FileOkFromArchive(benchmark::State& state) {
     state.counters["archiv_MB"] = double(fsys::stamp(archiv)->size) / 1e6;
 }
 BENCHMARK(BM_FileOkFromArchive)->Unit(benchmark::kMillisecond);
+
+// A full rebuild of the list window's rows with every filter step at work.
+void BM_ListeAktualisieren(benchmark::State& state) {
+    ApiClass& api = *ordner().api;
+    fragen::ListenBau bau(api);
+    bau.Laden();
+    bau.grade[8] = false;
+    bau.NummerWeg("120 300-310");
+    bau.UnWort("Sinfonie");
+    for (auto _ : state) bau.ListeAktualisieren();
+    if (bau.zeilen.empty() || bau.zeilen.size() >= 898) state.SkipWithError("filters took nothing or all");
+    state.counters["zeilen"] = double(bau.zeilen.size());
+}
+BENCHMARK(BM_ListeAktualisieren)->Unit(benchmark::kMillisecond);
+
+void BM_Stichwortsuche(benchmark::State& state) {
+    ApiClass& api = *ordner().api;
+    fragen::QuestionPool::Table tabelle{};
+    fragen::QuestionPool pool(api, tabelle);
+    fragen::WortIndex index(api);
+    api.IniSchreiben("", "Allgemein", "IndexNotwendig", "0");
+    index.IndexKomplettErstellen(pool);
+    fragen::ListenBau bau(api);
+    fragen::Suchergebnis e;
+    for (auto _ : state)
+        e = fragen::Stichwortsuche(api, "Komponist", [&](std::int32_t n) { return bau.Zeile(n); });
+    if (e.zeilen.empty()) state.SkipWithError("nothing found");
+    state.counters["zeilen"] = double(e.zeilen.size());
+}
+BENCHMARK(BM_Stichwortsuche)->Unit(benchmark::kMillisecond);
 
 }  // namespace

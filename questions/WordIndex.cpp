@@ -157,6 +157,9 @@ void WortIndex::schreiben(const std::string& c, const std::string& wort, const s
 void WortIndex::WoerterIndizieren(const std::string& text, std::int32_t n) {
     std::string s = text;
     RemoveSonderzeichen(s);
+    // A text that opens with a quote or bracket would start with a blank, and
+    // the empty first word would end it before any word was filed.
+    if (!s.empty() && s.front() == ' ') s.erase(0, 1);
     s += ' ';
     const std::string nummer = vb::Str(static_cast<long long>(n));
     size_t anfang = 0;

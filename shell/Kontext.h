@@ -77,6 +77,8 @@ public:
         std::function<void()> fragelade_Click;
         // Kind of the open list window (2 = search); -1 when none is open.
         std::function<int()> ListenArt;
+        // Takes "UnWorte", "DieseImmer" or "DieseNicht" from another list file.
+        std::function<void(const std::string& feld)> ImportFeld;
         // Unloads the list window when it is open.
         std::function<void()> ListeEntladen;
         // Parameters window, modeless; package window, modal.

@@ -34,10 +34,11 @@ Listen listenFuer(int modus) {
             return {"00-02,04-05,12,", "00,02,60,63"};
         case 4:
             return {"", ""};
+        // The list window's import commands sit in "Einfügen" (104).
         case 5:
-            return {"00,10,18,", "00,01,"};
+            return {"00,10,18,", "00,01,04,"};
         case 6:
-            return {"00,04,10,18,", "00-01,03,11,"};
+            return {"00,04,10,18,", "00-01,03-04,11,"};
         case 7:
             return {"00,04,14,18,", "00,11,"};
         default:
@@ -240,6 +241,15 @@ void MDI::MenueKlick(const std::string& name) {
             if (an.IndexKomplettErstellen) an.IndexKomplettErstellen(true);
         });
         rufe("frmKonfig.ShowAlsIndex", [&an] { aufrufen(an.ShowAlsIndex); });
+    } else if (name == "unworte" || name == "niefrag" || name == "imfrag") {
+        // The list window's import commands; only a filter list has these fields.
+        const int m = MelvatoBasic::FensterModus;
+        if ((m == 5 || m == 6) && an.ImportFeld) {
+            const char* feld = name == "unworte"   ? "UnWorte"
+                               : name == "niefrag" ? "DieseNicht"
+                                                   : "DieseImmer";
+            rufe("frmKonfig.ImportFeld", [&an, feld] { an.ImportFeld(feld); });
+        }
     } else if (name == "parameter") {
         rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
     } else if (name == "Hilfe") {

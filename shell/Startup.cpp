@@ -14,6 +14,7 @@
 #include "shell/Main.h"
 #include "shell/Progress.h"
 #include "shell/frmAutor.h"
+#include "shell/frmKonfig.h"
 #include "translation/Translation_Class.h"
 
 Startup::Startup() : vorholen_([this] { return static_cast<QWidget*>(mainWindow_.get()); }) {
@@ -56,6 +57,7 @@ void Startup::run() {
     kontext_.anbindung.TeilSpielLaden = [this](const std::string& datei) {
         kontext_.musikquiz()->pool().TeilSpielLaden(datei);
     };
+    frmKonfig::Anbinden(kontext_);
     kontext_.anbindung.AnzahlFragen = [this] { return kontext_.musikquiz()->AnzahlFragen(true, false); };
     // The search commands rebuild the word index first, under the progress window.
     kontext_.anbindung.IndexKomplettErstellen = [this](bool) {

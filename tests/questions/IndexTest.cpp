@@ -79,10 +79,13 @@ TEST_F(IndexFixture, WordsAreFiledUnderTheirFirstCharacterByteForByte) {
     EXPECT_EQ(readFile(home.appPfad() + "IndexÉ.Ini"), "[É]\r\nÉ= 5\r\n"_ansi);
 }
 
-TEST_F(IndexFixture, ATextStartingWithABlankYieldsNoWords) {
+TEST_F(IndexFixture, ATextOpeningWithPunctuationIsIndexedToo) {
     index.WoerterIndizieren("(1791) Mozart", 3);
-    EXPECT_TRUE(indexDateien(home.appPfad()).empty());
-    EXPECT_EQ(index.Wortliste(), "");
+    index.WoerterIndizieren("\x84Geige\x93 oder \"Bratsche\"", 4);
+    EXPECT_EQ(readFile(home.appPfad() + "Index1.Ini"), "[1]\r\n1791= 3\r\n");
+    EXPECT_EQ(readFile(home.appPfad() + "IndexM.Ini"), "[M]\r\nMOZART= 3\r\n");
+    EXPECT_EQ(readFile(home.appPfad() + "IndexG.Ini"), "[G]\r\nGEIGE= 4\r\n");
+    EXPECT_EQ(index.Wortliste(), " 1791 MOZART GEIGE ODER BRATSCHE");
 }
 
 TEST_F(IndexFixture, ARepeatedWordOrASecondSaveListsTheNumberOnce) {

@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "questions/FragenListe.h"
 #include "questions/Media.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Bewertung.h"
@@ -155,4 +156,35 @@ TEST_F(Supplied, AMediaNameMissingEverywhereIsNotFound) {
     // The walk above only means something if a wrong name would fail it.
     EXPECT_FALSE(fragen::FileOk(api, "gibt_es_nicht.gif", daten + "Now.GIF"));
     EXPECT_FALSE(fs::exists(daten + "gibt_es_nicht.gif"));
+}
+
+// Each supplied list is what the list window builds from the filters saved in
+// it, and saving it again gives the same bytes.
+TEST_F(Supplied, ListsMatchTheirFiltersAndTheirOwnSave) {
+    std::vector<fs::path> listen;
+    for (const auto& e : fs::directory_iterator(home.appPfad() + "Spiele")) listen.push_back(e.path());
+    ASSERT_GE(listen.size(), 6u);
+    fragen::ListenBau bau(api);
+    bau.Laden();
+    for (const auto& pfad : listen) {
+        const std::string datei = cp1252::fromUtf8(pfad.string());  // core names are Windows-1252
+        SCOPED_TRACE(datei);
+        ASSERT_TRUE(fragen::IstListe(api, datei));
+        for (int g = 1; g <= 9; ++g)
+            bau.grade[size_t(g - 1)] = api.IniLesenVal(datei, "Schwierig", "Grad " + std::to_string(g)) != 0;
+        for (auto& t : bau.themen) t.second = api.IniLesenVal(datei, "Themen", t.first) != 0;
+        bau.ListeAktualisieren();
+        std::vector<std::int32_t> gebaut;
+        for (const auto& z : bau.zeilen) gebaut.push_back(z.nummer);
+        EXPECT_GE(gebaut.size(), 50u);
+        EXPECT_EQ(fragen::ListenNummern(api, datei), gebaut);
+
+        fragen::ListenDatei l;
+        l.nummern = gebaut;
+        l.grade = bau.grade;
+        l.themen = bau.themen;
+        const std::string neu = home.root() + "neu" + std::to_string(&pfad - listen.data()) + ".lst";
+        fragen::ListeSpeichern(api, neu, l);
+        EXPECT_EQ(testing_support::readFile(neu), testing_support::readFile(pfad.string()));
+    }
 }

@@ -72,7 +72,10 @@ TEST_F(ModeTest, EditorAndListModes) {
     EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "speichern", "Extras", "Hilfe"}));
     m.TopIst(6);
     EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 4, 10, 18}));
-    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichernunter"}));
+    // "Einfügen" holds the list window's import commands.
+    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichernunter", "einfügen"}));
+    m.TopIst(5);
+    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "einfügen"}));
 }
 
 TEST_F(ModeTest, UnknownModeShowsAllButtonsAndIgnoresCodesWithoutEntry) {

@@ -72,6 +72,9 @@ MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kont
 }
 
 MDI::~MDI() {
+    // Closing the frame hides its children one by one; nobody may switch modes
+    // on a frame that is half gone.
+    QObject::disconnect(area_, &QMdiArea::subWindowActivated, nullptr, nullptr);
     if (kontext_.mdi() == this) kontext_.setMdi(nullptr);
 }
 

@@ -336,13 +336,17 @@ void frmKonfig::Anbinden(Kontext& kontext) {
                 mdi->addChild(g_fenster);
                 // The mode follows which child window of the frame is on top.
                 QPointer<frmKonfig> f = g_fenster.data();
-                QObject::connect(mdi->area(), &QMdiArea::subWindowActivated, f, [mdi, f](QMdiSubWindow* sub) {
-                    if (!f) return;
-                    if (sub && sub->widget() == f)
-                        mdi->TopIst(5 + f->art_);
-                    else
-                        mdi->TopWar(5 + f->art_);
-                });
+                // Asked anew each time: the frame may be going away while its area
+                // reports the last change.
+                QObject::connect(mdi->area(), &QMdiArea::subWindowActivated, f,
+                                 [&kontext, f](QMdiSubWindow* sub) {
+                                     MDI* m = kontext.mdi();
+                                     if (!f || !m) return;
+                                     if (sub && sub->widget() == f)
+                                         m->TopIst(5 + f->art_);
+                                     else
+                                         m->TopWar(5 + f->art_);
+                                 });
             }
             g_fenster->show();
             g_fenster->Form_Load();

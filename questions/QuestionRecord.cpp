@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
@@ -61,21 +62,35 @@ QuestionRecord FrageLesen(ApiClass& api, std::int32_t n) {
     return r;
 }
 
-void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+bool FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
     const std::string file = FragenDatei(n);
     const std::string sec = QuizSektion(n);
-    api.IniSchreiben(file, sec, "Crypt", "1");
-    api.Ini_Verschlüsselt(file, sec, "Frage", r.Frage);
-    for (int j = 1; j <= 5; ++j) api.Ini_Verschlüsselt(file, sec, antwortKey(j), r.Antwort[size_t(j)]);
-    for (int j = 1; j <= 5; ++j) api.Ini_Verschlüsselt(file, sec, erklaerungKey(j), r.Erklärung[size_t(j)]);
-    api.IniSchreiben(file, sec, "Lösung"_ansi, std::to_string(r.Lösung));
-    api.IniSchreiben(file, sec, "Bild", r.Bild);
-    api.IniSchreiben(file, sec, "Bild2", r.Bild2);
-    api.IniSchreiben(file, sec, "Musical", r.Musical);
-    api.IniSchreiben(file, sec, "Problem", std::to_string(r.Problem));
-    api.IniSchreiben(file, sec, "Audio", r.Audio);
-    api.IniSchreiben(file, sec, "Bereich", r.Bereich);
+    // Every key is its own write; when one fails (full disk) the file goes back
+    // to what it held, so that no half record is left behind.
+    const std::string pfad = api.IniDateiName(file);
+    const std::optional<std::string> vorher = fsys::readAll(pfad);
+    bool ok = api.IniSchreiben(file, sec, "Crypt", "1");
+    ok = ok && api.Ini_Verschlüsselt(file, sec, "Frage", r.Frage);
+    for (int j = 1; j <= 5; ++j)
+        ok = ok && api.Ini_Verschlüsselt(file, sec, antwortKey(j), r.Antwort[size_t(j)]);
+    for (int j = 1; j <= 5; ++j)
+        ok = ok && api.Ini_Verschlüsselt(file, sec, erklaerungKey(j), r.Erklärung[size_t(j)]);
+    ok = ok && api.IniSchreiben(file, sec, "Lösung"_ansi, std::to_string(r.Lösung));
+    ok = ok && api.IniSchreiben(file, sec, "Bild", r.Bild);
+    ok = ok && api.IniSchreiben(file, sec, "Bild2", r.Bild2);
+    ok = ok && api.IniSchreiben(file, sec, "Musical", r.Musical);
+    ok = ok && api.IniSchreiben(file, sec, "Problem", std::to_string(r.Problem));
+    ok = ok && api.IniSchreiben(file, sec, "Audio", r.Audio);
+    ok = ok && api.IniSchreiben(file, sec, "Bereich", r.Bereich);
+    if (!ok) {
+        if (vorher)
+            fsys::writeAtomic(pfad, *vorher);
+        else
+            fsys::remove(pfad);
+        return false;
+    }
     api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
+    return true;
 }
 
 double ProblemLesen(ApiClass& api, std::int32_t n) {

@@ -303,8 +303,9 @@ void FragenEditor::ControlsAnlegen() {
         });
     }
     connect(InputMusical, &QPlainTextEdit::textChanged, this, [this] {
-        // The question shows either a picture or music symbols.
-        if (!InputMusical->toPlainText().isEmpty() && !bildTag_[0].empty()) BildLeeren(0);
+        // The question shows either a picture or music symbols; a stored
+        // question that has both keeps them until the author types.
+        if (!laden_ && !InputMusical->toPlainText().isEmpty() && !bildTag_[0].empty()) BildLeeren(0);
     });
     InputSchwer_Change(0);
     Label6_Click(1);

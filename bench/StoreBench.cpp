@@ -152,7 +152,11 @@ void BM_FrageSpeichernUndIndex(benchmark::State& state) {
     r.Lösung = 2;
     r.Problem = 30;
     r.Bereich = "Oper";
+    // Two versions in turn, so that every save really changes the file.
+    const std::string fassung[2] = {satz(rng, 12), satz(rng, 12)};
+    int i = 0;
     for (auto _ : state) {
+        r.Frage = fassung[i++ % 2];
         if (!fragen::FrageSpeichern(api, 5, r)) state.SkipWithError("not saved");
         index.FrageIndizieren(5);
     }

@@ -164,3 +164,32 @@ void BM_Stichwortsuche(benchmark::State& state) {
 BENCHMARK(BM_Stichwortsuche)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The editor's save: one user question written and filed in the word index,
+// beside the 898 supplied questions and their full index.
+void BM_FrageSpeichernUndIndex(benchmark::State& state) {
+    ApiClass& api = *ordner().api;
+    fragen::QuestionPool::Table tabelle{};
+    fragen::QuestionPool pool(api, tabelle);
+    fragen::WortIndex index(api);
+    index.IndexKomplettErstellen(pool);
+    std::mt19937 rng(1756);
+    fragen::QuestionRecord r;
+    r.Frage = satz(rng, 12);
+    for (size_t j = 1; j <= 5; ++j) {
+        r.Antwort[j] = satz(rng, 3);
+        r.Erklärung[j] = satz(rng, 14);
+    }
+    r.Lösung = 2;
+    r.Problem = 30;
+    r.Bereich = "Oper";
+    // Two versions in turn, so that every save really changes the file.
+    const std::string fassung[2] = {satz(rng, 12), satz(rng, 12)};
+    int i = 0;
+    for (auto _ : state) {
+        r.Frage = fassung[i++ % 2];
+        if (!fragen::FrageSpeichern(api, 5, r)) state.SkipWithError("not saved");
+        index.FrageIndizieren(5);
+    }
+}
+BENCHMARK(BM_FrageSpeichernUndIndex)->Unit(benchmark::kMillisecond);

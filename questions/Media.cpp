@@ -129,3 +129,34 @@ bool FileOk(ApiClass& api, const std::string& name, const std::string& ziel) {
 }
 
 }  // namespace fragen
+
+namespace fragen {
+
+std::string DateiName(const std::string& pfad) {
+    const size_t p = pfad.find_last_of("/\\");
+    return p == std::string::npos ? pfad : pfad.substr(p + 1);
+}
+
+std::string MediumUebernehmen(ApiClass& api, const std::string& quelle, bool sichern) {
+    const std::string name = DateiName(quelle);
+    if (!fsys::isSafeRelativeName(name) || !fsys::fileExists(quelle)) return {};
+    const std::string ziel = api.AppPfad() + "DATEN/" + name;
+    fsys::makeFolders(api.AppPfad() + "DATEN");
+    if (!gleicheDatei(quelle, ziel) && !fsys::copy(quelle, ziel, true)) return {};
+    const std::string back = api.AppPfad() + "Back/" + name;
+    if (sichern && !fsys::fileExists(back)) {
+        fsys::makeFolders(api.AppPfad() + "Back");
+        fsys::copy(quelle, back, false);  // a lost spare is no harm
+    }
+    return name;
+}
+
+std::string AufnahmeAblegen(ApiClass& api, const std::string& aufnahme, const std::string& ziel) {
+    const std::string name = DateiName(ziel);
+    if (!fsys::isSafeRelativeName(name) || !fsys::fileExists(aufnahme)) return {};
+    fsys::remove(ziel);
+    if (!fsys::copy(aufnahme, ziel, true)) return {};
+    return MediumUebernehmen(api, ziel, false);
+}
+
+}  // namespace fragen

@@ -25,3 +25,21 @@ std::string AnzeigeKopie(ApiClass& api, const std::string& name);
 bool FileOk(ApiClass& api, const std::string& name, const std::string& ziel);
 
 }  // namespace fragen
+
+namespace fragen {
+
+// The file name of a path, without its folder ("/" or "\").
+std::string DateiName(const std::string& pfad);
+
+// Takes a chosen media file into the data folder's "DATEN/" (unless it is that
+// very file) and, with `sichern`, keeps a second copy in "Back/" when none of
+// that name is there yet. Returns the name to store, or the empty text when the
+// file could not be taken (unreadable, unsafe name, folder not writable).
+std::string MediumUebernehmen(ApiClass& api, const std::string& quelle, bool sichern);
+
+// Saves a finished recording as `ziel` (replacing what was there). A target
+// outside "DATEN/" gets a copy in "DATEN/" too, because a question stores only
+// the name and finds its sound there. Returns that name, or empty on failure.
+std::string AufnahmeAblegen(ApiClass& api, const std::string& aufnahme, const std::string& ziel);
+
+}  // namespace fragen

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "services/ApiClass.h"
@@ -90,22 +91,34 @@ std::vector<Wert> speicherWerte(const QuestionRecord& r, std::string& loesung, s
     return w;
 }
 
-void schreibenOhneIndexMarke(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+// Every key is its own write; when one fails (full disk, read-only file) the
+// file goes back to what it held, so that no half record is left behind.
+bool schreibenOhneIndexMarke(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
     const std::string file = FragenDatei(n);
     const std::string sec = QuizSektion(n);
+    const std::string pfad = api.IniDateiName(file);
+    const std::optional<std::string> vorher = fsys::readAll(pfad);
     std::string loesung, problem;
+    bool ok = true;
     for (const Wert& w : speicherWerte(r, loesung, problem)) {
-        if (w.verschluesselt)
-            api.Ini_Verschlüsselt(file, sec, w.key, *w.wert);
-        else
-            api.IniSchreiben(file, sec, w.key, *w.wert);
+        ok = w.verschluesselt ? api.Ini_Verschlüsselt(file, sec, w.key, *w.wert)
+                              : api.IniSchreiben(file, sec, w.key, *w.wert);
+        if (!ok) break;
     }
+    if (!ok) {
+        if (vorher)
+            fsys::writeAtomic(pfad, *vorher);
+        else
+            fsys::remove(pfad);
+    }
+    return ok;
 }
 }  // namespace
 
-void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
-    schreibenOhneIndexMarke(api, n, r);
+bool FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+    if (!schreibenOhneIndexMarke(api, n, r)) return false;
     api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
+    return true;
 }
 
 double ProblemLesen(ApiClass& api, std::int32_t n) {

@@ -38,8 +38,9 @@ struct QuestionRecord {
 QuestionRecord FrageLesen(ApiClass& api, std::int32_t n);
 
 // Writes every key of the record to question n, always scrambled, then marks the
-// word index as needing a rebuild ("IndexNotwendig" = "2").
-void FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r);
+// word index as needing a rebuild ("IndexNotwendig" = "2"). False when the file
+// could not be written; it then holds what it held before.
+bool FrageSpeichern(ApiClass& api, std::int32_t n, const QuestionRecord& r);
 
 // The stored "Problem" of question n as the game reads it (a number; empty is 0),
 // and the game's rewrite of it after a settled question.

@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include "questions/FragenEditor.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
+#include "quiz/MusicalWaehler.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
@@ -197,11 +199,29 @@ void Musikquiz::ControlsAnlegen() {
     Editor = new QWidget(this);
     benennen(Editor, QStringLiteral("Editor"));
     Editor->hide();
-    editorSeite = new FragenEditor(Editor);
+    editorSeite = new FragenEditor(api_, spiel_->pool(), EditorAnbindung(), Editor);
+    auto* fuellen = new QVBoxLayout(Editor);
+    fuellen->setContentsMargins(0, 0, 0, 0);
+    fuellen->addWidget(editorSeite);
     HScroll1 = new QScrollBar(Qt::Horizontal, Editor);
     benennen(HScroll1, QStringLiteral("HScroll1"));
-    HScroll2 = new QScrollBar(Qt::Horizontal, Editor);
-    benennen(HScroll2, QStringLiteral("HScroll2"));
+    HScroll1->setRange(0, 1000);
+    HScroll1->hide();
+}
+
+FragenEditor::Anbindung Musikquiz::EditorAnbindung() {
+    FragenEditor::Anbindung e;
+    e.status = [this](const std::string& text) {
+        if (an_.statusText) an_.statusText(text);
+    };
+    e.testen = [this] { FrageTesten(fragen::kTestFrage); };
+    e.abspielen = [this](const std::string& name) { spiel_->ton().SoundAbspielen(name); };
+    e.sign = [this](const std::string& font, int size) {
+        if (!wähler_) wähler_ = new MusicalWähler(this);
+        return wähler_->Sign(font, size);
+    };
+    e.fileOk = an_.fileOk;
+    return e;
 }
 
 // What the game reports, onto the controls.
@@ -230,7 +250,11 @@ void Musikquiz::SpielVerbinden() {
         else
             AntwortenVerbergen();
     });
-    connect(spiel_, &Spiel::editorSichtbar, Editor, &QWidget::setVisible);
+    connect(spiel_, &Spiel::editorSichtbar, this, [this](bool sichtbar) {
+        Editor->setVisible(sichtbar);
+        if (sichtbar) Editor->raise();
+        ModusMelden();
+    });
     connect(spiel_, &Spiel::schliessenAngefragt, this, [this] {
         if (!entladen_) close();
     });
@@ -253,11 +277,7 @@ void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload 4", 0);
     spiel_->FeedbackZaehlen();
     spiel_->ziehung().Niveau = 20.0;
-    const std::int32_t anzahl = AnzahlFragen(false, false);
-    // The pool count is the number of drawable questions; the editor's scroll
-    // range ends on the last of them.
-    HScroll2->setMaximum(std::max(anzahl, 1));
-    HScroll2->setValue(anzahl);
+    AnzahlFragen(false, false);
     api_.protokoll("QuizFormload", 0);
     debug_ = fsys::fileExists(api_.AppPfad() + "debug.txt");
     api_.protokoll("QuizFormload 5 ", 0);
@@ -324,6 +344,7 @@ void Musikquiz::keyPressEvent(QKeyEvent* event) {
 void Musikquiz::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Image2->setGeometry(0, 0, width(), height());
+    Editor->setGeometry(rect());
     LayoutAnpassen();
 }
 
@@ -349,11 +370,19 @@ void Musikquiz::Aktivierung(bool aktiv) {
     // the frame reports the same activation more than once.
     if (entladen_ || (aktiv && !isVisible()) || aktiv == aktiv_) return;
     aktiv_ = aktiv;
+    // With the editor open the main window keeps the editor's commands.
+    const int modus = Editor->isHidden() ? 1 : 2;
     if (aktiv) {
-        if (an_.topIst) an_.topIst(1);
+        if (an_.topIst) an_.topIst(modus);
     } else {
-        if (an_.topWar) an_.topWar(1);
+        if (an_.topWar) an_.topWar(modus);
     }
+}
+
+void Musikquiz::ModusMelden() {
+    if (!aktiv_ || entladen_) return;
+    const int modus = Editor->isHidden() ? 1 : 2;
+    if (an_.topIst) an_.topIst(modus);
 }
 
 void Musikquiz::toolButton(int i, bool sichtbar) {
@@ -363,12 +392,13 @@ void Musikquiz::toolButton(int i, bool sichtbar) {
 // ---- closing
 
 void Musikquiz::Ende_Click() {
-    // The musical chooser closes with the game; it has no window of its own yet.
+    // The symbol chooser closes with the game.
+    delete wähler_;
     close();
 }
 
 void Musikquiz::closeEvent(QCloseEvent* event) {
-    if (entladen_ || !Form_QueryUnload()) {
+    if (entladen_ || (!Editor->isHidden() && !editorSeite->VerlassenOk()) || !Form_QueryUnload()) {
         event->ignore();
         return;
     }
@@ -406,8 +436,25 @@ void Musikquiz::Entladen() {
     deleteLater();
 }
 
-// ---- seams of the editor face, filled in by the question editor
+// ---- the editor face
 
-void Musikquiz::Erstellen_Click() {}
-void Musikquiz::neu_Click() {}
-void Musikquiz::Save_Click() {}
+void Musikquiz::Erstellen_Click() {
+    if (entladen_ || spiel_->laeuftShow()) return;
+    show();
+    frmNeueFrage->hide();
+    AntwortenVerbergen();
+    Editor->setGeometry(rect());
+    Editor->show();
+    Editor->raise();
+    aktiv_ = true;
+    ModusMelden();
+    editorSeite->Erstellen();
+}
+
+void Musikquiz::neu_Click() {
+    if (!Editor->isHidden()) editorSeite->neu_Click();
+}
+
+void Musikquiz::Save_Click() {
+    if (!Editor->isHidden()) editorSeite->Save_Click();
+}

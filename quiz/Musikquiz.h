@@ -4,6 +4,7 @@
 // which tells it what to show. The editor face (questions/FragenEditor) sits in
 // the editor panel.
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "questions/FragenEditor.h"
 #include "questions/QuestionPool.h"
 #include "quiz/Anzeige.h"
 #include "quiz/Spiel.h"
@@ -18,7 +20,7 @@
 class QScrollArea;
 class QScrollBar;
 class ApiClass;
-class FragenEditor;
+class MusicalWaehler;
 
 // A picture or label that reports clicks: a left click, taken when the button
 // is released over it. The second press of a double-click is no new click, and
@@ -62,6 +64,8 @@ public:
         std::function<void()> dialogTitelLeeren;
         // Hides the start-up splash when the first game starts.
         std::function<void()> startBildVerbergen;
+        // Panel 2 of the main window's status bar.
+        std::function<void(const std::string&)> statusText;
         // Finds a media file (folder or archives) and copies it to the target.
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
     };
@@ -133,6 +137,9 @@ private:
     void Form_Unload();
     void Entladen();
     void Aktivierung(bool aktiv);
+    // Tells the main window whether the game (1) or the editor (2) is on show.
+    void ModusMelden();
+    FragenEditor::Anbindung EditorAnbindung();
 
     // Presentation (MusikquizAnzeige.cpp)
     void FrageZeigen(const fragen::QuestionRecord& r, const std::string& bild);
@@ -196,5 +203,8 @@ private:
     QWidget* Editor = nullptr;
     FragenEditor* editorSeite = nullptr;
     QScrollBar* HScroll1 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
+    QPointer<MusicalWaehler> wähler_;
+
+public:
+    FragenEditor* editor() { return editorSeite; }
 };

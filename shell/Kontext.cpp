@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "quiz/Musikquiz.h"
+#include "services/Codepage.h"
 #include "shell/MDI.h"
 #include "shell/Progress.h"
 #include "shell/frmAlter.h"
@@ -60,6 +61,9 @@ Musikquiz::Anbindung Kontext::quizAnbindung() {
     };
     an.startBildVerbergen = [this] {
         if (autor_) autor_->hide();
+    };
+    an.statusText = [this](const std::string& text) {
+        if (mdi_) mdi_->setStatusText(2, cp1252::toUnicode(text));
     };
     return an;
 }

@@ -1,0 +1,149 @@
+// The editor's media: the two picture slots, the sound file and the microphone.
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "questions/FragenEditor.h"
+#include "questions/Media.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/Dialogs.h"
+#include "services/FileSys.h"
+
+using namespace cp1252::literals;
+
+namespace {
+const char* const kBildFilter =
+    "Grafiken (*.gif)|*.gif|Jpeg-Bilder (*.jpg)|*.jpg|Windows Bilddateien (*.bmp)|*.bmp|Icons (*.ico)|*.ico";
+const char* const kAudioFilter = "Audio-Dateien (*.wav)|*.wav";
+}  // namespace
+
+void FragenEditor::BildLeeren(int k) {
+    bildTag_[size_t(k)].clear();
+    InputBild[size_t(k)]->clear();
+    InputBild[size_t(k)]->hide();
+    bearbeitet();
+}
+
+void FragenEditor::EditorBildAnzeigen(int k) {
+    Klickbild* bild = InputBild[size_t(k)];
+    Klickbild* box = k == 0 ? BildBox : AntwortBildBox;
+    const std::string& tag = bildTag_[size_t(k)];
+    const std::string anzeige = fragen::AnzeigeKopie(api_, tag);
+    QPixmap p;
+    const bool da =
+        !tag.empty() && (an_.fileOk ? an_.fileOk(tag, anzeige) : fragen::FileOk(api_, tag, anzeige));
+    if (da) p.load(QString::fromStdString(fsys::native(anzeige).string()));
+    if (p.isNull()) {
+        bild->clear();
+        bild->hide();
+        box->setToolTip(da || tag.empty() ? QString() : cp1252::toUnicode(tag + " wurde nicht gefunden."));
+        return;
+    }
+    // As high as the box, as wide as the picture's shape allows, left edge 0.
+    QSize s = p.size().scaled(box->size(), Qt::KeepAspectRatio);
+    bild->setScaledContents(true);
+    bild->setPixmap(p);
+    bild->setGeometry(0, 0, s.width(), s.height());
+    bild->show();
+    box->setToolTip(cp1252::toUnicode(tag));
+}
+
+void FragenEditor::Bild_Click(int k) {
+    dlg::FileRequest r;
+    r.title = "Bild hinzuufügen"_ansi;
+    r.filter = kBildFilter;
+    r.folder = api_.AppPfad() + "DATEN/";
+    const std::string datei = dlg::dialogs().FileOpen(r);
+    if (datei.empty()) return;  // cancelled: the slot keeps its picture
+    const std::string name = fragen::MediumUebernehmen(api_, datei, true);
+    if (name.empty()) {
+        dlg::dialogs().MsgBox("Das Bild konnte nicht in den Datenordner kopiert werden:\r\n" + datei,
+                              dlg::OKOnly | dlg::Exclamation, "Bild hinzuufügen"_ansi);
+        return;
+    }
+    bildTag_[size_t(k)] = name;
+    bearbeitet();
+    EditorBildAnzeigen(k);
+    if (k == 0 && InputBild[0]->isVisible()) InputMusical->clear();
+}
+
+void FragenEditor::InputAudio_Click() {
+    dlg::FileRequest r;
+    r.title = "Audio-Datei laden";
+    r.filter = kAudioFilter;
+    r.folder = api_.AppPfad() + "DATEN/";
+    const std::string datei = dlg::dialogs().FileOpen(r);
+    if (datei.empty()) return;  // cancelled: the sound stays
+    const std::string name = fragen::MediumUebernehmen(api_, datei, false);
+    if (name.empty()) {
+        dlg::dialogs().MsgBox("Die Audio-Datei konnte nicht in den Datenordner kopiert werden:\r\n" + datei,
+                              dlg::OKOnly | dlg::Exclamation, "Audio-Datei laden");
+        return;
+    }
+    AudioName->setText(cp1252::toUnicode(name));
+    bearbeitet();
+    if (an_.abspielen) an_.abspielen(name);
+}
+
+std::string FragenEditor::aufnahmeDatei() const {
+    return api_.AppPfad() + "TEMP/Temp.wav";
+}
+
+void FragenEditor::Mikro_Click() {
+    const std::string datei = aufnahmeDatei();
+    fsys::makeFolders(api_.AppPfad() + "TEMP");
+    fsys::remove(datei);
+    if (mci_.mciSendString("open new type waveaudio alias capture") != fragen::Mci::Ok ||
+        mci_.mciSendString("record capture") != fragen::Mci::Ok) {
+        mci_.mciSendString("close capture");
+        dlg::dialogs().MsgBox("Es wurde kein Mikrofon gefunden. Es kann nichts aufgenommen werden.",
+                              dlg::OKOnly | dlg::Exclamation, "Mikrofon");
+        return;
+    }
+    Mikro->hide();
+    StopKnopf->show();
+    Aufnahme->show();
+    Aufnahmeanzeige();
+    Aufnahmetimer->start();
+}
+
+void FragenEditor::Aufnahmeanzeige() {
+    if (!mci_.offen()) return;
+    Aufnahme->setText(QStringLiteral("\u25CF Aufnahme %1 s").arg(int(mci_.sekunden())));
+    // A recording ends by itself at 60 seconds.
+    if (!mci_.nimmtAuf()) StopKnopf_Click();
+}
+
+void FragenEditor::StopKnopf_Click() {
+    if (!mci_.offen()) return;
+    Aufnahmetimer->stop();
+    const std::string datei = aufnahmeDatei();
+    mci_.mciSendString("stop capture");
+    const int fehler = mci_.mciSendString("save capture " + datei);
+    mci_.mciSendString("close capture");
+    StopKnopf->hide();
+    Aufnahme->hide();
+    Mikro->show();
+    if (fehler != fragen::Mci::Ok) {
+        dlg::dialogs().MsgBox("Die Aufnahme konnte nicht gespeichert werden.", dlg::OKOnly | dlg::Exclamation,
+                              "Mikrofon");
+        return;
+    }
+    dlg::FileRequest r;
+    r.title = "Audio-Datei speichern";
+    r.filter = kAudioFilter;
+    r.folder = api_.AppPfad() + "DATEN/";
+    std::string ziel = dlg::dialogs().FileSave(r);
+    if (ziel.empty()) return;
+    if (fragen::DateiName(ziel).find('.') == std::string::npos) ziel += ".wav";
+    const std::string name = fragen::AufnahmeAblegen(api_, datei, ziel);
+    if (name.empty()) {
+        dlg::dialogs().MsgBox("Die Aufnahme konnte nicht gespeichert werden:\r\n" + ziel,
+                              dlg::OKOnly | dlg::Exclamation, "Audio-Datei speichern");
+        return;
+    }
+    AudioName->setText(cp1252::toUnicode(name));
+    bearbeitet();
+}

@@ -1,0 +1,263 @@
+// The editor face of the quiz window used as an author would: open it, write a
+// question, mark the answer, attach media, save, test it in the game view, and
+// the symbol chooser.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "questions/FragenEditor.h"
+#include "questions/QuestionRecord.h"
+#include "questions/WordIndex.h"
+#include "quiz/MusicalWaehler.h"
+#include "quiz/Musikquiz.h"
+#include "services/ApiClass.h"
+#include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "services/MelvatoBasic.h"
+#include "tests/quiz/QuizFakes.h"
+#include "tests/support/TestSupport.h"
+
+using namespace cp1252::literals;
+
+namespace {
+
+struct EditorTest : ::testing::Test {
+    testing_support::TempHome home;
+    testing_support::ScriptedDialogs dialoge;
+    ApiClass* api = nullptr;
+    quiz_test::AufnahmeSound sound;
+    quiz_test::HandUhr uhr;
+    quiz_test::SkriptZufall zufall{7};
+    std::vector<std::string> modi, status;
+    QPointer<Musikquiz> quiz;
+    FragenEditor* ed = nullptr;
+    std::string daten;
+
+    void SetUp() override {
+        MelvatoBasic::ReleaseApi();
+        api = &MelvatoBasic::Api();
+        api->setSleeper([](int) {});
+        MelvatoBasic::Tabelle.fill(0);
+        daten = api->AppPfad() + "DATEN/";
+        for (const char* name : {"slot.wav", "sound.wav", "frage.wav", "Ja 1.wav", "Nein 1.wav"})
+            quiz_test::schreibeWav(daten + name, 20);
+        fragen::QuestionRecord r;
+        r.Frage = "Vorhandene Frage";
+        r.Antwort = {"", "a", "b", "c", "", ""};
+        r.Bereich = "Klassik";
+        fragen::FrageSpeichern(*api, 1, r);
+        Musikquiz::Anbindung an;
+        an.sound = &sound;
+        an.uhr = &uhr;
+        an.zufall = &zufall;
+        an.topIst = [this](int n) { modi.push_back("ist " + std::to_string(n)); };
+        an.topWar = [this](int n) { modi.push_back("war " + std::to_string(n)); };
+        an.statusText = [this](const std::string& s) { status.push_back(s); };
+        quiz = new Musikquiz(nullptr, an);
+        quiz->resize(1280, 760);
+        quiz->Form_Load();
+        quiz->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+        sound.abfragenBisEnde = 2;
+        uhr.proAbfrage = 1.0;
+        quiz->show();
+        quiz->Erstellen_Click();
+        ed = quiz->editor();
+    }
+    void TearDown() override {
+        if (quiz) {
+            ed->FrageInEditorLaden();  // nothing left to ask about on closing
+            quiz->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            delete quiz.data();
+        }
+        MelvatoBasic::ReleaseApi();
+    }
+    template <class T = QWidget>
+    T* c(const QString& name) {
+        T* w = ed->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    void schreiben(const QString& feld, const QString& text) {
+        auto* f = c<Textfeld>(feld);
+        f->setFocus();
+        f->selectAll();
+        f->insertPlainText(text);
+    }
+    void ausfuellen() {
+        schreiben(QStringLiteral("FrageText"), QStringLiteral("Wer schrieb die Zauberflöte?"));
+        const char* antworten[] = {"Bach", "Mozart", "Haydn"};
+        for (int i = 1; i <= 3; ++i)
+            schreiben(QStringLiteral("InputAntwort%1").arg(i), QString::fromUtf8(antworten[i - 1]));
+        schreiben(QStringLiteral("InputErklärung2"), QStringLiteral("Richtig, 1791."));
+        QTest::mouseClick(c<QLabel>(QStringLiteral("Label6_2")), Qt::LeftButton);
+        c<QScrollBar>(QStringLiteral("InputSchwer"))->setValue(3);
+        c<QComboBox>(QStringLiteral("cmbMusikbereich"))->setEditText(QStringLiteral("Oper"));
+    }
+    QColor farbe(const char* label) {
+        return c<QLabel>(QString::fromUtf8(label))->palette().color(QPalette::WindowText);
+    }
+    void bild(const std::string& pfad) {
+        fsys::makeFolders(fsys::fromNative(fsys::native(pfad).parent_path()));
+        QImage img(80, 40, QImage::Format_RGB32);
+        img.fill(Qt::darkRed);
+        img.save(QString::fromStdString(fsys::native(pfad).string()), "PNG");
+    }
+};
+
+}  // namespace
+
+TEST_F(EditorTest, WriteSaveAndFindAQuestion) {
+    EXPECT_EQ(modi.back(), "ist 2");
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("NummerText"))->text(), QStringLiteral("2"));
+    EXPECT_TRUE(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText().isEmpty());
+
+    // An empty question: every missing part is marked at once.
+    c<QPushButton>(QStringLiteral("Save"))->click();
+    ASSERT_EQ(dialoge.messages.size(), 1u);
+    EXPECT_EQ(dialoge.messages[0].title, "Fehler bei Eingabe");
+    for (const char* rot : {"Label1", "Label4_1", "Label5_1", "Schwierigkeit", "Label7", "Label4_3"})
+        EXPECT_EQ(farbe(rot), QColor(255, 0, 0)) << rot;
+    EXPECT_EQ(status.back(), " Frage wurde nicht abgespeichert! ");
+
+    ausfuellen();
+    EXPECT_EQ(c<QLabel>(QStringLiteral("Label6_2"))->palette().color(QPalette::WindowText),
+              QColor(17, 238, 17));
+    c<QPushButton>(QStringLiteral("Save"))->click();
+    EXPECT_EQ(dialoge.messages.size(), 1u);
+    EXPECT_EQ(status.back(), " Frage wurde als neu abgespeichert! ");
+    for (const char* schwarz : {"Label1", "Label4_1", "Schwierigkeit"})
+        EXPECT_EQ(farbe(schwarz), QColor(0, 0, 0));
+    const fragen::QuestionRecord r = fragen::FrageLesen(*api, 2);
+    EXPECT_EQ(r.Frage, "Wer schrieb die Zauberflöte?"_ansi);
+    EXPECT_EQ(r.Lösung, 2);
+    EXPECT_EQ(r.Problem, 30);
+    EXPECT_EQ(r.Bereich, "Oper");
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("NummerText"))->text(), QStringLiteral("3"));
+    EXPECT_TRUE(fragen::EnthaeltNummer(api->IniLesen("IndexM.Ini", "M", "MOZART"), 2));
+
+    // Found again by its number; the area list offers it.
+    ed->neu_Click();
+    auto* nummer = c<QLineEdit>(QStringLiteral("NummerText"));
+    nummer->setText(QStringLiteral("2"));
+    QTest::keyClick(nummer, Qt::Key_Return);
+    EXPECT_EQ(c<Textfeld>(QStringLiteral("InputErklärung2"))->toPlainText(),
+              QStringLiteral("Richtig, 1791."));
+    EXPECT_GE(c<QComboBox>(QStringLiteral("cmbMusikbereich"))->findText(QStringLiteral("Oper")), 0);
+}
+
+TEST_F(EditorTest, LeavingAnEditedQuestionAsksFirst) {
+    schreiben(QStringLiteral("FrageText"), QStringLiteral("halb fertig"));
+    dialoge.answers.push_back(dlg::No);
+    ed->neu_Click();
+    ASSERT_EQ(dialoge.messages.size(), 1u);
+    EXPECT_NE(dialoge.messages[0].text.find("Änderungen verwerfen?"_ansi), std::string::npos);
+    EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("halb fertig"));
+    dialoge.answers.push_back(dlg::Yes);
+    c<QScrollBar>(QStringLiteral("HScroll2"))->setValue(1);
+    EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("Vorhandene Frage"));
+}
+
+TEST_F(EditorTest, PicturesSoundsAndMusicSymbols) {
+    bild(daten + "bach.png");
+    bild(home.root() + "Eigene Bilder/oma.png");
+    quiz_test::schreibeWav(home.root() + "lied.wav", 20, 700);
+    const std::string liedInhalt = fsys::readAll(home.root() + "lied.wav").value_or("");
+
+    dialoge.files = {daten + "bach.png", home.root() + "Eigene Bilder/oma.png", "", home.root() + "lied.wav",
+                     ""};
+    schreiben(QStringLiteral("InputMusical"), QStringLiteral("ABC"));
+    QTest::mouseClick(c<QLabel>(QStringLiteral("BildBox")), Qt::LeftButton);  // slot 0 empties the symbols
+    EXPECT_TRUE(c<Textfeld>(QStringLiteral("InputMusical"))->toPlainText().isEmpty());
+    EXPECT_TRUE(c<QLabel>(QStringLiteral("InputBild0"))->isVisible());
+    EXPECT_EQ(dialoge.fileRequests[0].title, "Bild hinzuufügen"_ansi);
+    QTest::mouseClick(c<QLabel>(QStringLiteral("AntwortBildBox")), Qt::LeftButton);
+    EXPECT_EQ(fsys::readAll(api->AppPfad() + "Back/oma.png"), fsys::readAll(daten + "oma.png"));
+    QTest::mouseClick(c<QLabel>(QStringLiteral("AntwortBildBox")), Qt::LeftButton);  // cancelled
+    c<QPushButton>(QStringLiteral("InputAudio"))->click();
+    ASSERT_FALSE(sound.gespielt.empty());
+    EXPECT_EQ(sound.gespielt.back(), liedInhalt);
+    c<QPushButton>(QStringLiteral("InputAudio"))->click();  // cancelled
+    EXPECT_EQ(c<QLabel>(QStringLiteral("AudioName"))->text(), QStringLiteral("lied.wav"));
+
+    fragen::QuestionRecord r = ed->eingabe();
+    EXPECT_EQ(r.Bild, "bach.png");
+    EXPECT_EQ(r.Bild2, "oma.png");
+    EXPECT_EQ(r.Audio, "lied.wav");
+    schreiben(QStringLiteral("InputMusical"), QStringLiteral("D"));  // symbols empty slot 0
+    EXPECT_EQ(ed->eingabe().Bild, "");
+    EXPECT_FALSE(c<QLabel>(QStringLiteral("InputBild0"))->isVisible());
+}
+
+TEST_F(EditorTest, ARecordingSavedOutsideTheDataFolderIsPlayedInTheTest) {
+    ausfuellen();
+    const std::string ziel = home.root() + "Meine Aufnahmen/Oma singt";
+    fsys::makeFolders(home.root() + "Meine Aufnahmen");
+    dialoge.files = {ziel};
+    c<QPushButton>(QStringLiteral("Mikro"))->click();
+    EXPECT_TRUE(c<QLabel>(QStringLiteral("Aufnahme"))->isVisible());
+    EXPECT_TRUE(c<QPushButton>(QStringLiteral("Mikro"))->isHidden());
+    c<QPushButton>(QStringLiteral("StopKnopf"))->click();
+    EXPECT_FALSE(c<QPushButton>(QStringLiteral("Mikro"))->isHidden());
+    EXPECT_EQ(c<QLabel>(QStringLiteral("AudioName"))->text(), QStringLiteral("Oma singt.wav"));
+    const auto aufnahme = fsys::readAll(daten + "Oma singt.wav");
+    ASSERT_TRUE(aufnahme);
+    EXPECT_EQ(aufnahme, fsys::readAll(ziel + ".wav"));
+
+    c<QPushButton>(QStringLiteral("testen"))->click();
+    EXPECT_EQ(fragen::FrageLesen(*api, 999).Audio, "Oma singt.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->spiel().phase() == quiz::Phase::Frage; }, 10000));
+    EXPECT_TRUE(quiz->findChild<QWidget*>(QStringLiteral("Editor"))->isHidden());
+    EXPECT_NE(std::find(sound.gespielt.begin(), sound.gespielt.end(), *aufnahme), sound.gespielt.end());
+    quiz->spiel().AntwortGewaehlt(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->spiel().phase() == quiz::Phase::Erledigt; }, 10000));
+    quiz->spiel().Weiterklick();
+    EXPECT_FALSE(quiz->findChild<QWidget*>(QStringLiteral("Editor"))->isHidden());
+    EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(),
+              QStringLiteral("Wer schrieb die Zauberflöte?"));
+    EXPECT_EQ(modi.back(), "ist 2");
+}
+
+TEST_F(EditorTest, InsertKeyPutsTheChosenSymbolAtTheCaret) {
+    schreiben(QStringLiteral("FrageText"), QStringLiteral("abcdef"));
+    auto* f = c<Textfeld>(QStringLiteral("FrageText"));
+    QTextCursor cur = f->textCursor();
+    cur.setPosition(3);
+    f->setTextCursor(cur);
+    QTimer::singleShot(0, [] {
+        auto* w = qobject_cast<MusicalWaehler*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("Label1_65")), Qt::LeftButton);
+    });
+    QTest::keyClick(f, Qt::Key_Insert);
+    EXPECT_EQ(f->toPlainText(), QStringLiteral("abcAdef"));
+    // Closed with its close box: nothing goes in.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QTest::keyClick(f, Qt::Key_Insert);
+    EXPECT_EQ(f->toPlainText(), QStringLiteral("abcAdef"));
+}
+
+TEST(MusicalWaehler, ShowsTheFontsCharactersAndKeepsTheTableOfAFont) {
+    MusicalWähler w;
+    for (const char* font : {"DejaVu Sans", "MusicalSymbols"}) {
+        QTimer::singleShot(0, [&w] {
+            QTest::mouseClick(w.findChild<QLabel*>(QStringLiteral("Label1_65")), Qt::LeftButton);
+        });
+        EXPECT_EQ(w.Sign(font, 20), "A") << font;
+        auto* zelle = w.findChild<QLabel*>(QStringLiteral("Label1_65"));
+        EXPECT_EQ(zelle->font().family(), QString::fromUtf8(font));
+        EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label2_65"))->text(), QStringLiteral("65"));
+    }
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("Label1_31"))->isHidden());
+    w.TabelleAufbauen("MusicalSymbols", 40);
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label1_65"))->font().pointSize(), 20);
+}

@@ -161,7 +161,10 @@ int entpacke(Modul& m, zip_t* za, zip_uint64_t i, const zip_stat_t& st, const st
     while (true) {
         const zip_int64_t n = zip_fread(f.get(), stueck.data(), stueck.size());
         if (n < 0) {
-            int code = fehlerCode(zip_error_code_zip(zip_file_get_error(f.get())));
+            // The old zip encryption checks a password on one byte only, so a wrong
+            // one gets past that now and then and shows up as damaged data.
+            int code =
+                verschluesselt ? IZ_BADPWD : fehlerCode(zip_error_code_zip(zip_file_get_error(f.get())));
             m.info += name + ": " + zip_file_strerror(f.get()) + kCrLf;
             return code;
         }
@@ -169,7 +172,7 @@ int entpacke(Modul& m, zip_t* za, zip_uint64_t i, const zip_stat_t& st, const st
         gelesen += std::uint64_t(n);
         if (gelesen > erwartet) {
             m.info += name + ": größer als angegeben"_ansi + kCrLf;
-            return PK_ERR;
+            return verschluesselt ? IZ_BADPWD : PK_ERR;
         }
         if (!aus.write(std::string_view(stueck.data(), size_t(n)))) {
             m.info += ziel + ": nicht geschrieben" + kCrLf;

@@ -40,6 +40,8 @@ public:
     // The chosen file, or the empty text when the user cancels.
     virtual std::string FileOpen(const FileRequest& request) = 0;
     virtual std::string FileSave(const FileRequest& request) = 0;
+    // A folder (title, initial folder); the empty text when the user cancels.
+    virtual std::string FolderOpen(const FileRequest& request) = 0;
 };
 
 // Answers every question with its default: OK, Cancel, no file. Used until a
@@ -52,6 +54,7 @@ public:
     }
     std::string FileOpen(const FileRequest&) override { return {}; }
     std::string FileSave(const FileRequest&) override { return {}; }
+    std::string FolderOpen(const FileRequest&) override { return {}; }
 };
 
 DialogService& dialogs();

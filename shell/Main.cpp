@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "network/Netzwerk.h"
 #include "quiz/FMod.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
@@ -88,9 +89,18 @@ void Main(const StartupParts& parts) {
     std::string netz = a.IniLesen("", "Netzwerk", "NetzwerkPfad");
     if (!netz.empty()) {
         if (!fsys::isSeparator(netz.back())) netz += "/";
-        NetzPfad = netz;
-        SpielePfad = NetzPfad + "Spiele/";
-        fsys::removeStaleLeftovers(NetzPfad);
+        // A share that is off must not hold up the start: the station plays with
+        // its own lists today and tries the share again at the next start.
+        if (netz::OrdnerErreichbar(netz, kNetzWartezeit)) {
+            NetzPfad = netz;
+            SpielePfad = NetzPfad + "Spiele/";
+            fsys::removeStaleLeftovers(NetzPfad);
+        } else {
+            a.protokoll("Netzwerk-Ordner nicht erreichbar: " + netz, 0);
+            if (parts.statusText)
+                parts.statusText("Netzwerk-Ordner nicht erreichbar, es gelten die eigenen Listen: "_ansi +
+                                 netz);
+        }
     }
     // 25
     yield();

@@ -1,5 +1,6 @@
 #pragma once
 // The start-up sequence Main. The values it sets are in services/MelvatoBasic.h.
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -21,7 +22,12 @@ struct StartupParts {
     std::function<void(const std::string& file)> playSound;
     std::function<void()> showMain;  // main window, modeless
     std::function<void()> closeSplash;
+    // A line for the main window's status bar (Windows-1252).
+    std::function<void(const std::string& text)> statusText;
 };
+
+// How long the start waits for the network folder to answer.
+constexpr std::chrono::milliseconds kNetzWartezeit{3000};
 
 // Runs the start-up steps in order. Creates the services object first (a new one
 // on every call, so tests can run it more than once).

@@ -118,3 +118,8 @@ std::string QtDialogs::FileSave(const dlg::FileRequest& r) {
         QFileDialog::getSaveFileName(parentWindow(), titleOf(r.title), startPath(r), qtFilter(r.filter));
     return f.isEmpty() ? std::string() : fsys::fromNative(f.toStdString());
 }
+
+std::string QtDialogs::FolderOpen(const dlg::FileRequest& r) {
+    QString f = QFileDialog::getExistingDirectory(parentWindow(), titleOf(r.title), startPath(r));
+    return f.isEmpty() ? std::string() : fsys::fromNative(f.toStdString()) + "/";
+}

@@ -13,6 +13,7 @@ public:
                                         const std::string& preset) override;
     std::string FileOpen(const dlg::FileRequest& request) override;
     std::string FileSave(const dlg::FileRequest& request) override;
+    std::string FolderOpen(const dlg::FileRequest& request) override;
 };
 
 // "Bilder (*.gif;*.jpg)|*.gif;*.jpg|Alle|*.*" -> "Bilder (*.gif;*.jpg) (*.gif *.jpg);;Alle (*.*)"

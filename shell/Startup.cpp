@@ -8,6 +8,7 @@
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "services/Unzip.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
@@ -15,6 +16,7 @@
 #include "shell/Progress.h"
 #include "shell/frmAutor.h"
 #include "shell/frmKonfig.h"
+#include "shell/frmParameter.h"
 #include "translation/Translation_Class.h"
 
 Startup::Startup() : vorholen_([this] { return static_cast<QWidget*>(mainWindow_.get()); }) {
@@ -58,6 +60,7 @@ void Startup::run() {
         kontext_.musikquiz()->pool().TeilSpielLaden(datei);
     };
     frmKonfig::Anbinden(kontext_);
+    frmParameter::Anbinden(kontext_);
     kontext_.anbindung.AnzahlFragen = [this] { return kontext_.musikquiz()->AnzahlFragen(true, false); };
     // The search commands rebuild the word index first, under the progress window.
     kontext_.anbindung.IndexKomplettErstellen = [this](bool) {
@@ -88,6 +91,9 @@ void Startup::run() {
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>(kontext_);
         mainWindow_->show();
+    };
+    parts.statusText = [this](const std::string& text) {
+        if (mainWindow_) mainWindow_->setStatusText(2, cp1252::toUnicode(text));
     };
     MelvatoBasic::Main(parts);
 }

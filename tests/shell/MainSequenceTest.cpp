@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "quiz/FMod.h"
 #include "services/ApiClass.h"
@@ -102,9 +103,29 @@ TEST_F(MainTest, NoSoundDeviceShowsMessageAndGoesOn) {
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "Main 9.2"), lines.end());
 }
 
-TEST_F(MainTest, NetworkFolderFromTheSettingsMovesTheListFolder) {
-    writeFile(home.appPfad() + "Melvato.Ini", "[Netzwerk]\r\nNetzwerkPfad=/srv/klasse\r\n");
-    MelvatoBasic::Main(rec.parts());
-    EXPECT_EQ(MelvatoBasic::NetzPfad, "/srv/klasse/");
-    EXPECT_EQ(MelvatoBasic::SpielePfad, "/srv/klasse/Spiele/");
+TEST_F(MainTest, NetworkFolderFromTheSettingsMovesTheListFolderWhenTheShareAnswers) {
+    const std::string klasse = home.root() + "srv/klasse";
+    writeFile(home.appPfad() + "Melvato.Ini", "[Netzwerk]\r\nNetzwerkPfad=" + klasse + "\r\n");
+    std::vector<std::string> status;
+    auto parts = rec.parts();
+    parts.statusText = [&](const std::string& text) { status.push_back(text); };
+
+    // The server is off: the station keeps its own lists and says so.
+    MelvatoBasic::Main(parts);
+    EXPECT_EQ(MelvatoBasic::NetzPfad, "");
+    EXPECT_EQ(MelvatoBasic::SpielePfad, home.appPfad() + "Spiele/");
+    const std::string meldung = "Netzwerk-Ordner nicht erreichbar: " + klasse + "/";
+    std::vector<std::string> lines = runLines(readFile(home.appPfad() + "Melvato Protokoll.Txt"));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), meldung), lines.end());
+    ASSERT_EQ(status.size(), 1u);
+    EXPECT_NE(status[0].find(klasse), std::string::npos);
+    EXPECT_EQ(rec.steps.back(), "close splash");
+
+    // Back at the next start.
+    FSOUND_Close();
+    std::filesystem::create_directories(klasse);
+    MelvatoBasic::Main(parts);
+    EXPECT_EQ(MelvatoBasic::NetzPfad, klasse + "/");
+    EXPECT_EQ(MelvatoBasic::SpielePfad, klasse + "/Spiele/");
+    EXPECT_EQ(status.size(), 1u);
 }

@@ -150,4 +150,8 @@ std::string ScriptedDialogs::FileSave(const dlg::FileRequest& request) {
     return FileOpen(request);
 }
 
+std::string ScriptedDialogs::FolderOpen(const dlg::FileRequest& request) {
+    return FileOpen(request);
+}
+
 }  // namespace testing_support

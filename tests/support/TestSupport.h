@@ -68,6 +68,7 @@ public:
                                         const std::string& preset) override;
     std::string FileOpen(const dlg::FileRequest& request) override;
     std::string FileSave(const dlg::FileRequest& request) override;
+    std::string FolderOpen(const dlg::FileRequest& request) override;
 };
 
 }  // namespace testing_support

@@ -67,7 +67,7 @@ shot antwort
 # The editor, list and settings windows can be photographed the same way:
 #   starten; click "${editor[@]}" 3; shot editor
 #   starten; click "${newlist[@]}" 3; shot liste
-#   starten; click "${settings[@]}" 3; shot einstellungen
+#   starten; click "${settings[@]}" 3; shot einstellungen  (crop to the window)
 # The package window (paket.png) needs own questions: write a "Fragen 0.Dat" with
 # a few questions and their pictures into the data folder, then
 #   click 149 10 1; click 170 130; click 545 319; click 888 319 1; shot paket

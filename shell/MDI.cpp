@@ -163,6 +163,8 @@ void MDI::MenuesAnlegen() {
 
     QMenu* extras = menue(menuBar(), "Extras", "Optionen", 160);
     eintrag(extras, "parameter", "Einstellungen", 161);
+    eintrag(extras, "uebersetzung", "Übersetzung bearbeiten…", 162)
+        ->setText(TextNr(13105, QStringLiteral("Übersetzung bearbeiten…")));
     eintrag(extras, "Hilfe", "Hilfe", 163);
     eintrag(extras, "Autor", "Autor", 164);
     for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);

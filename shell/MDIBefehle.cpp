@@ -14,6 +14,7 @@
 #include "shell/MDI.h"
 #include "shell/Texte.h"
 #include "shell/frmAutor.h"
+#include "translation/Translation_Class.h"
 
 using namespace cp1252::literals;
 
@@ -252,6 +253,9 @@ void MDI::MenueKlick(const std::string& name) {
         }
     } else if (name == "parameter") {
         rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
+    } else if (name == "uebersetzung") {
+        rufe("Translation_Class.ShowMeModal",
+             [this] { t_call().ShowMeModal([this](QDialog& fenster) { kontext_.zeigeModal(fenster); }); });
     } else if (name == "Hilfe") {
         Hilfe();
     } else if (name == "Autor") {

@@ -109,7 +109,7 @@ void Translation_Class::LadePersonaltabelle() {
     personalFontGroesse_ = 0;
     prozent_.clear();
     std::int32_t nichtLeer = 0;
-    const std::string datei = ordner(privatPfad_) + personalDatei_;
+    const std::string datei = PersonalDatei();
     auto bytes = fsys::fileExists(datei) ? fsys::readAll(datei) : std::nullopt;
     if (bytes) {
         log("trans personal start " + datei + "!");
@@ -134,6 +134,17 @@ void Translation_Class::LadePersonaltabelle() {
         neuFont_ = personalFont_;
     }
     log("trans personal ende");
+}
+
+std::string Translation_Class::PersonalDatei() const {
+    return ordner(privatPfad_) + personalDatei_;
+}
+
+void Translation_Class::BerechneProzent() {
+    if (haupt_.size() <= 1) return;
+    auto nichtLeer = std::count_if(personal_.begin(), personal_.end(),
+                                   [](const PersonalEintrag& e) { return !e.text.empty(); });
+    prozent_ = std::to_string(std::int32_t(nichtLeer) * 101 / std::int32_t(haupt_.size())) + "%";
 }
 
 std::vector<Translation_Class::PersonalEintrag>& Translation_Class::PersonalTabelleAendern() {

@@ -4,7 +4,7 @@
 //
 //     #include "translation/Translation_Class.h"
 //     label->setText(cp1252::toUnicode(t_call().translation(20012)));
-//     t_call().translation(30140, "[A: 5]");   // with placeholder values
+//     t_call().translation(20012, "[A: 5]");   // with placeholder values
 //
 // `t_call()` is the program's one engine (created by start-up, see below). All
 // texts are Windows-1252 bytes. The language table "Translation.dat" and the
@@ -19,6 +19,7 @@
 #include "translation/TranslationTable.h"
 
 class ApiClass;
+class QDialog;
 class QWidget;
 
 class Translation_Class {
@@ -107,6 +108,19 @@ public:
     const std::string& HauptDateiName() const { return hauptDatei_; }
     const std::string& PersonalDateiName() const { return personalDatei_; }
     const std::vector<std::int32_t>& Fehlliste() const { return fehlliste_; }
+    // "Personal Translation.dat" with its folder.
+    std::string PersonalDatei() const;
+    // The coverage again, after the personal table changed.
+    void BerechneProzent();
+    // Set while the editor window is shown; closing it then saves the personal table.
+    bool EditorGezeigt() const { return editorGezeigt_; }
+    void EditorGezeigt(bool gezeigt) { editorGezeigt_ = gezeigt; }
+    // The editor window: 5700 twips high, or 6000 with the development area.
+    // `zeige` shows the built window modally (default: exec); the main window
+    // passes its own so that tests can work the window instead of a person.
+    // Live in melvato_gui (translation/frmTranslation.cpp).
+    void ShowMeModal(const std::function<void(QDialog&)>& zeige = {});
+    void ShowAllModal(const std::function<void(QDialog&)>& zeige = {});
 
     // The list file WirdBenutzt edits (tests point it elsewhere).
     void setWirdBenutztDatei(std::string datei) { wirdBenutztDatei_ = std::move(datei); }
@@ -144,6 +158,7 @@ private:
     std::string wirdBenutztDatei_ = "E:\\a\\wirdbenutzt.txt";
     int ersetzungen_ = 0;  // replacements left in the running Platzhalter
     int tiefe_ = 0;        // nesting of Platzhalter through "[T:n]"
+    bool editorGezeigt_ = false;
 };
 
 // The program's one engine; every window asks it for its texts. Start-up creates

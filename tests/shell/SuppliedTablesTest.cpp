@@ -35,7 +35,7 @@ std::set<int> gefragteNummern() {
                              30132, 30191, 30220, 30221, 30222, 33722, 80007};
     const std::regex aufruf(R"((?:TextNr|translation|KapitalTranslation)\(\s*(\d{5})\b)");
     const std::regex tabelle(R"(\{\s*\d+\s*,\s*(\d{5})\s*,\s*")");  // {button, number, "text"}
-    for (const char* ordner : {"shell", "questions", "quiz", "exchange", "network"}) {
+    for (const char* ordner : {"shell", "questions", "quiz", "exchange", "network", "translation"}) {
         fs::path wurzel = fs::path(MELVATO_SOURCE_DIR) / ordner;
         if (!fs::exists(wurzel)) continue;
         for (const auto& e : fs::recursive_directory_iterator(wurzel)) {

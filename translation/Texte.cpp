@@ -1,4 +1,4 @@
-#include "shell/Texte.h"
+#include "translation/Texte.h"
 
 #include "services/Codepage.h"
 #include "translation/Translation_Class.h"

@@ -12,6 +12,7 @@
 #include "questions/FragenEditor.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
+#include "quiz/Bilddatei.h"
 #include "quiz/MusicalWaehler.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
@@ -275,7 +276,14 @@ void Musikquiz::Form_Load() {
     setWindowTitle(QStringLiteral("Musikquiz ") + cp1252::toUnicode(ApiClass::Version()));
     ZählerBilderLaden();
     api_.protokoll("QuizFormload 4", 0);
-    spiel_->FeedbackZaehlen();
+    // Counting the feedback voices copies each of them once: not needed before
+    // the first answer.
+    if (an_.spaeter)
+        an_.spaeter([w = QPointer<Musikquiz>(this)] {
+            if (w) w->spiel_->FeedbackZaehlen();
+        });
+    else
+        spiel_->FeedbackZaehlen();
     spiel_->ziehung().Niveau = 20.0;
     AnzahlFragen(false, false);
     api_.protokoll("QuizFormload", 0);
@@ -284,7 +292,7 @@ void Musikquiz::Form_Load() {
     Frage->setText(QStringLiteral("Klicke auf Spiel starten"));
     const std::int32_t macColor = api_.IniLesenVal("", "ProfilParameter", "MacColor");
     if (macColor == 0) {
-        Image2->setPixmap(QPixmap(QString::fromStdString(fsys::native(daten() + "Back.jpg").string())));
+        Image2->setPixmap(Bilddatei(daten() + "Back.jpg"));
         Image2->show();
     } else {
         Image2->hide();
@@ -301,7 +309,7 @@ void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload 10", 0);
     const std::string hintergrund = daten() + (macColor == 1 ? "mac2.gif" : "back.jpg");
     QPalette pal = palette();
-    const QPixmap bild(QString::fromStdString(fsys::native(hintergrund).string()));
+    const QPixmap bild = Bilddatei(hintergrund);
     if (!bild.isNull()) pal.setBrush(QPalette::Window, QBrush(bild));
     setPalette(pal);
     setAutoFillBackground(true);
@@ -311,9 +319,7 @@ void Musikquiz::Form_Load() {
 // The pictures of the window's design: frame, cover and press buttons. Without
 // them the window keeps its drawn stand-ins.
 void Musikquiz::DesignBilderLaden() {
-    const auto laden = [this](const char* name) {
-        return QPixmap(QString::fromStdString(fsys::native(daten() + name).string()));
-    };
+    const auto laden = [this](const char* name) { return Bilddatei(daten() + name); };
     const QPixmap rahmen = laden("Rahmen.jpg");
     if (!rahmen.isNull()) {
         imgRahmen->setStyleSheet(QString());

@@ -66,6 +66,9 @@ public:
         std::function<void()> startBildVerbergen;
         // Panel 2 of the main window's status bar.
         std::function<void(const std::string&)> statusText;
+        // Runs loading work that may wait until the main window is on the
+        // screen; left empty, the work is done at once.
+        std::function<void(std::function<void()>)> spaeter;
         // Finds a media file (folder or archives) and copies it to the target.
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
     };

@@ -145,12 +145,18 @@ void Tonwiedergabe::Schliessen() {
 
 bool Tonwiedergabe::Takt(Ablauf& ablauf) {
     if (beendet_) {
+        // The sound is let ring out for a moment before its stream stops; the
+        // ticks go on meanwhile instead of the program standing still.
         beendet_ = false;
         kanal_.reset();
-        api_.wait(0.3);
-        if (stream_) sound_.StreamStop(stream_);
-        if (!ablauf.AktuellesAudio.empty() && an_.toolButton) an_.toolButton(8, true);
-        ablauf.SlotLäuft = false;
+        nachklang_ = uhr_.jetzt() + kNachklangSekunden;
+    } else if (nachklang_) {
+        if (uhr_.jetzt() >= *nachklang_) {
+            nachklang_.reset();
+            if (stream_ && !kanal_) sound_.StreamStop(stream_);  // unless another sound began meanwhile
+            if (!ablauf.AktuellesAudio.empty() && an_.toolButton) an_.toolButton(8, true);
+            ablauf.SlotLäuft = false;
+        }
     } else if (MelvatoBasic::SoundOk) {
         if (!kanal_)
             ablauf.SlotLäuft = false;  // the awaited sound never started: nothing to wait for

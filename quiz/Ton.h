@@ -80,7 +80,8 @@ public:
     void Schliessen();
 
     // One tick of the 200-ms timer: notices the end of a sound (or of a silent
-    // slot) and clears SlotLäuft. True when the counter should roll one step.
+    // slot) and, on the first tick 0.3 s later, stops the stream and clears
+    // SlotLäuft. True when the counter should roll one step.
     bool Takt(Ablauf& ablauf);
 
     bool spielt() const { return kanal_.has_value(); }
@@ -102,7 +103,8 @@ private:
     int toggle_ = 0;
     bool beendet_ = false;
     bool stumm_ = false;
-    std::optional<double> frist_;  // end of a silent slot
+    std::optional<double> frist_;      // end of a silent slot
+    std::optional<double> nachklang_;  // when an ended sound's stream is stopped
 };
 
 // Why nothing can be written into `ordner` (in German, for the player): it is
@@ -114,5 +116,7 @@ std::string SchreibGrund(int fehler);
 
 // Length of a silent slot when there is no sound library.
 constexpr double kStilleSlotSekunden = 3.0;
+// How long an ended sound rings out before its stream stops.
+constexpr double kNachklangSekunden = 0.3;
 
 }  // namespace quiz

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <thread>
 
 #include "services/Codepage.h"
@@ -36,7 +37,7 @@ bool endsWithSeparator(std::string_view s) {
 }
 }  // namespace
 
-ApiClass::ApiClass() {
+ApiClass::ApiClass() : log_(std::make_unique<fsys::Appender>()) {
     keyNames_[5] = "EIGENE DATEIEN";
     keyNames_[35] = "APP DATEIEN";
     keyNames_[43] = "GEM DATEIEN";
@@ -227,12 +228,29 @@ std::string ApiClass::OldLogDatei() {
 }
 
 void ApiClass::writeLogLine(const std::string& line) {
-    // A log that cannot be written must never stop the program.
-    fsys::append(LogDatei(), line + kCrLf);
+    // A log that cannot be written must never stop the program. The file stays
+    // open between lines: a start writes thousands of them.
+    log_->append(LogDatei(), line + kCrLf);
+}
+
+std::string ApiClass::logZeit() {
+    if (clock_) return clock_().toString(QStringLiteral("HH:mm:ss:")).toStdString();
+    // The clock of the system, read cheaply: a start writes thousands of lines.
+    const std::time_t jetzt = std::time(nullptr);
+    if (jetzt != logZeitFuer_) {
+        std::tm t{};
+        localtime_r(&jetzt, &t);
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d:", t.tm_hour, t.tm_min, t.tm_sec);
+        logZeitFuer_ = jetzt;
+        logZeitText_ = text;
+    }
+    return logZeitText_;
 }
 
 bool ApiClass::platzFuerLog(const std::string& log) {
-    const auto frei = freeSpace_ ? freeSpace_(log) : fsys::freeSpace(log);
+    auto frei = freeSpace_ ? freeSpace_(log) : log_->freeSpace();
+    if (!freeSpace_ && !frei) frei = fsys::freeSpace(log);
     return !frei || *frei >= kLogReserve;
 }
 
@@ -240,9 +258,8 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     bool isStart = cp1252::upper(text) == "START";
     if (!isStart && !protokollAn_) return;
     if (level > protokollLevel_) return;
-    QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     if (!isStart) {
-        const std::string zeit = now.toString(QStringLiteral("HH:mm:ss")).toStdString() + ":";
+        const std::string zeit = logZeit();
         // On a nearly full disk the last bytes belong to the question files.
         if (platzFuerLog(LogDatei())) {
             writeLogLine(zeit + std::string(text));
@@ -252,7 +269,9 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
         }
         return;
     }
+    const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     protokollAn_ = true;
+    log_->close();  // the log is about to be renamed
     std::string log = LogDatei(), old = OldLogDatei();
     std::string content;
     if (fsys::fileExists(log)) {

@@ -5,13 +5,19 @@
 #include <QDateTime>
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "services/Profile.h"
+
+namespace fsys {
+class Appender;
+}
 
 // A file operation that the caller must hear about (TextDatei, AppendTextDatei).
 class ApiError : public std::runtime_error {
@@ -133,6 +139,7 @@ private:
     std::string resolveBare(std::string_view file, bool forWrite);
     void writeLogLine(const std::string& line);
     bool platzFuerLog(const std::string& log);
+    std::string logZeit();
 
     profile::Store store_;
     bool protokollAn_ = false;
@@ -148,6 +155,9 @@ private:
     std::string oeffner_ = "xdg-open";
     std::function<std::optional<std::uintmax_t>(const std::string&)> freeSpace_;
     bool logAngehalten_ = false;
+    std::unique_ptr<fsys::Appender> log_;
+    std::time_t logZeitFuer_ = -1;
+    std::string logZeitText_;
 };
 
 // Below this many free bytes the log stops, so that it never takes the last ones.

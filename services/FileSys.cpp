@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,6 +32,22 @@ std::unordered_map<std::string, std::string>& resolveCache() {
 
 bool statOk(const std::string& p, struct stat& st) {
     return ::stat(p.c_str(), &st) == 0;
+}
+
+// A name that did not exist, with the state of the folder that would hold it:
+// while that folder is unchanged, the name is still missing, and asking again
+// need not read the whole folder for another spelling.
+struct Missing {
+    std::string resolved, folder;
+    std::int64_t folderTime;
+    std::uint64_t generation;
+};
+std::unordered_map<std::string, Missing>& missingCache() {
+    static std::unordered_map<std::string, Missing> cache;
+    return cache;
+}
+std::int64_t changeTime(const struct stat& st) {
+    return std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 constexpr std::string_view kTmpMark = ".melvato-tmp-";
@@ -203,11 +220,23 @@ fs::path native(std::string_view path) {
         if (statOk(it->second, st)) return fs::path(it->second);
         cache.erase(it);
     }
+    auto& missing = missingCache();
+    if (auto m = missing.find(key); m != missing.end()) {
+        struct stat st;
+        if (m->second.generation == changes && statOk(m->second.folder, st) &&
+            changeTime(st) == m->second.folderTime)
+            return fs::path(m->second.resolved);
+        missing.erase(m);
+    }
     std::string resolved = resolve(path);
     struct stat st;
     if (statOk(resolved, st)) {
         if (cache.size() > 20000) cache.clear();
         cache.emplace(std::move(key), resolved);
+    } else if (const std::string folder = fs::path(resolved).parent_path().string();
+               !folder.empty() && statOk(folder, st) && S_ISDIR(st.st_mode)) {
+        if (missing.size() > 20000) missing.clear();
+        missing[key] = Missing{resolved, folder, changeTime(st), changes};
     }
     return fs::path(resolved);
 }
@@ -218,6 +247,7 @@ std::string fromNative(const fs::path& p) {
 
 void clearResolveCache() {
     resolveCache().clear();
+    missingCache().clear();
 }
 
 bool exists(std::string_view path) {
@@ -387,6 +417,48 @@ std::vector<std::string> list(std::string_view folder) {
     for (fs::directory_iterator it(native(folder), ec), end; !ec && it != end; it.increment(ec))
         out.push_back(cp1252::fromUtf8(it->path().filename().string()));
     return out;
+}
+
+Appender::~Appender() {
+    close();
+}
+
+void Appender::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    path_.clear();
+}
+
+bool Appender::open(std::string_view path) {
+    if (fd_ >= 0 && path == path_) {
+        // Still the file of that name? Someone may have moved or deleted it.
+        // Asked at most once a second: a start writes thousands of lines.
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (jetzt - checked_ < std::chrono::seconds(1)) return true;
+        struct stat offen, unterNamen;
+        if (::fstat(fd_, &offen) == 0 && statOk(native_, unterNamen) && sameFile(offen, unterNamen)) {
+            checked_ = jetzt;
+            return true;
+        }
+    }
+    close();
+    native_ = native(path).string();
+    fd_ = ::open(native_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd_ < 0) return false;
+    path_ = path;
+    checked_ = std::chrono::steady_clock::now();
+    return true;
+}
+
+bool Appender::append(std::string_view path, std::string_view bytes) {
+    // Appends (log lines) do not count as changes: no cached profile grows this way.
+    return open(path) && writeAll(fd_, bytes);
+}
+
+std::optional<std::uintmax_t> Appender::freeSpace() const {
+    struct statvfs platte;
+    if (fd_ < 0 || ::fstatvfs(fd_, &platte) != 0) return std::nullopt;
+    return std::uintmax_t(platte.f_bavail) * platte.f_frsize;
 }
 
 StreamWriter::StreamWriter(std::string_view path) : target_(native(path)) {

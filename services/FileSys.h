@@ -3,6 +3,7 @@
 // "\" or "/" and any letter case; every existing component is found without
 // regard to case, as on Windows, so "DATEN\Back.jpg" and "daten/back.jpg" reach
 // the same file. A component that does not exist yet keeps the caller's spelling.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -73,6 +74,30 @@ bool copy(std::string_view from, std::string_view to, bool overwrite = true);
 bool makeFolders(std::string_view path);
 // Names (not paths) of the entries of a folder, in Windows-1252.
 std::vector<std::string> list(std::string_view folder);
+
+// Appends to one file through a descriptor kept open, for a log written line by
+// line. Every append is one write to the system: once it returns, the bytes are
+// in the file even if the program dies right after. A file that was removed or
+// renamed meanwhile is opened anew under its name.
+class Appender {
+public:
+    Appender() = default;
+    ~Appender();
+    Appender(const Appender&) = delete;
+    Appender& operator=(const Appender&) = delete;
+    bool append(std::string_view path, std::string_view bytes);
+    // Free bytes on the disk of the file open now; nothing when none is open.
+    std::optional<std::uintmax_t> freeSpace() const;
+    void close();
+
+private:
+    bool open(std::string_view path);
+
+    std::string path_;  // as the caller names it
+    std::string native_;
+    int fd_ = -1;
+    std::chrono::steady_clock::time_point checked_;
+};
 
 // Writes a file in pieces: into a temporary file beside the target, which
 // commit() flushes and renames over the target. Dropped without commit, it

@@ -1,6 +1,7 @@
 #include "shell/Kontext.h"
 
 #include <QDialog>
+#include <utility>
 
 #include "quiz/Musikquiz.h"
 #include "services/Codepage.h"
@@ -65,7 +66,20 @@ Musikquiz::Anbindung Kontext::quizAnbindung() {
     an.statusText = [this](const std::string& text) {
         if (mdi_) mdi_->setStatusText(2, cp1252::toUnicode(text));
     };
+    an.spaeter = [this](std::function<void()> arbeit) { nachDemZeigen(std::move(arbeit)); };
     return an;
+}
+
+void Kontext::nachDemZeigen(std::function<void()> arbeit) {
+    if (aufschieben_)
+        nachDemZeigen_.push_back(std::move(arbeit));
+    else
+        arbeit();
+}
+
+void Kontext::hauptfensterGezeigt() {
+    aufschieben_ = false;
+    for (auto& arbeit : std::exchange(nachDemZeigen_, {})) arbeit();
 }
 
 Musikquiz* Kontext::musikquiz() {

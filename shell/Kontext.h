@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "quiz/Musikquiz.h"
 
@@ -35,6 +36,11 @@ public:
     // What the quiz window needs of the other windows: the age window and the
     // main window (its tool buttons, mode and loaded list) and the splash.
     Musikquiz::Anbindung quizAnbindung();
+    // Work that the first sight of the main window need not wait for: during
+    // start-up it is kept until the window is on the screen, else done at once.
+    void nachDemZeigen(std::function<void()> arbeit);
+    void hauptfensterErwartet() { aufschieben_ = true; }
+    void hauptfensterGezeigt();
 
     // The age window, loaded once and only hidden between games so the last age
     // stays stored.
@@ -107,4 +113,6 @@ private:
     QPointer<kurzbox> kurzbox_;
     QPointer<Progress> progress_;
     std::function<void(QDialog&)> modalSkript_;
+    bool aufschieben_ = false;
+    std::vector<std::function<void()>> nachDemZeigen_;
 };

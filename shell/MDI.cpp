@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "quiz/Bilddatei.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
@@ -250,7 +251,7 @@ void MDI::Hintergrund() {
     std::string datei = api.AppPfad() + "DATEN/" + (mac ? "mac2.gif" : "Back.jpg");
     if (datei != hintergrundDatei_) {
         hintergrundDatei_ = datei;
-        hintergrund_ = QImage(QString::fromStdString(fsys::native(datei).string()));
+        hintergrund_ = Bilddatei(datei);
         // A missing picture leaves a plain background instead of ending the program.
         if (hintergrund_.isNull()) log("Hintergrundbild fehlt: " + datei);
     }
@@ -266,9 +267,9 @@ void MDI::Hintergrund() {
         if (mac) {
             QRect r(QPoint(0, 0), hintergrund_.size());
             r.moveCenter(bild.rect().center());
-            p.drawImage(r, hintergrund_);
+            p.drawPixmap(r, hintergrund_);
         } else {
-            p.drawImage(bild.rect(), hintergrund_);
+            p.drawPixmap(bild.rect(), hintergrund_);
         }
     }
     p.end();

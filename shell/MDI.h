@@ -2,8 +2,8 @@
 // The main window: a multiple-document frame with menus, toolbar and status bar.
 // It does no work of its own; every command goes to the child window on top,
 // and which commands make sense depends on the window mode (FensterModus).
-#include <QImage>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <functional>
 #include <string>
@@ -111,7 +111,7 @@ private:
     std::vector<Eintrag> eintraege_;
     std::array<QLabel*, 2> panels_{};
     std::string cmDialogFileName_, cmDialogFileTitle_, geladeneListe_;
-    QImage hintergrund_;
+    QPixmap hintergrund_;
     std::string hintergrundDatei_;
     bool geladen_ = false;
 };

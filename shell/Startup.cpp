@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 
 #include "exchange/Pack.h"
 #include "questions/WordIndex.h"
@@ -39,6 +41,7 @@ void Startup::run() {
         pfade.SchonGestartet(true);
         ladeSchriften(pfade.AppPfad());
     }
+    kontext_.hauptfensterErwartet();
     MelvatoBasic::StartupParts parts;
     parts.yield = [] { QCoreApplication::processEvents(); };
     parts.mousePointer = [](int code) {
@@ -90,10 +93,22 @@ void Startup::run() {
     parts.playSound = [this](const std::string& file) { kontext_.musikquiz()->PlaySound(file); };
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>(kontext_);
+        mainWindow_->winId();
+        mainWindow_->windowHandle()->installEventFilter(this);
         mainWindow_->show();
     };
     parts.statusText = [this](const std::string& text) {
         if (mainWindow_) mainWindow_->setStatusText(2, cp1252::toUnicode(text));
     };
     MelvatoBasic::Main(parts);
+}
+
+bool Startup::eventFilter(QObject* watched, QEvent* event) {
+    // Once the main window is on the screen, what could wait for it runs, after
+    // the window's first paint.
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { kontext_.hauptfensterGezeigt(); });
+    }
+    return false;
 }

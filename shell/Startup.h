@@ -18,6 +18,9 @@ public:
     MDI* mainWindow() const { return mainWindow_.get(); }
     Kontext& kontext() { return kontext_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QtDialogs dialogs_;
     Kontext kontext_;

@@ -1,7 +1,5 @@
 #include "shell/frmAutor.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -10,8 +8,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
+#include "quiz/Bilddatei.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
@@ -33,14 +31,8 @@ void frmAutor::ZeigenModeless(Kontext& kontext) {
     w.setModal(false);
     w.show();
     w.raise();
-    // The splash stands while start-up works without returning to the event loop:
-    // wait (briefly) until the window system has mapped it, then paint it at once,
-    // or it stays an empty grey box until start-up is over.
-    QElapsedTimer warten;
-    warten.start();
-    while (w.windowHandle() && !w.windowHandle()->isExposed() && warten.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    w.repaint();
+    // No waiting here for the window system to map it: start-up lets pending
+    // events run between its steps, and the splash is painted then.
 }
 
 void frmAutor::ZeigenModal(Kontext& kontext) {
@@ -116,7 +108,7 @@ frmAutor::~frmAutor() = default;
 
 void frmAutor::Form_Load() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "DATEN/Back.jpg";
-    QPixmap bild(QString::fromStdString(fsys::native(datei).string()));
+    QPixmap bild = Bilddatei(datei);
     if (bild.isNull()) {
         // Without its picture the window still shows, on a plain background.
         MelvatoBasic::Api().protokoll("Bild fehlt: " + datei, 0);

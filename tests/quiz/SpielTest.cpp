@@ -60,10 +60,14 @@ struct SpielAblauf : ::testing::Test {
         spiel->FeedbackZaehlen();
         spiel->Starten(30);
     }
-    // Ticks until the game reaches `ziel`; the seconds it took on the clock.
+    // Ticks of the 200-ms timer until the game reaches `ziel`; the seconds it
+    // took on the clock.
     double bis(Phase ziel) {
         const double start = uhr.zeit;
-        for (int i = 0; i < 2000 && spiel->phase() != ziel; ++i) spiel->Soundtimer_Timer();
+        for (int i = 0; i < 2000 && spiel->phase() != ziel; ++i) {
+            uhr.zeit += 0.2;
+            spiel->Soundtimer_Timer();
+        }
         EXPECT_EQ(spiel->phase(), ziel);
         return uhr.zeit - start;
     }

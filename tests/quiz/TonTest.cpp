@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -145,11 +146,16 @@ TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
     EXPECT_TRUE(a.SlotLäuft);  // still playing
     sound.ende();
     ton->Takt(a);
-    EXPECT_TRUE(a.SlotLäuft);  // noticed, handled next time
+    ton->Takt(a);  // noticed one tick before
     knoepfe.clear();
+    uhr.zeit += 0.25;
+    ton->Takt(a);
+    EXPECT_TRUE(a.SlotLäuft);  // rings out for 0.3 s, without blocking the ticks
+    EXPECT_FALSE(sound.stroeme[0].gestoppt);
+    uhr.zeit += 0.125;
     ton->Takt(a);
     EXPECT_FALSE(a.SlotLäuft);
-    EXPECT_EQ(pausen, std::vector<int>{300});
+    EXPECT_EQ(pausen, std::vector<int>{});
     EXPECT_TRUE(sound.stroeme[0].gestoppt);
     EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{{8, true}}));
     EXPECT_FALSE(ton->spielt());
@@ -162,8 +168,13 @@ TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
     sound.ende();
     ton->Takt(a);
     ton->Takt(a);
+    // A feedback voice that begins while the sound rings out plays on.
+    ton->SoundAbspielen("ja 1");
+    uhr.zeit += 0.5;
+    ton->Takt(a);
     EXPECT_FALSE(a.SlotLäuft);
-    EXPECT_EQ(knoepfe, (std::vector<std::pair<int, bool>>{}));
+    EXPECT_FALSE(sound.stroeme.back().gestoppt);
+    EXPECT_EQ(std::count(knoepfe.begin(), knoepfe.end(), std::pair{8, true}), 0);
 }
 
 // The real library on the dummy driver: a 60 ms sound plays out and its end is

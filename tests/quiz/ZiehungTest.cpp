@@ -63,28 +63,40 @@ TEST(Ziehung, UngradedQuestionIsTakenAtOnceAsForty) {
     EXPECT_EQ(zg.FrageSchwierigkeit, 40);
 }
 
-TEST(Ziehung, LevelTestAcceptsWhenChanceExceedsDistance) {
-    TestPool tp;
-    tp.add(100, 20);
-    tp.add(101, 50);
-    SkriptZufall z;
-    Ziehung zg;
-    zg.Runde = 1;
-    zg.Niveau = 20;
-    // Question 101 lies 30 away: 29.75 (0.85 * 35) does not pass, 31.5 (0.9 * 35) does.
-    z.werte = {position(2, 2), 0.85f, position(2, 2), 0.9f};
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
-    EXPECT_EQ(zg.FrageNummer, 101);
-    EXPECT_EQ(zg.FrageSchwierigkeit, 50);
-    EXPECT_EQ(z.werte.size(), 0u);
-    EXPECT_EQ(z.randomizeAufrufe, 2);  // reseeded before every draw
-
-    // Same level: any chance above zero passes, exactly zero does not.
-    zg.Runde = 2;
-    z.werte = {position(1, 2), 0.0f, position(1, 2), 0.01f};
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
-    EXPECT_EQ(zg.FrageNummer, 100);
-    EXPECT_EQ(z.werte.size(), 0u);
+// The level test takes a question only when the chance (random number times 35)
+// lies strictly above its distance from the level, on both sides of the level.
+TEST(Ziehung, LevelTestBoundaries) {
+    struct Fall {
+        double niveau;
+        int schwierigkeit;
+        float zufall;
+        bool genommen;
+    } faelle[] = {
+        {20, 20, 0.0f, false},                                  // chance 0 at distance 0
+        {20, 20, 0.01f, true},        {20.5, 38, 0.5f, false},  // chance 17.5 equals distance 17.5
+        {20.5, 38, 0.48f, false},                               // 16.8: a point too little
+        {20.5, 38, 0.52f, true},                                // 18.2
+        {20, 50, 0.85f, false},                                 // 29.75 against 30
+        {20, 50, 0.9f, true},                                   // 31.5
+        {30, 10, 0.56f, false},                                 // below the level: 19.6 against 20
+        {30, 10, 0.58f, true},                                  // 20.3
+        {20, 55, 0.99999994f, false},                           // 35 away: never
+        {55, 20, 0.99999994f, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.niveau << " / " << f.schwierigkeit << " / " << f.zufall);
+        TestPool tp;
+        tp.add(100, f.schwierigkeit);
+        tp.add(101, 0);  // ungraded: taken at once when the first is refused
+        SkriptZufall z;
+        Ziehung zg;
+        zg.Runde = 1;
+        zg.Niveau = f.niveau;
+        z.werte = {position(1, 2), f.zufall, position(2, 2)};
+        ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+        EXPECT_EQ(zg.FrageNummer, f.genommen ? 100 : 101);
+        EXPECT_EQ(z.randomizeAufrufe, f.genommen ? 1 : 2);  // reseeded before every draw
+    }
 }
 
 TEST(Ziehung, BlockedQuestionIsDrawnAgainAndFirstOfGameIsFree) {

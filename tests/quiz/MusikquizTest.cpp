@@ -409,7 +409,12 @@ TEST_F(SpielTest, ClosingDuringTheRevealEndsItAndUnloads) {
         QTimer::singleShot(0, [&] { EXPECT_TRUE(quiz->close()); });
     };
     quiz->Starten_Click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return quiz.isNull(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            uhr.zeit += 0.05;
+            return quiz.isNull();
+        },
+        10000));
     EXPECT_EQ(sound.closeAufrufe, 1);
     EXPECT_EQ(gespielt(), (std::vector<std::string>{"slot.wav", "sound.wav"}));
 }

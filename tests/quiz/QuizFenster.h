@@ -71,9 +71,15 @@ struct QuizFenster : ::testing::Test {
         return c;
     }
     void taste(char c) { QTest::keyClick(quiz.data(), c); }
-    // The show of a question (slot, reveal) runs on the timer: let it run.
+    // The show of a question (slot, reveal) runs on the timer: let it run, and
+    // the clock with it (an ended sound rings out for 0.3 s).
     void bis(quiz::Phase ziel) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz && quiz->spiel().phase() == ziel; }, 10000))
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                uhr.zeit += 0.05;
+                return quiz && quiz->spiel().phase() == ziel;
+            },
+            10000))
             << "phase " << int(ziel);
     }
     void bisFrage() { bis(quiz::Phase::Frage); }

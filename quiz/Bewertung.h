@@ -46,6 +46,16 @@ struct Urteil {
     std::int32_t neueSchwierigkeit = 0;  // written "Problem", 0 when the question stays open
 };
 
+// A settled question of a game, for the class results.
+struct FrageErgebnis {
+    std::int32_t nummer = 0;
+    std::string bereich;
+    double schwierigkeit = 0;  // the question's difficulty when it was drawn
+    double niveauVorher = 0;   // the player's level before the answer
+    int ergebnis = 0;          // 1 right at the first try, 2 right at the second, 0 wrong
+    double sekunden = 0;       // from the question's reveal to the settling answer
+};
+
 // New stored difficulty of a settled question and the level change. Writes the
 // result with `schreiben(nummer, wert)` and returns it.
 std::int32_t SchwierigkeitAnpassen(std::int32_t P, std::int32_t nummer, double& level, bool richtig,

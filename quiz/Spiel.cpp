@@ -197,6 +197,8 @@ void Spiel::Aufdecken() {
     else
         emit toolButton(8, false);
     emit toolButton(7, false);
+    offenSeit_ = an_.uhr->jetzt();
+    niveauVorher_ = ziehung_.Niveau;
     wechseln(Phase::Frage);
 }
 
@@ -271,12 +273,23 @@ void Spiel::FeedbackSpielen(bool ja) {
 }
 
 void Spiel::AntwortAuswerten(int k) {
+    const bool zweiterVersuch = frage_.ZweiterVersuch;
     const Urteil u = quiz::AntwortAuswerten(
         frage_, ziehung_, k, [this] { return pool_.AnzahlFragen(false, false); },
         [this](std::int32_t n, std::int32_t wert) { fragen::ProblemSchreiben(api_, n, wert); });
     const std::string loesungsBild = u.erledigt ? BildKopieren(record_.Bild2) : std::string();
     FeedbackSpielen(u.jaTon);
     emit beurteilt(k, u, loesungsBild);
+    if (u.erledigt && !ablauf_.Testmodus) {
+        FrageErgebnis e;
+        e.nummer = ziehung_.FrageNummer;
+        e.bereich = record_.Bereich;
+        e.schwierigkeit = ziehung_.FrageSchwierigkeit;
+        e.niveauVorher = niveauVorher_;
+        e.ergebnis = u.art != Urteil::Art::Richtig ? 0 : zweiterVersuch ? 2 : 1;
+        e.sekunden = an_.uhr->jetzt() - offenSeit_;
+        emit frageErledigt(e);
+    }
     if (u.erledigt) {
         emit toolButton(7, true);
         wechseln(Phase::Erledigt);

@@ -123,6 +123,8 @@ signals:
     void antwortenSichtbar(bool sichtbar);
     void editorSichtbar(bool sichtbar);
     void toolButton(int index, bool sichtbar);
+    // A question of a game (not of the editor's test) was settled.
+    void frageErledigt(const quiz::FrageErgebnis& ergebnis);
     // The game wants the window closed (cancelled age question, closed mid-draw).
     void schliessenAngefragt();
 
@@ -160,6 +162,8 @@ private:
     Phase phase_ = Phase::Leerlauf;
     double phaseSeit_ = 0;     // clock reading when the slot or reveal began
     bool ersteFrage_ = false;  // the first question of a game carries no block
+    double offenSeit_ = 0;     // clock reading when the question was revealed
+    double niveauVorher_ = 0;  // the level when the question was revealed
 };
 
 }  // namespace quiz

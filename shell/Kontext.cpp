@@ -85,6 +85,10 @@ void Kontext::hauptfensterGezeigt() {
 Musikquiz* Kontext::musikquiz() {
     if (!quiz_) {
         quiz_ = new Musikquiz(nullptr, quizAnbindung());
+        QObject::connect(&quiz_->spiel(), &quiz::Spiel::frageErledigt, quiz_,
+                         [this](const quiz::FrageErgebnis& e) {
+                             if (anbindung.FrageErledigt) anbindung.FrageErledigt(e);
+                         });
         if (mdi_) mdi_->addChild(quiz_);
         quiz_->Form_Load();
     }

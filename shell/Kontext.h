@@ -97,6 +97,11 @@ public:
         // Question store: load a list into the game's selection, count the pool.
         std::function<void(const std::string& datei)> TeilSpielLaden;
         std::function<int()> AnzahlFragen;
+        // The class results: whether this station is the teacher's now, the
+        // overview window, and where a settled question of a game goes.
+        std::function<bool()> IstLehrer;
+        std::function<void()> KlassenuebersichtZeigen;
+        std::function<void(const quiz::FrageErgebnis&)> FrageErledigt;
         // Further windows to unload when the program closes (their own names logged).
         std::function<void()> AndereEntladen;
     };

@@ -166,6 +166,13 @@ void MDI::MenuesAnlegen() {
     eintrag(extras, "parameter", "Einstellungen", 161);
     eintrag(extras, "uebersetzung", "Übersetzung bearbeiten…", 162)
         ->setText(TextNr(13105, QStringLiteral("Übersetzung bearbeiten…")));
+    // Only the teacher's station reads the class results; asked anew each time
+    // the menu opens, since another station may have taken the role meanwhile.
+    eintrag(extras, "klasse", "Klassenübersicht", 0);
+    connect(extras, &QMenu::aboutToShow, this, [this] {
+        const auto& lehrer = kontext_.anbindung.IstLehrer;
+        Menueintrag("klasse")->setEnabled(lehrer && lehrer());
+    });
     eintrag(extras, "Hilfe", "Hilfe", 163);
     eintrag(extras, "Autor", "Autor", 164);
     for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);

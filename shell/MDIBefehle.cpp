@@ -256,6 +256,8 @@ void MDI::MenueKlick(const std::string& name) {
     } else if (name == "uebersetzung") {
         rufe("Translation_Class.ShowMeModal",
              [this] { t_call().ShowMeModal([this](QDialog& fenster) { kontext_.zeigeModal(fenster); }); });
+    } else if (name == "klasse") {
+        rufe("frmKlasse.Show", [&an] { aufrufen(an.KlassenuebersichtZeigen); });
     } else if (name == "Hilfe") {
         Hilfe();
     } else if (name == "Autor") {

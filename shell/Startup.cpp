@@ -17,6 +17,7 @@
 #include "shell/Main.h"
 #include "shell/Progress.h"
 #include "shell/frmAutor.h"
+#include "shell/frmKlasse.h"
 #include "shell/frmKonfig.h"
 #include "shell/frmParameter.h"
 #include "translation/Translation_Class.h"
@@ -64,6 +65,7 @@ void Startup::run() {
     };
     frmKonfig::Anbinden(kontext_);
     frmParameter::Anbinden(kontext_);
+    frmKlasse::Anbinden(kontext_);
     kontext_.anbindung.AnzahlFragen = [this] { return kontext_.musikquiz()->AnzahlFragen(true, false); };
     // The search commands rebuild the word index first, under the progress window.
     kontext_.anbindung.IndexKomplettErstellen = [this](bool) {

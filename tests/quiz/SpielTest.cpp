@@ -183,3 +183,37 @@ TEST_F(SpielAblauf, DataFolderThatTakesNoFilesCostsNoTime) {
         }
     }
 }
+
+// The class results hear of every settled question of a game, with the tries,
+// the level before the answer and the time since the reveal; the editor's test
+// of a question is no game and reports nothing.
+TEST_F(SpielAblauf, SettledQuestionsOfAGameAreReportedForTheClassResults) {
+    frage(7);
+    std::vector<quiz::FrageErgebnis> erledigt;
+    starten();
+    QObject::connect(spiel.get(), &quiz::Spiel::frageErledigt,
+                     [&](const quiz::FrageErgebnis& e) { erledigt.push_back(e); });
+    bis(Phase::Frage);
+    const double niveau = spiel->ziehung().Niveau;
+    uhr.zeit += 7;
+    spiel->AntwortGewaehlt(1);
+    EXPECT_TRUE(erledigt.empty());  // a second try is still open
+    spiel->AntwortGewaehlt(2);
+    ASSERT_EQ(erledigt.size(), 1u);
+    const quiz::FrageErgebnis& e = erledigt[0];
+    EXPECT_EQ(std::make_tuple(e.nummer, e.ergebnis, e.sekunden, e.niveauVorher, e.schwierigkeit),
+              std::make_tuple(7, 2, 7.0, niveau, 30.0));
+
+    spiel->Weiterklick();
+    bis(Phase::Frage);
+    spiel->AntwortGewaehlt(3);
+    spiel->AntwortGewaehlt(1);
+    ASSERT_EQ(erledigt.size(), 2u);
+    EXPECT_EQ(erledigt[1].ergebnis, 0);
+
+    uhr.proAbfrage = 0.5;  // the test's reveal waits on the clock
+    spiel->FrageTesten(7);
+    bis(Phase::Frage);
+    spiel->AntwortGewaehlt(2);
+    EXPECT_EQ(erledigt.size(), 2u);
+}

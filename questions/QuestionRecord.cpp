@@ -91,27 +91,27 @@ std::vector<Wert> speicherWerte(const QuestionRecord& r, std::string& loesung, s
     return w;
 }
 
-// Every key is its own write; when one fails (full disk, read-only file) the
-// file goes back to what it held, so that no half record is left behind.
-bool schreibenOhneIndexMarke(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
-    const std::string file = FragenDatei(n);
-    const std::string sec = QuizSektion(n);
-    const std::string pfad = api.IniDateiName(file);
-    const std::optional<std::string> vorher = fsys::readAll(pfad);
+// The keys and values of a record as they stand in its section.
+profile::Parsed::Values gespeicherteWerte(const QuestionRecord& r) {
     std::string loesung, problem;
-    bool ok = true;
+    profile::Parsed::Values werte;
     for (const Wert& w : speicherWerte(r, loesung, problem)) {
-        ok = w.verschluesselt ? api.Ini_Verschlüsselt(file, sec, w.key, *w.wert)
-                              : api.IniSchreiben(file, sec, w.key, *w.wert);
-        if (!ok) break;
+        std::string wert = w.verschluesselt ? ApiClass::VerschluesseltGespeichert(*w.wert) : *w.wert;
+        // A line break would end the value in the file.
+        std::replace_if(
+            wert.begin(), wert.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        werte.emplace_back(w.key, std::move(wert));
     }
-    if (!ok) {
-        if (vorher)
-            fsys::writeAtomic(pfad, *vorher);
-        else
-            fsys::remove(pfad);
-    }
-    return ok;
+    return werte;
+}
+
+// The whole record in one locked replace of its file: another station sees the
+// old record or the new one, and a failed write leaves the file as it was.
+bool schreibenOhneIndexMarke(ApiClass& api, std::int32_t n, const QuestionRecord& r) {
+    const profile::Parsed::Values werte = gespeicherteWerte(r);
+    return api.profiles().update(api.IniDateiName(FragenDatei(n)), [&](const profile::Parsed& jetzt) {
+        return jetzt.withValues(QuizSektion(n), werte);
+    });
 }
 }  // namespace
 
@@ -133,33 +133,25 @@ void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records) 
     std::map<std::string, std::vector<const QuestionRecord*> > proDatei;
     for (const QuestionRecord& r : records) proDatei[FragenDatei(r.Nummer)].push_back(&r);
     for (const auto& [datei, liste] : proDatei) {
-        const std::string pfad = api.IniDateiName(datei);
-        std::string bytes = fsys::readAll(pfad).value_or(std::string());
-        const profile::Parsed vorher(bytes);
-        // Only new sections are put together here; a section that exists (or a
-        // file in another encoding) goes key by key through the profile writer.
-        const bool anhaengen = bytes.rfind("\xEF\xBB\xBF", 0) != 0 && bytes.rfind("\xFF\xFE", 0) != 0 &&
-                               std::none_of(liste.begin(), liste.end(), [&](const QuestionRecord* r) {
-                                   return vorher.hasSection(QuizSektion(r->Nummer));
-                               });
-        if (!anhaengen) {
-            for (const QuestionRecord* r : liste) schreibenOhneIndexMarke(api, r->Nummer, *r);
-            continue;
-        }
-        for (const QuestionRecord* r : liste) {
-            // The section as the profile writer builds it key by key at the end of a file.
-            std::string sektion, loesung, problem;
-            for (const Wert& w : speicherWerte(*r, loesung, problem)) {
-                std::string wert = w.verschluesselt ? ApiClass::VerschluesseltGespeichert(*w.wert) : *w.wert;
-                std::replace_if(
-                    wert.begin(), wert.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-                sektion = profile::Parsed(std::move(sektion)).withValue(QuizSektion(r->Nummer), w.key, wert);
+        // One locked replace per file; a failed write is not reported, as with a single save.
+        api.profiles().update(api.IniDateiName(datei), [&](const profile::Parsed& jetzt) {
+            const bool anhaengen = std::none_of(liste.begin(), liste.end(), [&](const QuestionRecord* r) {
+                return jetzt.hasSection(QuizSektion(r->Nummer));
+            });
+            std::string bytes = jetzt.bytes();
+            for (const QuestionRecord* r : liste) {
+                const profile::Parsed::Values werte = gespeicherteWerte(*r);
+                if (!anhaengen) {
+                    // A section that exists is written as a single save writes it.
+                    bytes = profile::Parsed(std::move(bytes)).withValues(QuizSektion(r->Nummer), werte);
+                    continue;
+                }
+                // New sections go to the end, as the profile writer puts them.
+                if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') bytes += "\r\n";
+                bytes += profile::Parsed(std::string()).withValues(QuizSektion(r->Nummer), werte);
             }
-            if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') bytes += "\r\n";
-            bytes += sektion;
-        }
-        fsys::writeAtomic(pfad, bytes);  // a failed write is not reported, as with the key-by-key save
-        api.profiles().forget(pfad);
+            return bytes;
+        });
     }
     if (!records.empty()) api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
 }

@@ -168,6 +168,24 @@ std::string Parsed::withValue(std::string_view section, std::string_view key, st
     return out;
 }
 
+std::string Parsed::withValues(std::string_view section, const Values& values) const {
+    // Every write stays inside the first section of that name, or appends the
+    // section at the end of the file when there is none: so the section alone
+    // can take the writes and be put back in its place.
+    const Section* s = findSection(trimBlanks(section));
+    const size_t from = s ? lines_[s->header].begin : bytes_.size();
+    const size_t to = s ? lines_[s->endLine - 1].next : bytes_.size();
+    std::string part = bytes_.substr(from, to - from);
+    for (const auto& [key, value] : values) part = Parsed(std::move(part)).withValue(section, key, value);
+    std::string out;
+    out.reserve(bytes_.size() + part.size() + 2);
+    out.append(bytes_, 0, from);
+    if (!s && !out.empty() && out.back() != '\n' && out.back() != '\r' && !part.empty()) out += "\r\n";
+    out.append(part);
+    out.append(bytes_, to, std::string::npos);
+    return out;
+}
+
 struct Unicode {
     enum class Form { Utf16Le, Utf8 } form;
     std::string raw;                     // the file's bytes

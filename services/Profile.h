@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "services/FileSys.h"
@@ -31,6 +32,11 @@ public:
     std::optional<std::string_view> lookup(std::string_view section, std::string_view key) const;
     // The bytes after writing `value`; the same bytes when nothing changes.
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
+    // The bytes after writing each pair into `section` in turn, exactly as that
+    // many withValue calls leave them. Only the section is parsed again between
+    // the writes, so a whole record costs one copy of a large file.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    std::string withValues(std::string_view section, const Values& values) const;
     bool hasSection(std::string_view section) const { return findSection(section) != nullptr; }
     // Names of the keys of the first section of that name, in file order.
     std::vector<std::string> keys(std::string_view section) const;

@@ -69,6 +69,24 @@ TEST(ProfileWrite, GoldenFiles) {
     }
 }
 
+TEST(ProfileWrite, ARecordAtOnceEndsAsKeyByKeyWrites) {
+    // The section's place decides where new keys and a new section go.
+    const char* vorher[] = {
+        "",
+        "[a]\r\nx=1\r\n[Quiz 5]\r\nFrage=alt\r\n\r\n;c\r\n[b]\r\ny=2\r\n",
+        "[a]\r\nx=1\r\n[quiz 5]\r\nfrage = alt\r\nFrage=zwei",
+        "[Quiz 5]\r\nBild=1\r\n[Quiz 5]\r\nAudio=2\r\n",
+        "[a]\r\nx=1",
+        "[a]\r\nx=1\r\n\r\n",
+    };
+    const Parsed::Values werte = {{"Frage", "neu"}, {"Bild", ""}, {"Audio", "a.wav"}, {"FRAGE", "neu"}};
+    for (const char* bytes : vorher) {
+        std::string einzeln = bytes;
+        for (const auto& [k, v] : werte) einzeln = Parsed(std::move(einzeln)).withValue(" Quiz 5", k, v);
+        EXPECT_EQ(Parsed(bytes).withValues(" Quiz 5", werte), einzeln) << bytes;
+    }
+}
+
 class ProfileStoreTest : public ::testing::Test {
 protected:
     TempHome home;

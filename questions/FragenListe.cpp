@@ -7,6 +7,7 @@
 #include "questions/WordIndex.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
+#include "services/Profile.h"
 
 using namespace cp1252::literals;
 
@@ -234,15 +235,29 @@ std::vector<std::int32_t> ListenNummern(ApiClass& api, const std::string& datei)
 }
 
 namespace {
-// Every list write goes through here: each is a locked read-modify-write of the
-// file (another station may save into the same list folder); the first failure
-// is remembered so the caller can tell the user.
+// Collects the list's keys in the order they are written; `schreiben` then puts
+// them into the file in one locked replace, so that a list saved by two
+// stations at once ends up as one of them and never as a mix.
 struct Schreiber {
-    ApiClass& api;
-    const std::string& datei;
-    bool ok = true;
-    void operator()(const char* sektion, const std::string& schluessel, const std::string& wert) {
-        if (ok) ok = api.IniSchreiben(datei, sektion, schluessel, wert);
+    struct Eintrag {
+        std::string sektion;
+        profile::Parsed::Values werte;
+    };
+    std::vector<Eintrag> eintraege;
+    void operator()(const char* sektion, const std::string& schluessel, std::string wert) {
+        // A line break would end the value in the file.
+        for (char& c : wert)
+            if (c == '\r' || c == '\n') c = ' ';
+        if (eintraege.empty() || eintraege.back().sektion != sektion) eintraege.push_back({sektion, {}});
+        eintraege.back().werte.emplace_back(schluessel, std::move(wert));
+    }
+    bool schreiben(ApiClass& api, const std::string& datei) const {
+        return api.profiles().update(api.IniDateiName(datei), [this](const profile::Parsed& jetzt) {
+            std::string bytes = jetzt.bytes();
+            for (const Eintrag& e : eintraege)
+                bytes = profile::Parsed(std::move(bytes)).withValues(e.sektion, e.werte);
+            return bytes;
+        });
     }
 };
 
@@ -254,7 +269,7 @@ std::string mitBlanks(const std::vector<std::string>& teile) {
 }  // namespace
 
 bool ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& l) {
-    Schreiber listenWert{api, datei};
+    Schreiber listenWert;
     listenWert("Allgemein", "Typ", kListenTyp);
     size_t i = 0;
     for (; i < l.nummern.size(); ++i)
@@ -269,7 +284,7 @@ bool ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& 
         listenWert("Allgemein", "DieseNicht", l.dieseNicht);
         listenWert("Allgemein", "DieseImmer", l.dieseImmer);
         listenWert("Allgemein", "UnWörter"_ansi, l.unWoerter);
-        return listenWert.ok;
+        return listenWert.schreiben(api, datei);
     }
     std::vector<std::string> nr;
     for (std::int32_t n : l.nummern) nr.push_back(DreiStellig(n));
@@ -278,7 +293,7 @@ bool ListeSpeichern(ApiClass& api, const std::string& datei, const ListenDatei& 
     listenWert("Allgemein", "UnterTyp", "2");
     listenWert("Allgemein", "UnWörter"_ansi, l.unWoerter);
     listenWert("Allgemein", "Suchbegriff", l.suchbegriff);
-    return listenWert.ok;
+    return listenWert.schreiben(api, datei);
 }
 
 }  // namespace fragen

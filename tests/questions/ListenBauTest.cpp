@@ -1,6 +1,8 @@
 // Building a question list from filters and by keyword, and the list file it saves.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -9,6 +11,8 @@
 #include "questions/WordIndex.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
+#include "services/FileSys.h"
+#include "services/Profile.h"
 #include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 
@@ -206,4 +210,41 @@ TEST_F(ListenBauFixture, SavedListsHaveTheirKeyOrderAndPlayExactlyTheirQuestions
     EXPECT_NE(readFile(datei).find("\r\nDieseImmer= 012\r\n"), std::string::npos);
     EXPECT_EQ(api.IniLesen(datei, "Allgemein", "Suchbegriff"), "rock");
     EXPECT_EQ(api.IniLesen(datei, "Allgemein", "UnterTyp"), "2");
+}
+
+TEST(ListeZweiStationen, AListSavedByTwoStationsAtOnceIsAlwaysWhollyOneOfThem) {
+    testing_support::TempHome home;
+    const std::string datei = home.root() + "klasse.lst";
+    // What a reader finds: the station whose numbers and term the file holds, 0 for
+    // no list yet, -1 for a mix.
+    auto station = [&] {
+        const std::string bytes = fsys::readAll(datei).value_or(std::string());
+        if (bytes.empty()) return 0;
+        const profile::Parsed p(bytes);
+        const std::string term(p.lookup("Allgemein", "Suchbegriff").value_or(""));
+        const int k = term == "w1" ? 1 : term == "w2" ? 2 : -1;
+        for (int i = 1; i <= 61; ++i) {
+            const auto wert = p.lookup("FragenListe", "Frage " + std::to_string(i));
+            const std::string erwartet = i <= 60 ? DreiStellig(k * 100 + i - 1) : "";
+            if (!wert || *wert != erwartet) return -1;
+        }
+        return k;
+    };
+    QProcess stationen[2];
+    for (int k = 1; k <= 2; ++k)
+        stationen[k - 1].start(QStringLiteral(LIST_WRITER),
+                               {QString::fromStdString(datei), QString::number(k), QStringLiteral("15")});
+    int gelesen = 0;
+    // Read while both save; each wait also lets a process report its end.
+    for (QProcess& s : stationen)
+        while (s.state() != QProcess::NotRunning && !s.waitForFinished(2)) {
+            ASSERT_NE(station(), -1) << readFile(datei);
+            ++gelesen;
+        }
+    for (QProcess& s : stationen) {
+        EXPECT_EQ(s.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(s.exitCode(), 0) << s.readAllStandardError().toStdString();
+    }
+    EXPECT_GT(gelesen, 0);
+    EXPECT_GT(station(), 0) << readFile(datei);
 }

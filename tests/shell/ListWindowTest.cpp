@@ -58,14 +58,25 @@ TEST_F(ListWindowTest, ABuiltListIsSavedLoadedBackAndPlayedWithExactlyItsQuestio
     menue("speichernunter");
     EXPECT_EQ(texte::ansi(f->windowTitle()), "Fragen-Liste: instrumente.lst");
 
-    // Another list whose excluded words the import takes.
-    testing_support::writeFile(MelvatoBasic::SpielePfad + "andere.lst",
-                               "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnW\xF6rter=geige\r\n");
+    // Another list whose fields the three imports take, each into its own box.
+    testing_support::writeFile(
+        MelvatoBasic::SpielePfad + "andere.lst",
+        "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnW\xF6rter=geige\r\nDieseNicht=1 2\r\nDieseImmer=4\r\n");
     f->NummerWeg()->setText(QStringLiteral(""));
-    dialogs.files.push_back(MelvatoBasic::SpielePfad + "andere.lst");
-    menue("unworte");
-    EXPECT_EQ(texte::ansi(f->UnWort()->text()), "geige");
-    EXPECT_EQ(zeilen(), (std::vector<int>{1}));
+    const struct {
+        const char* befehl;
+        QLineEdit* feld;
+        const char* text;
+        std::vector<int> zeilen;
+    } importe[] = {{"unworte", f->UnWort(), "geige", {1}},
+                   {"imfrag", f->DieseDoch(), "4", {1, 4}},
+                   {"niefrag", f->NummerWeg(), "1 2", {4}}};
+    for (const auto& i : importe) {
+        dialogs.files.push_back(MelvatoBasic::SpielePfad + "andere.lst");
+        menue(i.befehl);
+        EXPECT_EQ(texte::ansi(i.feld->text()), i.text) << i.befehl;
+        EXPECT_EQ(zeilen(), i.zeilen) << i.befehl;
+    }
 
     // Loading the saved list brings its filters back.
     dialogs.files.push_back(datei);

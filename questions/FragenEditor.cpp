@@ -99,11 +99,6 @@ void Textfeld::begrenzen() {
     if (zuLang) emit this->zuLang();
 }
 
-void Klickbild::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit geklickt();
-    QLabel::mouseReleaseEvent(event);
-}
-
 // ---- the panel
 
 FragenEditor::FragenEditor(ApiClass& api, fragen::QuestionPool& pool, Anbindung an, QWidget* parent)
@@ -167,7 +162,7 @@ void FragenEditor::ControlsAnlegen() {
     antworten->setColumnStretch(2, 1);
     for (int i = 1; i <= 5; ++i) {
         const size_t k = size_t(i);
-        Label6[k] = new Klickbild(QStringLiteral("\u2714"), FünfAntworten);
+        Label6[k] = new Klickfeld(QStringLiteral("\u2714"), FünfAntworten);
         benennen(Label6[k], QStringLiteral("Label6_%1").arg(i));
         Label6[k]->setToolTip(
             QStringLiteral("Klicke hier, um diese Antwort als richtige Lösung zu markieren"));
@@ -176,7 +171,7 @@ void FragenEditor::ControlsAnlegen() {
         f.setBold(true);
         Label6[k]->setFont(f);
         Label6[k]->setCursor(Qt::PointingHandCursor);
-        connect(Label6[k], &Klickbild::geklickt, this, [this, i] { Label6_Click(i); });
+        connect(Label6[k], &Klickfeld::geklickt, this, [this, i] { Label6_Click(i); });
         Label4[k] = new QLabel(QStringLiteral("Antwort %1:").arg(i), FünfAntworten);
         benennen(Label4[k], QStringLiteral("Label4_%1").arg(i));
         Label5[k] = new QLabel(QStringLiteral("Erklärung %1:").arg(i), FünfAntworten);
@@ -235,19 +230,19 @@ void FragenEditor::ControlsAnlegen() {
     const QString hinweis[2] = {QStringLiteral("Bild zur Frage: klicken zum Wählen"),
                                 QStringLiteral("Bild zur Lösung: klicken zum Wählen")};
     for (int k = 0; k < 2; ++k) {
-        Klickbild*& box = k == 0 ? BildBox : AntwortBildBox;
-        box = new Klickbild(hinweis[k], this);
+        Klickfeld*& box = k == 0 ? BildBox : AntwortBildBox;
+        box = new Klickfeld(hinweis[k], this);
         benennen(box, k == 0 ? QStringLiteral("BildBox") : QStringLiteral("AntwortBildBox"));
         box->setFrameShape(QFrame::StyledPanel);
         box->setAlignment(Qt::AlignCenter);
         box->setMinimumHeight(120);
         box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         box->setCursor(Qt::PointingHandCursor);
-        InputBild[size_t(k)] = new Klickbild(box);
+        InputBild[size_t(k)] = new Klickfeld(box);
         benennen(InputBild[size_t(k)], QStringLiteral("InputBild%1").arg(k));
         InputBild[size_t(k)]->hide();
-        connect(box, &Klickbild::geklickt, this, [this, k] { Bild_Click(k); });
-        connect(InputBild[size_t(k)], &Klickbild::geklickt, this, [this, k] { Bild_Click(k); });
+        connect(box, &Klickfeld::geklickt, this, [this, k] { Bild_Click(k); });
+        connect(InputBild[size_t(k)], &Klickfeld::geklickt, this, [this, k] { Bild_Click(k); });
         rechts->addWidget(box, 1);
     }
 
@@ -348,6 +343,20 @@ bool FragenEditor::VerlassenOk() {
         return false;
     geaendert_ = false;
     return true;
+}
+
+bool FragenEditor::SchliessenOk() {
+    if (!geaendert_) return true;
+    const int antwort = dlg::dialogs().MsgBox(
+        "Die Frage wurde geändert und nicht gespeichert.\r\n\r\nÄnderungen speichern?"_ansi,
+        dlg::YesNoCancel | dlg::Question, "Warnung");
+    if (antwort == dlg::Cancel) return false;
+    if (antwort == dlg::No) {
+        geaendert_ = false;
+        return true;
+    }
+    Save_Click();
+    return !geaendert_;  // a save that did not happen keeps the window open
 }
 
 void FragenEditor::setNummer(const std::string& text) {

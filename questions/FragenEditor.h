@@ -12,6 +12,7 @@
 #include <string>
 
 #include "questions/FragenEingabe.h"
+#include "questions/Klickfeld.h"
 #include "questions/Mci.h"
 #include "questions/WordIndex.h"
 
@@ -45,18 +46,6 @@ protected:
 private:
     void begrenzen();
     bool begrenzt_ = false;
-};
-
-// A label that reports a left click.
-class Klickbild : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void geklickt();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 class FragenEditor : public QWidget {
@@ -99,6 +88,9 @@ public:
     // True when the shown question may be left: nothing changed, or the user
     // agreed to drop the changes.
     bool VerlassenOk();
+    // True when the window may close: nothing changed, or the user saved the
+    // question or chose to drop it. Also asks while a test hides the editor.
+    bool SchliessenOk();
     bool geaendert() const { return geaendert_; }
     // The record as the controls hold it.
     fragen::QuestionRecord eingabe() const;
@@ -148,7 +140,7 @@ public:
     std::array<Textfeld*, 6> InputAntwort{};
     std::array<Textfeld*, 6> InputErklärung{};
     std::array<QLabel*, 6> Label4{}, Label5{};
-    std::array<Klickbild*, 6> Label6{};
+    std::array<Klickfeld*, 6> Label6{};
     QScrollBar* InputSchwer = nullptr;
     QLabel* Schwierigkeit = nullptr;
     QLabel* Label7 = nullptr;
@@ -157,9 +149,9 @@ public:
     QWidget* FünfAntwortenRahmen = nullptr;
     QWidget* FünfAntworten = nullptr;
     QScrollBar* VScroll1 = nullptr;
-    std::array<Klickbild*, 2> InputBild{};
-    Klickbild* BildBox = nullptr;
-    Klickbild* AntwortBildBox = nullptr;
+    std::array<Klickfeld*, 2> InputBild{};
+    Klickfeld* BildBox = nullptr;
+    Klickfeld* AntwortBildBox = nullptr;
     QPushButton* InputAudio = nullptr;
     QLabel* AudioName = nullptr;
     QPushButton* Mikro = nullptr;

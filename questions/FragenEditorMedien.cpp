@@ -27,8 +27,8 @@ void FragenEditor::BildLeeren(int k) {
 }
 
 void FragenEditor::EditorBildAnzeigen(int k) {
-    Klickbild* bild = InputBild[size_t(k)];
-    Klickbild* box = k == 0 ? BildBox : AntwortBildBox;
+    Klickfeld* bild = InputBild[size_t(k)];
+    Klickfeld* box = k == 0 ? BildBox : AntwortBildBox;
     const std::string& tag = bildTag_[size_t(k)];
     const std::string anzeige = fragen::AnzeigeKopie(api_, tag);
     QPixmap p;

@@ -48,17 +48,19 @@ Pruefung EingabePruefen(const QuestionRecord& r) {
         e = "eine Erklärung zur richtigen Lösung "_ansi;
         p.erklaerung[size_t(l)] = true;
     }
-    if (r.Antwort[size_t(l)].empty()) {
+    // An answer of blanks only is not shown in the game, so it counts as none:
+    // a question could not be answered otherwise.
+    if (!AntwortGezeigt(r.Antwort[size_t(l)])) {
         s = "Lösungs-Text "_ansi;
         p.antwort[size_t(l)] = true;
     }
     if (!(q + s + e).empty()) m = q + s + e + "festlegen!\r\n" + m;
     int antworten = 0;
-    for (int i = 1; i <= 5; ++i) antworten += r.Antwort[size_t(i)].empty() ? 0 : 1;
+    for (int i = 1; i <= 5; ++i) antworten += AntwortGezeigt(r.Antwort[size_t(i)]) ? 1 : 0;
     if (antworten < 3) {
         m += "Mind. 3 Antworten eingeben!";
         for (int i = 1; i <= 5; ++i)
-            if (r.Antwort[size_t(i)].empty()) p.antwort[size_t(i)] = true;
+            if (!AntwortGezeigt(r.Antwort[size_t(i)])) p.antwort[size_t(i)] = true;
     }
     p.meldung = m;
     return p;

@@ -35,8 +35,8 @@ struct Pruefung {
 };
 
 // Checks grade (r.Problem / 10), area, question, the marked answer and its
-// explanation, and that at least three answers are given. Every fault is
-// collected at once.
+// explanation, and that at least three answers are given (an answer of
+// blanks only counts as none). Every fault is collected at once.
 Pruefung EingabePruefen(const QuestionRecord& r);
 // The text of the "Fehler bei Eingabe" message for a failed check.
 std::string FehlerText(const Pruefung& p);

@@ -30,8 +30,7 @@ std::string FrageMangel(ApiClass& api, std::int32_t n) {
         const std::string key = "Antwort" + str(static_cast<long long>(i));
         const std::string text =
             verschluesselt ? api.Ini_Verschlüsselt(datei, sektion, key) : api.IniLesen(datei, sektion, key);
-        // The game shows an answer whose text is more than blanks (as the game judges it).
-        gezeigt[i] = text.find_first_not_of(" \t\r\n\xA0") != std::string::npos;
+        gezeigt[i] = AntwortGezeigt(text);
     }
     if (std::find(gezeigt.begin(), gezeigt.end(), true) == gezeigt.end()) return "keine Antworten";
     const std::int32_t loesung = vb::CLng(vb::Val(api.IniLesen(datei, sektion, "Lösung"_ansi)));

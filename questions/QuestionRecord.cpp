@@ -156,6 +156,10 @@ void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records) 
     if (!records.empty()) api.IniSchreiben("", "Allgemein", "IndexNotwendig", "2");
 }
 
+bool AntwortGezeigt(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n\xA0") != std::string_view::npos;
+}
+
 bool FrageVorhanden(ApiClass& api, std::int32_t n) {
     return !api.IniLesen(FragenDatei(n), QuizSektion(n), "Frage").empty();
 }

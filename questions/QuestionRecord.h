@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ApiClass;
@@ -50,6 +51,9 @@ void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert);
 // Writes several records (each to its `Nummer`) with one write per question
 // file; the files end up as FrageSpeichern for each record in turn leaves them.
 void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records);
+
+// Whether the game shows an answer of this text: it must be more than blanks.
+bool AntwortGezeigt(std::string_view text);
 
 // A question exists when its stored "Frage" (not unscrambled) is not empty.
 bool FrageVorhanden(ApiClass& api, std::int32_t n);

@@ -21,25 +21,6 @@
 
 using namespace cp1252::literals;
 
-void Klickfeld::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    gedrueckt_ = event->button() == Qt::LeftButton;
-}
-
-void Klickfeld::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The first click of the pair has counted already.
-    event->accept();
-    gedrueckt_ = false;
-}
-
-void Klickfeld::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    const bool klick =
-        gedrueckt_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    gedrueckt_ = false;
-    if (klick) emit geklickt();
-}
-
 namespace {
 // The round press button beside an answer, drawn once.
 QPixmap pressBild(int breite, int hoehe) {
@@ -404,7 +385,7 @@ void Musikquiz::Ende_Click() {
 }
 
 void Musikquiz::closeEvent(QCloseEvent* event) {
-    if (entladen_ || (!Editor->isHidden() && !editorSeite->VerlassenOk()) || !Form_QueryUnload()) {
+    if (entladen_ || !editorSeite->SchliessenOk() || !Form_QueryUnload()) {
         event->ignore();
         return;
     }

@@ -22,25 +22,6 @@ class QScrollBar;
 class ApiClass;
 class MusicalWaehler;
 
-// A picture or label that reports clicks: a left click, taken when the button
-// is released over it. The second press of a double-click is no new click, and
-// other buttons do nothing.
-class Klickfeld : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void geklickt();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool gedrueckt_ = false;
-};
-
 class Musikquiz : public QWidget {
     Q_OBJECT
 public:
@@ -103,6 +84,9 @@ public:
     // counter does not roll. Nothing of the game runs below the caller, so the
     // window may always be deleted at once (true).
     bool Unload();
+    // Asks about an edited question that is not saved; false when the user
+    // keeps the window.
+    bool EditorSchliessenOk() { return editorSeite->SchliessenOk(); }
 
     // The pool: built anew with `Neu`, else the count of the last build.
     std::int32_t AnzahlFragen(bool Neu, bool Alle);

@@ -36,8 +36,8 @@ void Musikquiz::testen_Click() {
         Starten_Click();
         return;
     }
-    // The editor's own test (check, save into the scratch slot, FrageTesten)
-    // belongs to the editor side.
+    // The editor's own test: check, save into the scratch slot, FrageTesten.
+    editorSeite->testen_Click();
 }
 
 void Musikquiz::Frage_Click() {

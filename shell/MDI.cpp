@@ -422,6 +422,11 @@ void MDI::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // An edited question is not lost with the program.
+    if (Musikquiz* quiz = kontext_.musikquizIfLoaded(); quiz && !quiz->EditorSchliessenOk()) {
+        event->ignore();
+        return;
+    }
     log("MDI unload");
     for (QMdiSubWindow* sub : area_->subWindowList()) {
         QWidget* w = sub->widget();

@@ -128,6 +128,7 @@ void MDI::Ausfuehren(Befehl befehl, int m) {
                 rufe("Musikquiz.Ende_Click", [this] { kontext_.musikquiz()->Ende_Click(); });
             else if (m == 2)
                 rufe("Musikquiz.Unload", [this] {
+                    if (!kontext_.musikquiz()->EditorSchliessenOk()) return;
                     kontext_.unloadMusikquiz();
                     TopWar(2);
                 });

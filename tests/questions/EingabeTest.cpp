@@ -54,6 +54,11 @@ TEST(EingabePruefen, CollectsEveryFaultWithItsCaption) {
               "Folgende Fehler wurden festgestellt: \r\n\r\nMind. 3 Antworten eingeben!\r\n\r\n"
               "Frage kann nicht gespeichert werden!!!");
 
+    // Answers of blanks only are not shown in the game, so they count as none.
+    QuestionRecord blanks = gueltig();
+    blanks.Antwort = {"", "  ", "\xA0", "Haydn", "", ""};
+    EXPECT_EQ(EingabePruefen(blanks).meldung, "Lösungs-Text festlegen!\r\nMind. 3 Antworten eingeben!"_ansi);
+
     QuestionRecord nurBereich = gueltig();
     nurBereich.Bereich.clear();
     EXPECT_EQ(EingabePruefen(nurBereich).meldung, "Themenbereich festlegen!\r\n");

@@ -167,6 +167,22 @@ TEST_F(EditorTest, LeavingAnEditedQuestionAsksFirst) {
     EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("Vorhandene Frage"));
 }
 
+TEST_F(EditorTest, ClosingDuringATestAsksToSaveTheEditedQuestion) {
+    ausfuellen();
+    quiz->testen_Click();  // the main window's Start in editor mode
+    ASSERT_TRUE(quiz->ablauf().Testmodus);
+    dialoge.answers.push_back(dlg::Cancel);
+    quiz->close();
+    ASSERT_EQ(dialoge.messages.size(), 1u);
+    EXPECT_NE(dialoge.messages[0].text.find("Änderungen speichern?"_ansi), std::string::npos);
+    EXPECT_TRUE(quiz->isVisible());
+    EXPECT_TRUE(fragen::FrageLesen(*api, 2).Frage.empty());
+    dialoge.answers.push_back(dlg::Yes);
+    quiz->close();
+    EXPECT_FALSE(quiz->isVisible());
+    EXPECT_EQ(fragen::FrageLesen(*api, 2).Frage, "Wer schrieb die Zauberflöte?"_ansi);
+}
+
 TEST_F(EditorTest, PicturesSoundsAndMusicSymbols) {
     bild(daten + "bach.png");
     bild(home.root() + "Eigene Bilder/oma.png");

@@ -36,39 +36,35 @@ struct ListFixture : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(ListFixture, TheFirstEmptyEntryEndsTheListEvenWithOlderEntriesBehindIt) {
-    auto path = liste("rock.lst", "Frage 1=001\r\nFrage 2=002\r\nFrage 3=003\r\nFrage 4=\r\nFrage 5=012\r\n");
-    pool.TeilSpielLaden(path);
-    EXPECT_EQ(gewaehlt(), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(pool.NurTeil);
-    EXPECT_EQ(pool.Anzahl(), 3);
-    EXPECT_EQ(tabelle[3], 3);
+TEST_F(ListFixture, NumbersAreTakenUpToTheFirstEmptyZeroOrNonNumericEntry) {
+    const struct {
+        const char* fragen;
+        std::vector<int> gewaehlt;
+        int anzahl;
+    } faelle[] = {
+        // Older entries behind the end key stay out.
+        {"Frage 1=001\r\nFrage 2=002\r\nFrage 3=003\r\nFrage 4=\r\nFrage 5=012\r\n", {1, 2, 3}, 3},
+        {"Frage 1=012\r\nFrage 2=000\r\nFrage 3=005\r\n", {12}, 1},
+        {"Frage 1=120\r\nFrage 2=abc\r\nFrage 3=005\r\n", {120}, 1},
+        // Numbers without a flag are skipped; a number without a question adds nothing to the pool.
+        {"Frage 1=3001\r\nFrage 2=-4\r\nFrage 3=700\r\nFrage 4=99999999999\r\nFrage 5=3000\r\nFrage "
+         "6=0005\r\n",
+         {5, 700, 3000},
+         2},
+        // A file cut off keeps what is there.
+        {"Frage 1=012\r\nFrage 2=00", {12}, 1},
+    };
+    int i = 0;
+    for (const auto& f : faelle) {
+        pool.TeilSpielLaden(liste(std::to_string(++i) + ".lst", f.fragen));
+        EXPECT_EQ(gewaehlt(), f.gewaehlt) << f.fragen;
+        EXPECT_EQ(pool.Anzahl(), f.anzahl) << f.fragen;
+        EXPECT_TRUE(pool.NurTeil);
+    }
     EXPECT_EQ(titelGeleert, 0);
-}
-
-TEST_F(ListFixture, ZeroOrNonNumericEntriesEndTheList) {
-    pool.TeilSpielLaden(liste("a.lst", "Frage 1=012\r\nFrage 2=000\r\nFrage 3=005\r\n"));
-    EXPECT_EQ(gewaehlt(), (std::vector<int>{12}));
-    pool.TeilSpielLaden(liste("b.lst", "Frage 1=120\r\nFrage 2=abc\r\nFrage 3=005\r\n"));
-    EXPECT_EQ(gewaehlt(), (std::vector<int>{120}));
-}
-
-TEST_F(ListFixture, NumbersWithoutAFlagAreIgnoredAndTheListGoesOn) {
-    pool.TeilSpielLaden(liste("c.lst",
-                              "Frage 1=3001\r\nFrage 2=-4\r\nFrage 3=700\r\nFrage 4=99999999999\r\n"
-                              "Frage 5=3000\r\nFrage 6=0005\r\n"));
-    EXPECT_EQ(gewaehlt(), (std::vector<int>{5, 700, 3000}));
-    EXPECT_EQ(pool.Anzahl(), 2) << "a listed number without a question has no effect";
-}
-
-TEST_F(ListFixture, TruncatedListKeepsWhatIsThere) {
-    std::string path = home.appPfad() + "Spiele/kaputt.lst";
-    schreibeDatei(path,
-                  "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenListe]\r\nFrage 1=012\r\nFrage 2=00");
-    pool.TeilSpielLaden(path);
-    EXPECT_EQ(gewaehlt(), (std::vector<int>{12}));
-    schreibeDatei(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
-    pool.TeilSpielLaden(path);
+    const std::string kaputt = home.appPfad() + "Spiele/kaputt.lst";
+    schreibeDatei(kaputt, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
+    pool.TeilSpielLaden(kaputt);
     EXPECT_TRUE(gewaehlt().empty());
     EXPECT_EQ(pool.Anzahl(), 0);
 }

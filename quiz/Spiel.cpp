@@ -35,6 +35,7 @@ Spiel::Spiel(ApiClass& api, fragen::QuestionPool::Table& tabelle, Anbindung anbi
         api_, *an_.sound, *an_.uhr,
         Tonwiedergabe::Anbindung{an_.fileOk, [this](int i, bool an) { emit toolButton(i, an); },
                                  an_.schreibHindernis});
+    ton_->beginnt = [this] { emit tonBeginnt(); };
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Soundtimer"));
     timer_->setInterval(200);
@@ -222,6 +223,11 @@ void Spiel::Soundtimer_Timer() {
         zaehlerlauf_.Drehen();
         emit zaehlerDreht(zaehlerlauf_.bild, zaehlerlauf_.ziffer);
     }
+    ShowTakt();
+    emit takt();
+}
+
+void Spiel::ShowTakt() {
     if (!laeuftShow()) return;
     const double seit = an_.uhr->jetzt() - phaseSeit_;
     if (phase_ == Phase::Slot) {
@@ -250,6 +256,7 @@ bool Spiel::spielbar(const fragen::QuestionRecord& r) {
 }
 
 void Spiel::AntwortGewaehlt(int k) {
+    emit antwortTaste(k);
     switch (phase_) {
         case Phase::Frage:
         case Phase::ZweiterVersuch:

@@ -106,6 +106,9 @@ public:
     fragen::QuestionPool& pool() { return pool_; }
     const fragen::QuestionRecord& frage() const { return record_; }
     Tonwiedergabe& ton() { return *ton_; }
+    SoundSchnittstelle& sound() { return *an_.sound; }
+    // Answer k is shown (it has a text).
+    bool antwortGezeigt(int k) const;
     QTimer* timer() const { return timer_; }
 
 signals:
@@ -127,6 +130,12 @@ signals:
     void frageErledigt(const quiz::FrageErgebnis& ergebnis);
     // The game wants the window closed (cancelled age question, closed mid-draw).
     void schliessenAngefragt();
+    // A sound of the game is about to play.
+    void tonBeginnt();
+    // An answer key or click (1 to 5), in whatever phase.
+    void antwortTaste(int k);
+    // The end of each tick of the 200-ms timer.
+    void takt();
 
 private:
     void NächsteFrage(bool EditorTest);
@@ -136,12 +145,13 @@ private:
     void AntwortAuswerten(int k);
     void Weiter();
     void ZählerStopp(std::int32_t n);
+    // The end of a slot or reveal.
+    void ShowTakt();
     void SoundAbspielen(const std::string& name);
     void FeedbackSpielen(bool ja);
     void KeineFragenMelden();
     // Copies a picture of the data folder to its temporary name; empty when none.
     std::string BildKopieren(const std::string& datei);
-    bool antwortGezeigt(int k) const;
     static bool spielbar(const fragen::QuestionRecord& r);
     void wechseln(Phase neu);
     std::string daten() const;

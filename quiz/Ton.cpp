@@ -77,6 +77,7 @@ void Tonwiedergabe::StreamBreak() {
 }
 
 bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle, const std::string& name) {
+    if (beginnt) beginnt();
     StreamBreak();
     stream_ = sound_.StreamOpen(pfad);
     if (stream_ == 0) {

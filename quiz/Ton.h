@@ -85,6 +85,8 @@ public:
     bool Takt(Ablauf& ablauf);
 
     bool spielt() const { return kanal_.has_value(); }
+    // Told before a sound starts.
+    std::function<void()> beginnt;
     // The temporary copies could not be written: the game goes on without sound.
     bool stumm() const { return stumm_; }
     int stream() const { return stream_; }

@@ -7,6 +7,7 @@
 
 #include "questions/QuestionRecord.h"
 #include "quiz/Spiel.h"
+#include "quiz/Vorleser.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
@@ -59,6 +60,31 @@ struct SpielAblauf : ::testing::Test {
         spiel = std::make_unique<quiz::Spiel>(api, tabelle, an);
         spiel->FeedbackZaehlen();
         spiel->Starten(30);
+    }
+    // Gives question n a sound of its own.
+    void mitTon(int n) {
+        fragen::QuestionRecord r = fragen::FrageLesen(api, n);
+        r.Audio = "klang.wav";
+        r.Erklärung[2] = "Richtig, die Geige.";
+        fragen::FrageSpeichern(api, n, r);
+        quiz_test::schreibeWav(daten + "klang.wav", 20, 880);
+    }
+    // Reading aloud for a player of `alter`; what it reads goes into `gelesen`.
+    std::unique_ptr<quiz::Vorleser> vorleser(std::vector<std::string>& gelesen, int alter,
+                                             const std::string& ordner = {}) {
+        quiz::Vorleser::Anbindung an;
+        an.ordner = ordner.empty() ? home.root() : ordner;
+        an.alter = [alter] { return alter; };
+        auto v = std::make_unique<quiz::Vorleser>(api, *spiel, an);
+        QObject::connect(v.get(), &quiz::Vorleser::stueckBeginnt,
+                         [&gelesen](const std::string& text) { gelesen.push_back(text); });
+        return v;
+    }
+    void ticks(int n = 3) {
+        for (int i = 0; i < n; ++i) {
+            uhr.zeit += 0.2;
+            spiel->Soundtimer_Timer();
+        }
     }
     // Ticks of the 200-ms timer until the game reaches `ziel`; the seconds it
     // took on the clock.
@@ -216,4 +242,104 @@ TEST_F(SpielAblauf, SettledQuestionsOfAGameAreReportedForTheClassResults) {
     bis(Phase::Frage);
     spiel->AntwortGewaehlt(2);
     EXPECT_EQ(erledigt.size(), 2u);
+
+// A young player hears the question after its own sound, then the shown answers
+// one by one; a key stops the reading at once, and the explanation follows the
+// spoken verdict.
+TEST_F(SpielAblauf, AutomaticReadingFollowsTheQuestionsSoundAndStopsAtAKey) {
+    frage(5);
+    mitTon(5);
+    starten();
+    std::vector<std::string> gelesen;
+    auto leser = vorleser(gelesen, 6);
+    bis(Phase::Frage);
+    sound.abfragenBisEnde = -1;  // from here on a sound ends when the test says so
+    ticks();
+    EXPECT_TRUE(gelesen.empty()) << "read over the question's sound";
+    const std::vector<std::string> erwartet{"Frage 5", "Antwort eins: A1", "Antwort zwei: A2"};
+    for (size_t i = 0; i < erwartet.size(); ++i) {
+        sound.ende();
+        ticks();
+        ASSERT_EQ(gelesen.size(), i + 1);
+        EXPECT_EQ(gelesen[i], erwartet[i]);
+        EXPECT_EQ(sound.gespielt.back().substr(0, 4), "RIFF");
+    }
+    const size_t lesestrom = sound.stroeme.size();
+    spiel->AntwortGewaehlt(2);
+    EXPECT_TRUE(sound.stroeme[lesestrom - 1].gestoppt);
+    ticks();
+    EXPECT_EQ(gelesen.size(), 3u) << "read over the spoken verdict";
+    sound.ende();
+    ticks();
+    ASSERT_EQ(gelesen.size(), 4u);
+    EXPECT_NE(gelesen[3].find("Richtig, die Geige."), std::string::npos) << gelesen[3];
+    // The next question stops the explanation.
+    spiel->Weiterklick();
+    EXPECT_TRUE(sound.stroeme[sound.stroeme.size() - 2].gestoppt);
+    EXPECT_FALSE(leser->liest());
+}
+
+// Asked for while the question's sound plays, the reading waits for it; the
+// sound asked for again during the reading stops it. Without the automatic
+// reading nothing is read unasked.
+TEST_F(SpielAblauf, ReadingOnRequestGivesWayToTheSoundAskedForLast) {
+    frage(5);
+    mitTon(5);
+    quiz::AutomatischVorlesenSetzen(api, false);
+    starten();
+    std::vector<std::string> gelesen;
+    auto leser = vorleser(gelesen, 6);
+    bis(Phase::Frage);
+    sound.abfragenBisEnde = -1;
+    leser->Vorlesen();
+    ticks();
+    EXPECT_TRUE(gelesen.empty());
+    sound.ende();
+    ticks();
+    ASSERT_EQ(gelesen, std::vector<std::string>{"Frage 5"});
+    spiel->SoundRepeat_Click();
+    EXPECT_FALSE(leser->liest());
+    sound.ende();
+    ticks(5);
+    EXPECT_EQ(gelesen.size(), 1u);
+    spiel->AntwortGewaehlt(2);
+    sound.ende();
+    ticks();
+    EXPECT_EQ(gelesen.size(), 1u) << "explanation read unasked";
+    leser->Vorlesen();
+    ASSERT_EQ(gelesen.size(), 2u);
+    EXPECT_NE(gelesen[1].find("Richtig, die Geige."), std::string::npos);
+    // A piece that cannot be written is left out; the game goes on.
+    std::vector<std::string> nichts;
+    auto ohneOrdner = vorleser(nichts, 6, home.root() + "fehlt/");
+    const size_t stroeme = sound.stroeme.size();
+    ohneOrdner->Vorlesen();
+    EXPECT_EQ(sound.stroeme.size(), stroeme);
+    EXPECT_FALSE(ohneOrdner->liest());
+    spiel->Weiterklick();
+    EXPECT_EQ(spiel->phase(), Phase::Slot);
+}
+
+// Nothing stored: on for the two youngest age bands (an age the game does not
+// take counts as 13). A stored choice holds for every age.
+TEST_F(SpielAblauf, AutomaticReadingSettingByAgeAndStored) {
+    struct Fall {
+        const char* gespeichert;  // nullptr: nothing stored
+        int alter;
+        bool an;
+    };
+    const Fall faelle[] = {{nullptr, 5, true},   {nullptr, 19, true}, {nullptr, 20, false},
+                           {nullptr, 70, false}, {nullptr, 0, true},  {nullptr, 99, true},
+                           {"0", 6, false},      {"-1", 40, true}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.alter) + (f.gespeichert ? f.gespeichert : "-"));
+        if (f.gespeichert)
+            quiz::AutomatischVorlesenSetzen(api, std::string(f.gespeichert) == "-1");
+        else
+            api.IniSchreiben("", "ProfilParameter", "FragenVorlesen", "");
+        EXPECT_EQ(quiz::AutomatischVorlesen(api, f.alter), f.an);
+        if (f.gespeichert) {
+            EXPECT_EQ(api.IniLesen("", "ProfilParameter", "FragenVorlesen"), f.gespeichert);
+        }
+    }
 }

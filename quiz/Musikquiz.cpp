@@ -64,6 +64,9 @@ Musikquiz::Musikquiz(QWidget* parent, Anbindung anbindung)
     };
     ControlsAnlegen();
     SpielVerbinden();
+    quiz::Vorleser::Anbindung vorlesen;
+    vorlesen.alter = an_.alter;
+    vorleser_ = new quiz::Vorleser(api_, *spiel_, std::move(vorlesen), this);
 }
 
 Musikquiz::~Musikquiz() = default;
@@ -249,6 +252,7 @@ std::string Musikquiz::daten() const {
 void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload 1", 0);
     if (!api_.IsItDebug()) spiel_->TonStarten();
+    if (an_.vorlesenKnopf) an_.vorlesenKnopf(vorleser_->hindernis());
     api_.protokoll(std::string("QuizFormload 2      nur Teil: ") + (NurTeil ? "True" : "False"), 0);
     // A window loaded hidden (at start-up, or for its pool) leaves the mode alone.
     Aktivierung(true);

@@ -16,6 +16,7 @@
 #include "questions/QuestionPool.h"
 #include "quiz/Anzeige.h"
 #include "quiz/Spiel.h"
+#include "quiz/Vorleser.h"
 
 class QScrollArea;
 class QScrollBar;
@@ -52,6 +53,10 @@ public:
         std::function<void(std::function<void()>)> spaeter;
         // Finds a media file (folder or archives) and copies it to the target.
         std::function<bool(const std::string& name, const std::string& ziel)> fileOk;
+        // The player's age (0 before the first game), for the automatic reading.
+        std::function<int()> alter;
+        // Whether reading aloud can be offered, and why not.
+        std::function<void(quiz::Vorleser::Hindernis)> vorlesenKnopf;
     };
 
     explicit Musikquiz(QWidget* parent = nullptr);
@@ -72,6 +77,8 @@ public:
     void Erstellen_Click();
     void neu_Click();
     void Save_Click();
+    // The "Vorlesen" button and the key L.
+    void Vorlesen_Click();
     // The editor's test: shows question `nummer` (the scratch slot 999) in test
     // mode; the next input after it is settled goes back to the editor.
     void FrageTesten(std::int32_t nummer);
@@ -100,6 +107,7 @@ public:
     bool& ZählerLäuft;
 
     quiz::Spiel& spiel() { return *spiel_; }
+    quiz::Vorleser& vorleser() { return *vorleser_; }
     // State of the running game (read by the editor side and by tests).
     const quiz::Ziehung& ziehung() const { return spiel_->ziehung(); }
     quiz::Ziehung& ziehung() { return spiel_->ziehung(); }
@@ -160,6 +168,7 @@ private:
 
     ApiClass& api_;
     Anbindung an_;
+    quiz::Vorleser* vorleser_ = nullptr;
     bool debug_ = false;
     bool entladen_ = false;
     bool aktiv_ = false;     // reported on top to the main window

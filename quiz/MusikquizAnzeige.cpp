@@ -311,6 +311,7 @@ void Musikquiz::Image2_Click() {
 }
 
 void Musikquiz::Form_KeyPress(int zeichen) {
+    if (zeichen == 'l' || zeichen == 'L') return Vorlesen_Click();
     if (zeichen < '1' || zeichen > '5' || !Editor->isHidden()) return;
     Antwort_Click(zeichen - '0');
 }

@@ -44,6 +44,10 @@ void Musikquiz::Frage_Click() {
     spiel_->Weiterklick();
 }
 
+void Musikquiz::Vorlesen_Click() {
+    if (!entladen_ && Editor->isHidden()) vorleser_->Vorlesen();
+}
+
 void Musikquiz::SoundRepeat_Click() {
     spiel_->SoundRepeat_Click();
 }

@@ -98,6 +98,17 @@ bool gemeinsamenOrdnerBereitstellen(const std::string& vorlage, const std::strin
     return !ec;
 }
 
+// Files that came with later versions reach a data folder made by an earlier
+// one; a copy the user has (and may have edited) stays.
+bool spaeterDazugekommen(const std::string& vorlage, const std::string& appPfad) {
+    bool kopiert = false;
+    for (const char* name : {"Aussprache.txt"})
+        if (fsys::folderExists(appPfad + "DATEN") && !fsys::exists(appPfad + name) &&
+            fsys::fileExists(vorlage + "/" + name))
+            kopiert = fsys::copy(vorlage + "/" + name, appPfad + name, false) || kopiert;
+    return kopiert;
+}
+
 }  // namespace
 
 std::string vorlagenOrdner(const std::string& programOrdner) {
@@ -116,6 +127,7 @@ std::string vorlagenOrdner(const std::string& programOrdner) {
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad) {
     if (vorlagen.empty() || !fsys::folderExists(vorlagen + "appdata")) return false;
     bool daten = datenOrdnerBereitstellen(vorlagen + "appdata", appPfad);
+    daten = spaeterDazugekommen(vorlagen + "appdata", appPfad) || daten;
     bool gemeinsam = gemeinsamenOrdnerBereitstellen(vorlagen + "common", manuAppPfad);
     return daten || gemeinsam;
 }

@@ -16,7 +16,8 @@ std::string vorlagenOrdner(const std::string& programOrdner);
 // folder yet (missing, or without "DATEN/", as after a run without template), and
 // the template of the common folder into `manuAppPfad` + "common/" (a common
 // folder that exists only gets the files it lacks: other programs of the maker
-// share it). Files already there are kept as they are. The data folder
+// share it). Files already there are kept as they are; a data folder made by an
+// earlier version gets the template's files that came later. The data folder
 // appears whole or not at all: it is copied beside its place and then renamed.
 // Returns true when anything was provided.
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad);

@@ -67,6 +67,10 @@ Musikquiz::Anbindung Kontext::quizAnbindung() {
         if (mdi_) mdi_->setStatusText(2, cp1252::toUnicode(text));
     };
     an.spaeter = [this](std::function<void()> arbeit) { nachDemZeigen(std::move(arbeit)); };
+    an.alter = [this] { return alter_ ? alter_->Alter() : 0; };
+    an.vorlesenKnopf = [this](quiz::Vorleser::Hindernis h) {
+        if (mdi_) mdi_->VorlesenKnopf(h);
+    };
     return an;
 }
 

@@ -40,9 +40,9 @@ void log(std::string_view text) {
 }
 
 // Picture of each tool button; the buttons without a command are dividers.
-const char* const kBilder[22] = {"close",       "play",    "test",    "divider", "save",   "divider",
-                                 "divider",     "note",    "speaker", "divider", "open",   "divider",
-                                 "newquestion", "divider", "search",  "newlist", "editor", "settings",
+const char* const kBilder[22] = {"close",       "play",    "test",    "divider",  "save",   "divider",
+                                 "divider",     "note",    "speaker", "vorlesen", "open",   "divider",
+                                 "newquestion", "divider", "search",  "newlist",  "editor", "settings",
                                  "help",        "divider", "divider", "divider"};
 
 bool istTrenner(int i) {
@@ -65,7 +65,10 @@ MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kont
     SymbolleisteAnlegen();
     kontext_.setMdi(this);
     // Start-up loads the quiz window before the main window exists.
-    if (Musikquiz* quiz = kontext_.musikquizIfLoaded()) addChild(quiz);
+    if (Musikquiz* quiz = kontext_.musikquizIfLoaded()) {
+        addChild(quiz);
+        VorlesenKnopf(quiz->vorleser().hindernis());
+    }
     MDIForm_Load();
     // Without this, a closed dialog or menu leaves the keys nowhere (or on the
     // menu bar) until the child's title bar is clicked.
@@ -173,6 +176,14 @@ void MDI::MenuesAnlegen() {
         const auto& lehrer = kontext_.anbindung.IstLehrer;
         Menueintrag("klasse")->setEnabled(lehrer && lehrer());
     });
+    // No tag: the choice can be made in every mode.
+    QAction* vorlesen = eintrag(extras, "vorlesen", "Fragen automatisch vorlesen", 0);
+    vorlesen->setText(TextNr(33743, vorlesen->text()));
+    vorlesen->setCheckable(true);
+    connect(extras, &QMenu::aboutToShow, this, [this, vorlesen] {
+        vorlesen->setChecked(quiz::AutomatischVorlesen(
+            MelvatoBasic::Api(), kontext_.alterGeladen() ? kontext_.alter().Alter() : 0));
+    });
     eintrag(extras, "Hilfe", "Hilfe", 163);
     eintrag(extras, "Autor", "Autor", 164);
     for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);
@@ -237,6 +248,7 @@ void MDI::Tooltips() {
                           {4, 10058, "Speichern"},
                           {7, 0, "nächste Frage"},
                           {8, 33722, "Ton noch einmal hören"},
+                          {9, 33740, "Vorlesen (Taste L)"},
                           {10, 10059, "Fragen-Liste laden"},
                           {12, 30191, "neue Frage"},
                           {14, 0, "suche"},
@@ -319,6 +331,18 @@ QAction* MDI::Menueintrag(std::string_view name) const {
 
 void MDI::setToolButtonEnabled(int i, bool enabled) {
     if (QToolButton* b = ToolButton(i); b && !istTrenner(i)) b->setEnabled(enabled);
+}
+
+void MDI::VorlesenKnopf(quiz::Vorleser::Hindernis hindernis) {
+    using H = quiz::Vorleser::Hindernis;
+    vorlesenMoeglich_ = hindernis == H::Keins;
+    toolButtons_[9]->setToolTip(
+        hindernis == H::Keins ? TextNr(33740, QStringLiteral("Vorlesen (Taste L)"))
+        : hindernis == H::KeinTon
+            ? TextNr(33741, QStringLiteral("Vorlesen geht nicht: keine Tonausgabe"))
+            : TextNr(33742, QStringLiteral("Vorlesen geht nicht: die deutsche Sprachausgabe "
+                                           "(espeak-ng) fehlt")));
+    setToolButtonEnabled(9, vorlesenMoeglich_ && MelvatoBasic::FensterModus == 1);
 }
 
 // ---------------------------------------------------------------- children

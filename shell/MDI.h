@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "quiz/Vorleser.h"
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -33,6 +35,8 @@ public:
     // Offers tool button i (0 to 21) or not. A button not offered stays in its
     // place, disabled, so the buttons after it never move under the pointer.
     void setToolButtonEnabled(int i, bool enabled);
+    // Offers the "Vorlesen" button in the game, or says on it why it cannot read.
+    void VorlesenKnopf(quiz::Vorleser::Hindernis hindernis);
     // Puts a child window into the frame / takes it out again. Showing or hiding
     // the child shows or hides its frame window too.
     void addChild(QWidget* child);
@@ -114,4 +118,5 @@ private:
     QPixmap hintergrund_;
     std::string hintergrundDatei_;
     bool geladen_ = false;
+    bool vorlesenMoeglich_ = false;
 };

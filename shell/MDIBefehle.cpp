@@ -92,6 +92,8 @@ void MDI::TopIst(int n) {
         int nr = translateNummer(n, std::to_string(i));
         if (nr > 0) toolButtons_[i]->setToolTip(texte::TextNr(nr, toolButtons_[i]->toolTip()));
     }
+    // The game offers reading aloud only where the voice and the sound work.
+    if (n == 1) setToolButtonEnabled(9, vorlesenMoeglich_);
     for (const Eintrag& e : eintraege_)
         if (e.tag > 99) e.action->setEnabled(false);
     for (int c : ModusListe(l.menue))
@@ -179,6 +181,10 @@ void MDI::ToolButton_Click(int index) {
             return;
         case 8:
             return rufe("Musikquiz.SoundRepeat_Click", [this] { kontext_.musikquiz()->SoundRepeat_Click(); });
+        case 9:
+            if (Musikquiz* quiz = kontext_.musikquizIfLoaded(); quiz && MelvatoBasic::FensterModus == 1)
+                rufe("Musikquiz.Vorlesen_Click", [quiz] { quiz->Vorlesen_Click(); });
+            return;
         case 10:
             return Ausfuehren(Befehl::Laden);
         case 12:
@@ -252,6 +258,9 @@ void MDI::MenueKlick(const std::string& name) {
                                                    : "DieseImmer";
             rufe("frmKonfig.ImportFeld", [&an, feld] { an.ImportFeld(feld); });
         }
+    } else if (name == "vorlesen") {
+        if (QAction* a = Menueintrag("vorlesen"))
+            quiz::AutomatischVorlesenSetzen(MelvatoBasic::Api(), a->isChecked());
     } else if (name == "parameter") {
         rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
     } else if (name == "uebersetzung") {

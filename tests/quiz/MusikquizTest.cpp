@@ -60,6 +60,9 @@ struct SpielTest : quiz_test::QuizFenster {
         bild("bild.jpg", 60, 40);
         bild("loesung.jpg", 50, 50);
         sound.abfragenBisEnde = 2;
+        // The nine-year-old would hear every question read; these tests listen
+        // to the game's own sounds.
+        quiz::AutomatischVorlesenSetzen(*api, false);
         kontext.setModalSkript([](QDialog& w) {
             w.findChild<QLineEdit*>(QStringLiteral("txtAlter"))->setText(QStringLiteral("9"));
             w.findChild<QPushButton*>(QStringLiteral("Start"))->click();
@@ -377,6 +380,34 @@ TEST_F(SpielTest, KeysOutsideOneToFiveAndKeysWhileEditingDoNothing) {
     EXPECT_TRUE(quiz->offeneFrage().ZweiterVersuch);
     taste('5');  // question 5 has three answers: there is no answer 5 to choose
     EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
+}
+
+// Left to its default, a nine-year-old hears the question after its sound and
+// then the answers; the key L reads them again, and the close stops the reading
+// and takes its files away.
+TEST_F(SpielTest, YoungPlayerHearsTheQuestionAndAnswersAndLReadsAgain) {
+    api->IniSchreiben("", "ProfilParameter", "FragenVorlesen", "");
+    frage(5, 20, 2, 3, "", "frage.wav");
+    laden();
+    std::vector<std::string> gelesen;
+    QObject::connect(&quiz->vorleser(), &quiz::Vorleser::stueckBeginnt,
+                     [&](const std::string& t) { gelesen.push_back(cp1252::toUtf8(t)); });
+    quiz->Starten_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gelesen.size() == 4 && !quiz->vorleser().liest(); }, 10000));
+    EXPECT_EQ(gelesen.front(), "Frage 5 über Musik?");
+    EXPECT_EQ(gelesen.back(), "Antwort drei: A3");
+    EXPECT_EQ(gespielt(),
+              (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav", "?", "?", "?", "?"}));
+    taste('l');
+    ASSERT_EQ(gelesen.size(), 5u);
+    EXPECT_EQ(gelesen.back(), "Frage 5 über Musik?");
+    const std::string datei =
+        "Melvato-Vorlesen-" + std::to_string(QCoreApplication::applicationPid()) + "-0.wav";
+    const std::string temp = fsys::fromNative(std::filesystem::temp_directory_path()) + "/";
+    EXPECT_TRUE(fsys::fileExists(temp + datei));
+    quiz->close();
+    EXPECT_FALSE(quiz->vorleser().liest());
+    EXPECT_FALSE(fsys::fileExists(temp + datei));
 }
 
 TEST_F(SpielTest, ClosingWhileTheCounterRollsIsRefused) {

@@ -73,6 +73,14 @@ TEST_F(ErsterStartTest, ExistingDataFolderIsLeftAlone) {
     // Deleted files do not come back either.
     EXPECT_FALSE(fileExists(app + "DATEN/Bach.jpg"));
     EXPECT_FALSE(fileExists(app + "Spiele/Instrumente.lst"));
+    // The word table of reading aloud came later: it arrives once, and the
+    // teacher's edited copy stays.
+    writeFile(vorlagen + "appdata/Aussprache.txt", "Cis=Ziss\r\n");
+    EXPECT_TRUE(ErsterStart::Bereitstellen(vorlagen, manu, app));
+    EXPECT_EQ(readFile(app + "Aussprache.txt"), "Cis=Ziss\r\n");
+    writeFile(app + "Aussprache.txt", "Cis=Tsiss\r\n");
+    EXPECT_FALSE(ErsterStart::Bereitstellen(vorlagen, manu, app));
+    EXPECT_EQ(readFile(app + "Aussprache.txt"), "Cis=Tsiss\r\n");
 }
 
 TEST_F(ErsterStartTest, SharedCommonFolderOnlyGetsWhatItLacks) {

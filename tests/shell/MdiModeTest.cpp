@@ -82,7 +82,7 @@ TEST_F(ModeTest, UnknownModeShowsAllButtonsAndIgnoresCodesWithoutEntry) {
     MDI& m = main();
     m.TopIst(9);
     // Every button with a command; the dividers never take a click.
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 1, 2, 4, 7, 8, 10, 12, 14, 15, 16, 17, 18}));
+    EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 1, 2, 4, 7, 8, 9, 10, 12, 14, 15, 16, 17, 18}));
     // Codes 11 and 80 name no entry; the others are enabled as listed.
     EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichern", "speichernunter",
                                                         "Ende", "Spiel", "bearbeiten", "Extras"}));
@@ -127,6 +127,28 @@ TEST_F(ModeTest, TranslateSectionOfTheModeReplacesTooltipsAndCaptions) {
     EXPECT_EQ(m.Menueintrag("Ende")->text(), QStringLiteral("Spiel beenden"));
     // 0 leaves the text alone.
     EXPECT_EQ(m.ToolButton(10)->toolTip(), QStringLiteral("Fragen-Liste laden"));
+}
+
+// The game offers "Vorlesen" only where the voice and the sound work, and the
+// button says why not. The automatic reading is chosen in "Optionen" and stored.
+TEST_F(ModeTest, ReadAloudButtonAndSetting) {
+    using H = quiz::Vorleser::Hindernis;
+    MDI& m = main();
+    for (H h : {H::KeinTon, H::KeineStimme, H::Keins}) {
+        m.VorlesenKnopf(h);
+        m.TopIst(1);
+        EXPECT_EQ(m.ToolButton(9)->isEnabled(), h == H::Keins);
+        EXPECT_EQ(m.ToolButton(9)->toolTip().startsWith(QStringLiteral("Vorlesen geht nicht")),
+                  h != H::Keins);
+        m.TopIst(0);
+        EXPECT_FALSE(m.ToolButton(9)->isEnabled());
+    }
+    QAction* automatisch = m.Menueintrag("vorlesen");
+    for (bool an : {false, true}) {
+        automatisch->setChecked(an);
+        automatisch->trigger();  // a click turns it over
+        EXPECT_EQ(quiz::AutomatischVorlesen(MelvatoBasic::Api(), 40), !an);
+    }
 }
 
 TEST_F(ModeTest, MenusCarryTheirTagsInOrder) {

@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads these plugins at run time, so the linker's list misses them: the
 # window-system ones (without them no window opens) and the SVG ones (without
-# them the toolbar and the message icons stay blank).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# them the toolbar and the message icons stay blank). The voice that reads
+# questions aloud reads its data files at run time too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, espeak-ng-data")
 # The supplied translation table sets DejaVu Sans as the windows' font; the help
 # command opens the manual with xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")

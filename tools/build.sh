@@ -12,6 +12,7 @@ mode="${1:-run}"
 packages=(cmake ninja-build g++ pkg-config clang
           qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           libsdl2-dev libsdl2-mixer-dev libsndfile1-dev libzip-dev zip
+          libespeak-ng-dev espeak-ng-data
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 gcovr)
 # Packing and checking the Debian package; its test runs with all the others.
 package_tools=(dpkg-dev file appstream)

@@ -70,8 +70,8 @@ TEST(DebianPackage, InstallsForEveryUserAndStartsOnTheSuppliedData) {
              {"Package", "melvato"}, {"Version", version}, {"Architecture", arch}, {"Section", "games"}})
         EXPECT_EQ(field(control, name), value);
     // Computed from the program file, plus what Qt loads only at run time.
-    for (const char* dependency :
-         {"libqt6widgets6", "libsdl2-mixer-2.0-0", "libzip", "qt6-qpa-plugins", "libqt6svg6"})
+    for (const char* dependency : {"libqt6widgets6", "libsdl2-mixer-2.0-0", "libzip", "libespeak-ng1",
+                                   "qt6-qpa-plugins", "libqt6svg6", "espeak-ng-data"})
         EXPECT_TRUE(contains(field(control, "Depends"), dependency)) << dependency;
     EXPECT_TRUE(contains(control, "music quiz") && contains(control, "Musikquiz")) << control;
 

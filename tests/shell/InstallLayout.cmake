@@ -17,6 +17,7 @@ set(expected
   "share/melvato/appdata/DATEN/MusicalSymbols OFL.txt"
   share/melvato/appdata/Anleitung/index.htm
   share/melvato/appdata/Sprache.id
+  share/melvato/appdata/Aussprache.txt
   share/melvato/common/Translation.dat
   "share/melvato/common/Translation English.Dat"
   bin/melvato

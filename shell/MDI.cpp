@@ -65,11 +65,11 @@ MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kont
     SymbolleisteAnlegen();
     kontext_.setMdi(this);
     // Start-up loads the quiz window before the main window exists.
-    if (Musikquiz* quiz = kontext_.musikquizIfLoaded()) {
-        addChild(quiz);
-        VorlesenKnopf(quiz->vorleser().hindernis());
-    }
+    Musikquiz* quiz = kontext_.musikquizIfLoaded();
+    if (quiz) addChild(quiz);
     MDIForm_Load();
+    // After the tooltips of the load: the button says why it cannot read.
+    if (quiz) VorlesenKnopf(quiz->vorleser().hindernis());
     // Without this, a closed dialog or menu leaves the keys nowhere (or on the
     // menu bar) until the child's title bar is clicked.
     qApp->installEventFilter(this);

@@ -98,17 +98,6 @@ bool gemeinsamenOrdnerBereitstellen(const std::string& vorlage, const std::strin
     return !ec;
 }
 
-// Files that came with later versions reach a data folder made by an earlier
-// one; a copy the user has (and may have edited) stays.
-bool spaeterDazugekommen(const std::string& vorlage, const std::string& appPfad) {
-    bool kopiert = false;
-    for (const char* name : {"Aussprache.txt"})
-        if (fsys::folderExists(appPfad + "DATEN") && !fsys::exists(appPfad + name) &&
-            fsys::fileExists(vorlage + "/" + name))
-            kopiert = fsys::copy(vorlage + "/" + name, appPfad + name, false) || kopiert;
-    return kopiert;
-}
-
 }  // namespace
 
 std::string vorlagenOrdner(const std::string& programOrdner) {
@@ -127,15 +116,33 @@ std::string vorlagenOrdner(const std::string& programOrdner) {
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad) {
     if (vorlagen.empty() || !fsys::folderExists(vorlagen + "appdata")) return false;
     bool daten = datenOrdnerBereitstellen(vorlagen + "appdata", appPfad);
-    daten = spaeterDazugekommen(vorlagen + "appdata", appPfad) || daten;
     bool gemeinsam = gemeinsamenOrdnerBereitstellen(vorlagen + "common", manuAppPfad);
     return daten || gemeinsam;
 }
 
+bool Nachliefern(const std::string& vorlagen, const std::string& appPfad) {
+    bool kopiert = false;
+    for (const char* name : {"Aussprache.txt"})
+        if (!vorlagen.empty() && fsys::folderExists(appPfad + "DATEN") && !fsys::exists(appPfad + name) &&
+            fsys::fileExists(vorlagen + "appdata/" + name))
+            kopiert = fsys::copy(vorlagen + "appdata/" + name, appPfad + name, false) || kopiert;
+    return kopiert;
+}
+
+namespace {
+std::string programmOrdner() {
+    return cp1252::fromUtf8(QCoreApplication::applicationDirPath().toStdString());
+}
+}  // namespace
+
+bool NachliefernFuerDiesesProgramm() {
+    ApiClass pfade;
+    return Nachliefern(vorlagenOrdner(programmOrdner()), pfade.AppPfad());
+}
+
 bool FuerDiesesProgramm() {
     ApiClass pfade;  // only for the folder names; it writes nothing before "START"
-    std::string programm = cp1252::fromUtf8(QCoreApplication::applicationDirPath().toStdString());
-    return Bereitstellen(vorlagenOrdner(programm), pfade.ManuAppPfad(), pfade.AppPfad());
+    return Bereitstellen(vorlagenOrdner(programmOrdner()), pfade.ManuAppPfad(), pfade.AppPfad());
 }
 
 }  // namespace ErsterStart

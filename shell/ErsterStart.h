@@ -16,11 +16,17 @@ std::string vorlagenOrdner(const std::string& programOrdner);
 // folder yet (missing, or without "DATEN/", as after a run without template), and
 // the template of the common folder into `manuAppPfad` + "common/" (a common
 // folder that exists only gets the files it lacks: other programs of the maker
-// share it). Files already there are kept as they are; a data folder made by an
-// earlier version gets the template's files that came later. The data folder
+// share it). Files already there are kept as they are. The data folder
 // appears whole or not at all: it is copied beside its place and then renamed.
 // Returns true when anything was provided.
 bool Bereitstellen(const std::string& vorlagen, const std::string& manuAppPfad, const std::string& appPfad);
+
+// Files of the data-folder template that came with later versions, copied into
+// a data folder made by an earlier one; a copy the user has (and may have
+// edited) stays. Only for the copy of the program that owns the data folder.
+// True when anything was copied.
+bool Nachliefern(const std::string& vorlagen, const std::string& appPfad);
+bool NachliefernFuerDiesesProgramm();
 
 // The program's own first-start step: the templates beside this program file,
 // the folders of this user. Runs before anything else touches the data folder.

@@ -12,6 +12,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Unzip.h"
+#include "shell/ErsterStart.h"
 #include "shell/Fonts.h"
 #include "shell/MDI.h"
 #include "shell/Main.h"
@@ -40,6 +41,7 @@ void Startup::run() {
         // A second copy for this data folder brings the first forward and ends
         // here, before it has touched a file.
         pfade.SchonGestartet(true);
+        ErsterStart::NachliefernFuerDiesesProgramm();
         ladeSchriften(pfade.AppPfad());
     }
     kontext_.hauptfensterErwartet();

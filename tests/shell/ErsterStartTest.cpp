@@ -76,10 +76,10 @@ TEST_F(ErsterStartTest, ExistingDataFolderIsLeftAlone) {
     // The word table of reading aloud came later: it arrives once, and the
     // teacher's edited copy stays.
     writeFile(vorlagen + "appdata/Aussprache.txt", "Cis=Ziss\r\n");
-    EXPECT_TRUE(ErsterStart::Bereitstellen(vorlagen, manu, app));
+    EXPECT_TRUE(ErsterStart::Nachliefern(vorlagen, app));
     EXPECT_EQ(readFile(app + "Aussprache.txt"), "Cis=Ziss\r\n");
     writeFile(app + "Aussprache.txt", "Cis=Tsiss\r\n");
-    EXPECT_FALSE(ErsterStart::Bereitstellen(vorlagen, manu, app));
+    EXPECT_FALSE(ErsterStart::Nachliefern(vorlagen, app));
     EXPECT_EQ(readFile(app + "Aussprache.txt"), "Cis=Tsiss\r\n");
 }
 

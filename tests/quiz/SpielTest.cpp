@@ -242,6 +242,7 @@ TEST_F(SpielAblauf, SettledQuestionsOfAGameAreReportedForTheClassResults) {
     bis(Phase::Frage);
     spiel->AntwortGewaehlt(2);
     EXPECT_EQ(erledigt.size(), 2u);
+}
 
 // A young player hears the question after its own sound, then the shown answers
 // one by one; a key stops the reading at once, and the explanation follows the

@@ -35,8 +35,8 @@ bool AutomatischVorlesen(ApiClass& api, int alter) {
     return alter <= 19;
 }
 
-void AutomatischVorlesenSetzen(ApiClass& api, bool an) {
-    api.IniSchreiben("", "ProfilParameter", kSchluessel, an ? "-1" : "0");
+bool AutomatischVorlesenSetzen(ApiClass& api, bool an) {
+    return api.IniSchreiben("", "ProfilParameter", kSchluessel, an ? "-1" : "0");
 }
 
 Vorleser::Vorleser(ApiClass& api, Spiel& spiel, Anbindung anbindung, QObject* parent)

@@ -29,7 +29,8 @@ enum class Phase;
 // the two youngest age bands (up to 19; an age the game does not take counts as
 // 13, as for the level).
 bool AutomatischVorlesen(ApiClass& api, int alter);
-void AutomatischVorlesenSetzen(ApiClass& api, bool an);
+// False when the settings file could not be written.
+bool AutomatischVorlesenSetzen(ApiClass& api, bool an);
 
 class Vorleser : public QObject {
     Q_OBJECT

@@ -176,14 +176,6 @@ void MDI::MenuesAnlegen() {
         const auto& lehrer = kontext_.anbindung.IstLehrer;
         Menueintrag("klasse")->setEnabled(lehrer && lehrer());
     });
-    // No tag: the choice can be made in every mode.
-    QAction* vorlesen = eintrag(extras, "vorlesen", "Fragen automatisch vorlesen", 0);
-    vorlesen->setText(TextNr(33743, vorlesen->text()));
-    vorlesen->setCheckable(true);
-    connect(extras, &QMenu::aboutToShow, this, [this, vorlesen] {
-        vorlesen->setChecked(quiz::AutomatischVorlesen(
-            MelvatoBasic::Api(), kontext_.alterGeladen() ? kontext_.alter().Alter() : 0));
-    });
     eintrag(extras, "Hilfe", "Hilfe", 163);
     eintrag(extras, "Autor", "Autor", 164);
     for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);

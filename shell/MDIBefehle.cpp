@@ -258,9 +258,6 @@ void MDI::MenueKlick(const std::string& name) {
                                                    : "DieseImmer";
             rufe("frmKonfig.ImportFeld", [&an, feld] { an.ImportFeld(feld); });
         }
-    } else if (name == "vorlesen") {
-        if (QAction* a = Menueintrag("vorlesen"))
-            quiz::AutomatischVorlesenSetzen(MelvatoBasic::Api(), a->isChecked());
     } else if (name == "parameter") {
         rufe("frmParameter.Show", [&an] { aufrufen(an.ParameterZeigen); });
     } else if (name == "uebersetzung") {

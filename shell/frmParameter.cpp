@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "network/Netzwerk.h"
+#include "quiz/Vorleser.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
@@ -25,6 +26,7 @@
 #include "shell/Kontext.h"
 #include "shell/MDI.h"
 #include "shell/Texte.h"
+#include "shell/frmAlter.h"
 #include "shell/kurzbox.h"
 
 using namespace cp1252::literals;
@@ -83,6 +85,8 @@ frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     Design->setObjectName(QStringLiteral("Design"));
     WindowsWaechter = new QCheckBox(u("Windows-Wächter"), this);
     WindowsWaechter->setObjectName(u("WindowsWächter"));
+    Vorlesen = new QCheckBox(u("Fragen automatisch vorlesen"), this);
+    Vorlesen->setObjectName(QStringLiteral("Vorlesen"));
     auto* Ok = new QPushButton(u("OK"), this);
     Ok->setObjectName(QStringLiteral("Ok"));
     Ok->setDefault(true);
@@ -97,6 +101,7 @@ frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     layout->addWidget(NetzwerkFeatures);
     layout->addWidget(Design);
     layout->addWidget(WindowsWaechter);
+    layout->addWidget(Vorlesen);
     layout->addStretch(1);
     layout->addLayout(knoepfe);
 
@@ -110,7 +115,8 @@ frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     connect(cancel, &QPushButton::clicked, this, &frmParameter::cancel_Click);
 
     const std::pair<QWidget*, long> texte[] = {
-        {lblNetzPfad, 30220}, {IstMaster, 30221}, {lblSlaveNumber, 30222}, {cancel, 10028}, {Ok, 30005}};
+        {lblNetzPfad, 30220}, {IstMaster, 30221}, {lblSlaveNumber, 30222},
+        {cancel, 10028},      {Ok, 30005},        {Vorlesen, 33743}};
     for (auto [w, nr] : texte) {
         if (auto* l = qobject_cast<QLabel*>(w))
             l->setText(texte::TextNr(nr, l->text()));
@@ -139,6 +145,9 @@ void frmParameter::Form_Load() {
     WindowsWaechter->setChecked(api().IniLesenVal("", "ProfilParameter",
                                                   "W\xE4"
                                                   "chter") == -1);
+    vorlesenGeladen_ =
+        quiz::AutomatischVorlesen(api(), kontext_.alterGeladen() ? kontext_.alter().Alter() : 0);
+    Vorlesen->setChecked(vorlesenGeladen_);
 }
 
 void frmParameter::haekchen(bool an) {
@@ -242,6 +251,9 @@ void frmParameter::Ok_Click() {
                             "chter",
                             WindowsWaechter->isChecked() ? "-1" : "0") &&
          ok;
+    // Stored only when chosen: untouched, it keeps following the player's age.
+    if (Vorlesen->isChecked() != vorlesenGeladen_)
+        ok = quiz::AutomatischVorlesenSetzen(api(), Vorlesen->isChecked()) && ok;
     if (!ok)
         dlg::dialogs().MsgBox(
             "Die Einstellungen konnten nicht gespeichert werden:\r\n"_ansi + api().IniDateiName(""),

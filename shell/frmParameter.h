@@ -47,4 +47,6 @@ private:
     QCheckBox* IstMaster = nullptr;
     QCheckBox* Design = nullptr;
     QCheckBox* WindowsWaechter = nullptr;
+    QCheckBox* Vorlesen = nullptr;
+    bool vorlesenGeladen_ = false;
 };

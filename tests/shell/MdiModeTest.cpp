@@ -130,8 +130,8 @@ TEST_F(ModeTest, TranslateSectionOfTheModeReplacesTooltipsAndCaptions) {
 }
 
 // The game offers "Vorlesen" only where the voice and the sound work, and the
-// button says why not. The automatic reading is chosen in "Optionen" and stored.
-TEST_F(ModeTest, ReadAloudButtonAndSetting) {
+// button says why not.
+TEST_F(ModeTest, ReadAloudButtonOnlyWhereItCanRead) {
     using H = quiz::Vorleser::Hindernis;
     MDI& m = main();
     for (H h : {H::KeinTon, H::KeineStimme, H::Keins}) {
@@ -142,12 +142,6 @@ TEST_F(ModeTest, ReadAloudButtonAndSetting) {
                   h != H::Keins);
         m.TopIst(0);
         EXPECT_FALSE(m.ToolButton(9)->isEnabled());
-    }
-    QAction* automatisch = m.Menueintrag("vorlesen");
-    for (bool an : {false, true}) {
-        automatisch->setChecked(an);
-        automatisch->trigger();  // a click turns it over
-        EXPECT_EQ(quiz::AutomatischVorlesen(MelvatoBasic::Api(), 40), !an);
     }
 }
 

@@ -94,6 +94,10 @@ TEST_F(ParameterWindowTest, EmptyShareIsSetUpUnderTheShortMessageAndTheListLoade
     EXPECT_EQ(testing_support::readFile(netz + "Master.Ini"), "[Konfiguration]\r\nMaster=4\r\n");
 
     kind<QCheckBox>(f, "Design")->setChecked(true);
+    // No age given yet counts as 13: read aloud until someone chooses otherwise.
+    auto* vorlesen = kind<QCheckBox>(f, "Vorlesen");
+    EXPECT_TRUE(vorlesen->isChecked());
+    vorlesen->setChecked(false);
     kind<QPushButton>(f, "Ok")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frmParameter::offen(), nullptr);
@@ -105,6 +109,7 @@ TEST_F(ParameterWindowTest, EmptyShareIsSetUpUnderTheShortMessageAndTheListLoade
                   "W\xE4"
                   "chter"),
               "0");
+    EXPECT_EQ(ini("ProfilParameter", "FragenVorlesen"), "0");
     EXPECT_EQ(MelvatoBasic::NetzPfad, netz);
     main().Menueintrag("Laden")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().folder, netz + "Spiele/");

@@ -20,6 +20,7 @@
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
 #include "services/WindowOps.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -38,10 +39,10 @@ W* benannt(W* w, const char* name) {
 Pack::Pack(ApiClass& api, paket::ModalAnzeige modal, QWidget* parent)
     : QDialog(parent), api_(api), modal_(std::move(modal)) {
     setObjectName(QStringLiteral("Pack"));
-    setWindowTitle(QStringLiteral("Fragen verpacken"));
+    setWindowTitle(texte::TextNr(23010, QStringLiteral("Fragen verpacken")));
     auto* layout = new QVBoxLayout(this);
 
-    auto* bereich = new QGroupBox(QStringLiteral("Welche eigenen Fragen?"), this);
+    auto* bereich = new QGroupBox(texte::TextNr(33130, QStringLiteral("Welche eigenen Fragen?")), this);
     auto* raster = new QGridLayout(bereich);
     von = benannt(new QScrollBar(Qt::Horizontal, bereich), "von");
     bis = benannt(new QScrollBar(Qt::Horizontal, bereich), "bis");
@@ -50,24 +51,29 @@ Pack::Pack(ApiClass& api, paket::ModalAnzeige modal, QWidget* parent)
     for (QLabel* l : {txtvon, txtbis}) l->setMinimumWidth(60);
     // One step per question, so the handle shows the position and not a page.
     for (QScrollBar* b : {von, bis}) b->setPageStep(1);
-    raster->addWidget(new QLabel(QStringLiteral("von Frage"), bereich), 0, 0);
+    raster->addWidget(new QLabel(texte::TextNr(33131, QStringLiteral("von Frage")), bereich), 0, 0);
     raster->addWidget(von, 0, 1);
     raster->addWidget(txtvon, 0, 2);
-    raster->addWidget(new QLabel(QStringLiteral("bis Frage"), bereich), 1, 0);
+    raster->addWidget(new QLabel(texte::TextNr(33136, QStringLiteral("bis Frage")), bereich), 1, 0);
     raster->addWidget(bis, 1, 1);
     raster->addWidget(txtbis, 1, 2);
     raster->setColumnStretch(1, 1);
-    ohneAlte = benannt(new QCheckBox(QStringLiteral("ohne alte Dateien"), bereich), "ohneAlte");
-    AuchVarulak = benannt(new QCheckBox(QStringLiteral("auch Varulak-Dateien"), bereich), "AuchVarulak");
+    ohneAlte = benannt(new QCheckBox(texte::TextNr(33133, QStringLiteral("ohne alte Dateien")), bereich),
+                       "ohneAlte");
+    AuchVarulak = benannt(
+        new QCheckBox(texte::TextNr(33134, QStringLiteral("auch Varulak-Dateien")), bereich), "AuchVarulak");
     raster->addWidget(ohneAlte, 2, 0, 1, 3);
     raster->addWidget(AuchVarulak, 3, 0, 1, 3);
     layout->addWidget(bereich);
 
     auto* knoepfe = new QHBoxLayout;
-    testen = benannt(new QPushButton(QStringLiteral("testen"), this), "testen");
-    jetzPacken = benannt(new QPushButton(QStringLiteral("jetzt packen"), this), "jetzPacken");
-    Speichern = benannt(new QPushButton(QStringLiteral("Als Datei speichern…"), this), "Speichern");
-    Einlesen = benannt(new QPushButton(QStringLiteral("Paket einlesen…"), this), "Einlesen");
+    testen = benannt(new QPushButton(texte::TextNr(13150, QStringLiteral("testen")), this), "testen");
+    jetzPacken =
+        benannt(new QPushButton(texte::TextNr(13151, QStringLiteral("jetzt packen")), this), "jetzPacken");
+    Speichern = benannt(new QPushButton(texte::TextNr(13152, QStringLiteral("Als Datei speichern…")), this),
+                        "Speichern");
+    Einlesen =
+        benannt(new QPushButton(texte::TextNr(13130, QStringLiteral("Paket einlesen…")), this), "Einlesen");
     oeffnen = benannt(new QPushButton(QStringLiteral(">>"), this), "öffnen");
     oeffnen->setMaximumWidth(40);
     for (QPushButton* b : {testen, jetzPacken, Speichern, Einlesen, oeffnen}) knoepfe->addWidget(b);
@@ -166,7 +172,8 @@ void Pack::anzeigen(const paket::Sammlung& s) {
     }
     for (const std::string& name : s.altBestand) AltBestand->addItem(ui(name));
     Groesse->setPlainText(ui(s.Zusammenfassung()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    lblGroesste->setText(s.groesste ? QStringLiteral("größte Datei: ") + ui(paket::DetailZeile(*s.groesste))
+    lblGroesste->setText(s.groesste ? texte::TextNr(33135, QStringLiteral("größte Datei:")) +
+                                          QLatin1Char(' ') + ui(paket::DetailZeile(*s.groesste))
                                     : QString());
 }
 
@@ -189,8 +196,8 @@ void Pack::öffnen_Click() {
 
 void Pack::Speichern_Click() {
     dlg::FileRequest anfrage;
-    anfrage.title = "Paket als Datei speichern";
-    anfrage.filter = "Melvato-Paket|*.zip";
+    anfrage.title = texte::Text(13153, "Paket als Datei speichern");
+    anfrage.filter = texte::Text(43120, "Melvato-Paket") + "|*.zip";
     anfrage.folder = api_.PreVerzeichnis("EIGENE DATEIEN");
     if (!fsys::folderExists(anfrage.folder))
         anfrage.folder = fsys::fromNative(QDir::homePath().toStdString());
@@ -201,9 +208,10 @@ void Pack::Speichern_Click() {
     if (name.find('.') == std::string::npos) datei += ".zip";
     std::string fehler;
     if (paket::PaketSpeichern(packer_->PackPfad(), datei, fehler))
-        dlg::dialogs().MsgBox("Das Paket ist gespeichert:\r\n" + datei, dlg::Information, "Paket speichern");
+        dlg::dialogs().MsgBox(texte::Text(53120, "Das Paket ist gespeichert:") + "\r\n" + datei,
+                              dlg::Information, texte::Text(23011, "Paket speichern"));
     else
-        dlg::dialogs().MsgBox(fehler, dlg::Exclamation, "Paket speichern");
+        dlg::dialogs().MsgBox(fehler, dlg::Exclamation, texte::Text(23011, "Paket speichern"));
 }
 
 void Pack::Einlesen_Click() {

@@ -10,6 +10,7 @@
 #include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/Profile.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -167,17 +168,20 @@ bool FrageVorhanden(ApiClass& api, std::int32_t n) {
 std::string SchwierigkeitsName(std::int32_t problem, std::int32_t alterLevel) {
     struct Stufe {
         std::int64_t von, bis;
+        long nummer;
         const char* name;
     };
     static const Stufe stufen[] = {
-        {-999, -40, "Glücksfrage"}, {-39, -30, "Baby-leicht"}, {-29, -20, "sehr einfach"},
-        {-19, -10, "Harmlos"},      {-9, 0, "Problemlos"},     {1, 10, "durchschnittlich"},
-        {11, 20, "anstrengend"},    {21, 30, "anspruchsvoll"}, {31, 40, "kniffelig"},
-        {41, 50, "Super-schwer"},   {51, 999, "Unlösbar!!!"},
+        {-999, -40, 43130, "Glücksfrage"}, {-39, -30, 43131, "Baby-leicht"},
+        {-29, -20, 43132, "sehr einfach"}, {-19, -10, 43133, "Harmlos"},
+        {-9, 0, 43134, "Problemlos"},      {1, 10, 43135, "durchschnittlich"},
+        {11, 20, 43136, "anstrengend"},    {21, 30, 43137, "anspruchsvoll"},
+        {31, 40, 43138, "kniffelig"},      {41, 50, 43139, "Super-schwer"},
+        {51, 999, 43140, "Unlösbar!!!"},
     };
     const std::int64_t d = std::int64_t(problem) - std::int64_t(alterLevel);
     for (const Stufe& s : stufen)
-        if (d >= s.von && d <= s.bis) return cp1252::fromUtf8(s.name);
+        if (d >= s.von && d <= s.bis) return texte::Text(s.nummer, cp1252::fromUtf8(s.name));
     return vb::Str(static_cast<long long>(problem));
 }
 

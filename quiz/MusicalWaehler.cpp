@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "services/Codepage.h"
+#include "translation/Texte.h"
 
 namespace {
 constexpr int kSpalten = 20;
@@ -29,7 +30,7 @@ private:
 
 MusicalWaehler::MusicalWaehler(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MusicalWähler"));
-    setWindowTitle(QStringLiteral("Zeichen wählen"));
+    setWindowTitle(texte::TextNr(23021, QStringLiteral("Zeichen wählen")));
     setModal(true);
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(0, 0, 0, 0);

@@ -18,6 +18,7 @@
 #include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -258,7 +259,8 @@ void Musikquiz::Form_Load() {
     Aktivierung(true);
     if (!NurTeil) spiel_->pool().ListReset();
     api_.protokoll("QuizFormload 3", 0);
-    setWindowTitle(QStringLiteral("Musikquiz ") + cp1252::toUnicode(ApiClass::Version()));
+    setWindowTitle(texte::TextNr(23020, QStringLiteral("Musikquiz")) + QLatin1Char(' ') +
+                   cp1252::toUnicode(ApiClass::Version()));
     ZählerBilderLaden();
     api_.protokoll("QuizFormload 4", 0);
     // Counting the feedback voices copies each of them once: not needed before
@@ -274,7 +276,7 @@ void Musikquiz::Form_Load() {
     api_.protokoll("QuizFormload", 0);
     debug_ = fsys::fileExists(api_.AppPfad() + "debug.txt");
     api_.protokoll("QuizFormload 5 ", 0);
-    Frage->setText(QStringLiteral("Klicke auf Spiel starten"));
+    Frage->setText(texte::TextNr(33140, QStringLiteral("Klicke auf Spiel starten")));
     const std::int32_t macColor = api_.IniLesenVal("", "ProfilParameter", "MacColor");
     if (macColor == 0) {
         Image2->setPixmap(Bilddatei(daten() + "Back.jpg"));

@@ -8,6 +8,7 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -101,7 +102,9 @@ void Spiel::FrageTesten(std::int32_t nummer) {
 
 void Spiel::KeineFragenMelden() {
     dlg::dialogs().MsgBox(
-        "Es gibt keine Fragen zum Spielen. Bitte erstelle zuerst Fragen oder lade eine andere Fragen-Liste."_ansi,
+        texte::Text(
+            53121,
+            "Es gibt keine Fragen zum Spielen. Bitte erstelle zuerst Fragen oder lade eine andere Fragen-Liste."_ansi),
         dlg::OKOnly | dlg::Exclamation);
 }
 
@@ -121,7 +124,7 @@ void Spiel::NächsteFrage(bool EditorTest) {
         FrageAnzeigen();
         return;
     }
-    emit gradUndGebiet("Risiko", "??? ");
+    emit gradUndGebiet(texte::Text(33141, "Risiko"), "??? ");
     ablauf_.zaehlerTag = "GO";
     ablauf_.ZählerLäuft = true;
     emit zaehlerStartet();

@@ -14,6 +14,7 @@
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -59,9 +60,8 @@ void Tonwiedergabe::Starten() {
         return;
     }
     dlg::dialogs().MsgBox(
-        "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.\r\n"
-        "An error occured initializing fmod\r\n" +
-            FMOD_ErrorString(sound_.GetError()),
+        texte::Text(53122, "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.") +
+            "\r\nAn error occured initializing fmod\r\n" + FMOD_ErrorString(sound_.GetError()),
         dlg::OKOnly);
 }
 
@@ -86,7 +86,8 @@ bool Tonwiedergabe::oeffnenUndSpielen(const std::string& pfad, bool mitToggle, c
             api_.protokoll("Sound nicht abgespielt: " + name + ": " + grund, 0);
             return false;
         }
-        dlg::dialogs().MsgBox("Die Tondatei \"" + name + "\" kann nicht abgespielt werden.\r\n" +
+        dlg::dialogs().MsgBox(texte::Text(53123, "Die Tondatei") + " \"" + name + "\" " +
+                                  texte::Text(53124, "kann nicht abgespielt werden.") + "\r\n" +
                                   "Error while opening file\r\n" + FMOD_ErrorString(sound_.GetError()),
                               dlg::OKOnly);
         return false;
@@ -123,8 +124,9 @@ bool Tonwiedergabe::SoundAbspielen(std::string name) {
         if (grund.empty()) return false;
         stumm_ = true;
         api_.protokoll("Sound aus: Datenordner nicht beschreibbar: " + grund, 0);
-        dlg::dialogs().MsgBox("Im Datenordner " + api_.AppPfad() + "DATEN kann nichts gespeichert werden: " +
-                                  grund + ".\r\nDas Spiel geht ohne Ton weiter."_ansi,
+        dlg::dialogs().MsgBox(texte::Text(53125, "Im Datenordner") + " " + api_.AppPfad() + "DATEN " +
+                                  texte::Text(53126, "kann nichts gespeichert werden:") + " " + grund +
+                                  ".\r\n" + texte::Text(53127, "Das Spiel geht ohne Ton weiter."),
                               dlg::OKOnly | dlg::Exclamation);
         return false;
     }

@@ -54,7 +54,7 @@ bool istTrenner(int i) {
 MDI::MDI(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kontext) {
     MDIForm_Initialize();
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("Melvato"));
+    setWindowTitle(TextNr(23006, QStringLiteral("Melvato")));
     setWindowIcon(QIcon(QStringLiteral(":/icons/melvato.svg")));
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("Cont"));
@@ -128,6 +128,10 @@ void MDI::MenuesAnlegen() {
     auto eintrag = [&](QMenu* m, const char* name, const char* text, int tag) {
         return merke(m->addAction(QString::fromUtf8(text)), name, tag);
     };
+    // Every caption through the table; the text given above is what stands
+    // when the table lacks the number.
+    // (A menu's title is the text of its menu action.)
+    auto nr = [](QAction* a, long nummer) { a->setText(TextNr(nummer, a->text())); };
     auto trenner = [&](QMenu* m, const char* name) {
         m->addSeparator()->setObjectName(QString::fromUtf8(name));
     };
@@ -138,46 +142,54 @@ void MDI::MenuesAnlegen() {
     menuBar()->setFont(schrift);
 
     QMenu* datei = menue(menuBar(), "Datei", "Datei", 100);
-    eintrag(datei, "Laden", "Laden", 101);
-    eintrag(datei, "speichern", "Speichern", 102);
-    eintrag(datei, "speichernunter", "Speichern unter...", 103);
+    nr(datei->menuAction(), 13110);
+    nr(eintrag(datei, "Laden", "Laden", 101), 13111);
+    nr(eintrag(datei, "speichern", "Speichern", 102), 10058);
+    nr(eintrag(datei, "speichernunter", "Speichern unter...", 103), 13112);
     trenner(datei, "m1");
     QMenu* einfuegen = menue(datei, "einfügen", "Einfügen", 104);
-    eintrag(einfuegen, "unworte", "Un-Wörter", 0);
-    eintrag(einfuegen, "niefrag", "nie fragen", 0);
-    eintrag(einfuegen, "imfrag", "immer fragen", 0);
-    eintrag(datei, "drucken", "Drucken", 105);
+    nr(einfuegen->menuAction(), 13113);
+    nr(eintrag(einfuegen, "unworte", "Un-Wörter", 0), 13114);
+    nr(eintrag(einfuegen, "niefrag", "nie fragen", 0), 13115);
+    nr(eintrag(einfuegen, "imfrag", "immer fragen", 0), 13116);
+    nr(eintrag(datei, "drucken", "Drucken", 105), 13117);
     trenner(datei, "m2");
-    eintrag(datei, "Ende", "Ende", 106);
+    nr(eintrag(datei, "Ende", "Ende", 106), 13118);
 
     QMenu* spiel = menue(menuBar(), "Spiel", "Spiel", 120);
-    eintrag(spiel, "Starten", "Starten mit allen Fragen", 121);
-    eintrag(spiel, "teilstart", "Starten:", 122);
+    nr(spiel->menuAction(), 13119);
+    nr(eintrag(spiel, "Starten", "Starten mit allen Fragen", 121), 13120);
+    nr(eintrag(spiel, "teilstart", "Starten:", 122), 13121);
 
     QMenu* bearbeiten = menue(menuBar(), "bearbeiten", "Bearbeiten", 140);
-    eintrag(bearbeiten, "neu", "Neu", 141);
-    eintrag(bearbeiten, "reset", "Reset", 142);
+    nr(bearbeiten->menuAction(), 13122);
+    nr(eintrag(bearbeiten, "neu", "Neu", 141), 13123);
+    nr(eintrag(bearbeiten, "reset", "Reset", 142), 13124);
     QMenu* listen = menue(bearbeiten, "Knofigurieren", "Fragen-Listen", 143);
-    eintrag(listen, "FrageRaum", "Liste anzeigen", 0);
-    eintrag(listen, "konfigchange", "Liste erstellen", 0);
-    eintrag(bearbeiten, "Erstellen", "Erstellen", 144);
-    eintrag(bearbeiten, "verpacken", "Verpacken", 145);
-    eintrag(bearbeiten, "einlesen", "Paket einlesen…", 146);
-    eintrag(bearbeiten, "suchanzeig", "Suchen", 0);
+    nr(listen->menuAction(), 13125);
+    nr(eintrag(listen, "FrageRaum", "Liste anzeigen", 0), 13126);
+    nr(eintrag(listen, "konfigchange", "Liste erstellen", 0), 13127);
+    nr(eintrag(bearbeiten, "Erstellen", "Erstellen", 144), 13128);
+    nr(eintrag(bearbeiten, "verpacken", "Verpacken", 145), 13129);
+    nr(eintrag(bearbeiten, "einlesen", "Paket einlesen…", 146), 13130);
+    nr(eintrag(bearbeiten, "suchanzeig", "Suchen", 0), 13131);
 
     QMenu* extras = menue(menuBar(), "Extras", "Optionen", 160);
-    eintrag(extras, "parameter", "Einstellungen", 161);
-    eintrag(extras, "uebersetzung", "Übersetzung bearbeiten…", 162)
-        ->setText(TextNr(13105, QStringLiteral("Übersetzung bearbeiten…")));
+    nr(extras->menuAction(), 13132);
+    nr(eintrag(extras, "parameter", "Einstellungen", 161), 20017);
+    nr(eintrag(extras, "uebersetzung", "Übersetzung bearbeiten…", 162), 13105);
+    QMenu* sprachen = menue(extras, "sprache", "Sprache", 0);
+    nr(sprachen->menuAction(), 13135);
+    SprachenAnlegen(sprachen);
     // Only the teacher's station reads the class results; asked anew each time
     // the menu opens, since another station may have taken the role meanwhile.
-    eintrag(extras, "klasse", "Klassenübersicht", 0);
+    nr(eintrag(extras, "klasse", "Klassenübersicht", 0), 13137);
     connect(extras, &QMenu::aboutToShow, this, [this] {
         const auto& lehrer = kontext_.anbindung.IstLehrer;
         Menueintrag("klasse")->setEnabled(lehrer && lehrer());
     });
-    eintrag(extras, "Hilfe", "Hilfe", 163);
-    eintrag(extras, "Autor", "Autor", 164);
+    nr(eintrag(extras, "Hilfe", "Hilfe", 163), 13133);
+    nr(eintrag(extras, "Autor", "Autor", 164), 13134);
     for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setFont(schrift);
 }
 
@@ -235,17 +247,17 @@ void MDI::Tooltips() {
         const char* text;  // the text itself, or what stands until a translation exists
     };
     const Tipp tipps[] = {{0, 10028, "Ende"},
-                          {1, 0, "Spiel starten"},
-                          {2, 0, "Frage testen"},
+                          {1, 83101, "Spiel starten"},
+                          {2, 83102, "Frage testen"},
                           {4, 10058, "Speichern"},
-                          {7, 0, "nächste Frage"},
+                          {7, 83103, "nächste Frage"},
                           {8, 33722, "Ton noch einmal hören"},
                           {9, 33740, "Vorlesen (Taste L)"},
                           {10, 10059, "Fragen-Liste laden"},
                           {12, 30191, "neue Frage"},
-                          {14, 0, "suche"},
+                          {14, 83104, "suche"},
                           {15, 10008, "Fragen-Liste erstellen"},
-                          {16, 0, "neue Fragen erstellen"},
+                          {16, 83105, "neue Fragen erstellen"},
                           {17, 20017, "Einstellungen"},
                           {18, 80007, "Hilfe"}};
     for (const Tipp& t : tipps) {

@@ -102,6 +102,9 @@ private:
     void Tooltips();
     void Hintergrund();
     void MenueKlick(const std::string& name);
+    // The languages to choose from, and the choice (counts from the next start).
+    void SprachenAnlegen(QMenu* menue);
+    void SpracheWaehlen(std::size_t index);
     void Hilfe();
     void Autor();
     // Reports the call to the observer, then makes it.

@@ -1,6 +1,8 @@
 // The main window's modes and the commands it hands on to the child on top.
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QToolButton>
 
@@ -14,6 +16,7 @@
 #include "shell/MDI.h"
 #include "shell/Texte.h"
 #include "shell/frmAutor.h"
+#include "translation/Sprachwahl.h"
 #include "translation/Translation_Class.h"
 
 using namespace cp1252::literals;
@@ -227,9 +230,10 @@ void MDI::MenueKlick(const std::string& name) {
         kontext_.musikquiz()->NurTeil = false;
         Ausfuehren(Befehl::Start, modus);
     } else if (name == "teilstart") {
-        QAction* teil = Menueintrag("teilstart");
-        if (!teil->text().contains(QLatin1Char('.'))) Ausfuehren(Befehl::Laden);
-        if (teil->text().contains(QLatin1Char('.'))) {
+        // Whether a list is loaded, not the entry's caption: a translated
+        // "Starten:" may well hold a dot.
+        if (geladeneListe_.empty()) Ausfuehren(Befehl::Laden);
+        if (!geladeneListe_.empty()) {
             const int modus = MelvatoBasic::FensterModus;
             kontext_.musikquiz()->NurTeil = true;
             Ausfuehren(Befehl::Start, modus);
@@ -272,6 +276,45 @@ void MDI::MenueKlick(const std::string& name) {
     }
 }
 
+void MDI::SprachenAnlegen(QMenu* menue) {
+    auto* gruppe = new QActionGroup(menue);
+    const std::vector<sprachwahl::Sprache> angebot = sprachwahl::Angebot(t_call());
+    const int aktuell = sprachwahl::Aktuell(t_call(), angebot);
+    for (std::size_t i = 0; i < angebot.size(); ++i) {
+        const bool deutsch = angebot[i].datei.empty();
+        QAction* a = menue->addAction(deutsch ? texte::TextNr(13136, QStringLiteral("Deutsch"))
+                                              : texte::ui(angebot[i].name));
+        a->setObjectName(QStringLiteral("sprache%1").arg(i));
+        // A language is named as it names itself, not through the table.
+        if (!deutsch) a->setProperty("Datentext", true);
+        a->setCheckable(true);
+        a->setChecked(int(i) == aktuell);
+        gruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { SpracheWaehlen(i); });
+    }
+}
+
+void MDI::SpracheWaehlen(std::size_t index) {
+    rufe("Sprache", [this, index] {
+        const std::vector<sprachwahl::Sprache> angebot = sprachwahl::Angebot(t_call());
+        if (index < angebot.size() && sprachwahl::Waehlen(t_call(), angebot[index])) {
+            dlg::dialogs().MsgBox(texte::Text(53115,
+                                              "Die neue Sprache gilt ab dem nächsten Start. Bitte starte "
+                                              "Melvato neu."_ansi),
+                                  dlg::Information);
+        } else {
+            dlg::dialogs().MsgBox(texte::Text(53116, "Die Sprache konnte nicht gewechselt werden:") + "\r\n" +
+                                      t_call().PersonalDatei(),
+                                  dlg::Exclamation);
+        }
+        // The marks show what is in place now, whatever happened.
+        const int aktuell = sprachwahl::Aktuell(t_call(), angebot);
+        if (QAction* a = Menueintrag("sprache"))
+            for (QAction* s : a->menu()->actions())
+                s->setChecked(s->objectName() == QStringLiteral("sprache%1").arg(aktuell));
+    });
+}
+
 void MDI::Hilfe() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm";
     rufe("Hilfe", [this, datei] {
@@ -284,8 +327,9 @@ void MDI::Hilfe() {
         MelvatoBasic::Api().Execute(this, datei, 1, [fenster, datei] {
             if (!fenster) return;
             dlg::dialogs().MsgBox(
-                "Die Anleitung konnte nicht geöffnet werden (kein Browser gefunden).\r\n"
-                "Sie liegt hier:\r\n"_ansi +
+                texte::Text(53110,
+                            "Die Anleitung konnte nicht geöffnet werden (kein Browser gefunden)."_ansi) +
+                    "\r\n" + texte::Text(53111, "Sie liegt hier:") + "\r\n" +
                     fsys::fromNative(fsys::native(datei)),
                 dlg::Information);
         });
@@ -299,8 +343,8 @@ void MDI::Autor() {
 bool MDI::ListeLadenDialog() {
     if (aufrufBeobachter) aufrufBeobachter("MDI.ListeLadenDialog");
     dlg::FileRequest anfrage;
-    anfrage.title = "Fragen-Liste laden";
-    anfrage.filter = "Fragen-Liste (*.lst)|*.lst";
+    anfrage.title = texte::Text(10059, "Fragen-Liste laden");
+    anfrage.filter = texte::Text(43113, "Fragen-Liste") + " (*.lst)|*.lst";
     anfrage.folder = MelvatoBasic::SpielePfad;
     anfrage.fileName = cmDialogFileName_;
     std::string gewaehlt = dlg::dialogs().FileOpen(anfrage);
@@ -323,17 +367,19 @@ bool MDI::ListeLadenDialog() {
         cmDialogFileName_.clear();
         cmDialogFileTitle_.clear();
         geladeneListe_.clear();
-        teil->setText(QStringLiteral("Starten:"));
+        teil->setText(texte::TextNr(13121, QStringLiteral("Starten:")));
         setStatusText(1, QString());
-        dlg::dialogs().MsgBox("Die Datei \""_ansi + titel +
-                                  "\" ist keine Fragen-Liste.\r\nEs wird mit allen Fragen gespielt."_ansi,
+        dlg::dialogs().MsgBox(texte::Text(53112, "Die Datei") + " \"" + titel + "\" " +
+                                  texte::Text(53113, "ist keine Fragen-Liste.") + "\r\n" +
+                                  texte::Text(53114, "Es wird mit allen Fragen gespielt."),
                               dlg::Exclamation);
         return true;
     }
     teil->setText(texte::ui(cmDialogFileTitle_));
     geladeneListe_ = datei;
     int n = an.AnzahlFragen ? an.AnzahlFragen() : 0;
-    setStatusText(1,
-                  texte::ui("Frage-Liste: " + cmDialogFileTitle_ + " mit " + std::to_string(n) + " Fragen "));
+    setStatusText(1, texte::ui(texte::Text(43110, "Frage-Liste:") + " " + cmDialogFileTitle_ + " " +
+                               texte::Text(43111, "mit") + " " + std::to_string(n) + " " +
+                               texte::Text(43112, "Fragen") + " "));
     return true;
 }

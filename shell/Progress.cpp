@@ -57,7 +57,7 @@ void Progress::ShowProgress(Kontext& kontext, long wert, double maximum, const s
 
 Progress::Progress(QWidget* parent) : QDialog(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("Progress"));
-    setWindowTitle(QStringLiteral("process..."));
+    setWindowTitle(texte::TextNr(23005, QStringLiteral("process...")));
     Bar = new QProgressBar(this);
     Bar->setObjectName(QStringLiteral("Bar"));
     Bar->setRange(0, 100);

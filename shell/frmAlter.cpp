@@ -30,7 +30,7 @@ bool frmAlter::Abfragen() {
 
 frmAlter::frmAlter(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     setObjectName(QStringLiteral("frmAlter"));
-    setWindowTitle(QStringLiteral("N E U S T A R T"));
+    setWindowTitle(texte::TextNr(23003, QStringLiteral("N E U S T A R T")));
     setModal(true);
 
     bild_ = new QLabel(this);
@@ -38,7 +38,7 @@ frmAlter::frmAlter(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     bild_->setFixedSize(160, 120);
     bild_->setAlignment(Qt::AlignCenter);
 
-    Label1 = new QLabel(QStringLiteral("Wie alt bist du?"), this);
+    Label1 = new QLabel(texte::TextNr(33120, QStringLiteral("Wie alt bist du?")), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont big = Label1->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
@@ -55,10 +55,10 @@ frmAlter::frmAlter(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     txtAlter->setFont(entry);
     txtAlter->setFixedWidth(txtAlter->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 24);
 
-    Start = new QPushButton(QStringLiteral("Start"), this);
+    Start = new QPushButton(texte::TextNr(13140, QStringLiteral("Start")), this);
     Start->setObjectName(QStringLiteral("Start"));
     Start->setDefault(true);
-    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
+    cmdEnde = new QPushButton(texte::TextNr(13141, QStringLiteral("Ende")), this);
     cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
     for (QPushButton* b : {Start, cmdEnde}) b->setMinimumSize(110, 36);
 

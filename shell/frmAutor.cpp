@@ -17,6 +17,7 @@
 #include "services/WindowOps.h"
 #include "shell/Kontext.h"
 #include "shell/MDI.h"
+#include "translation/Texte.h"
 
 namespace {
 constexpr int kBreite = 560, kHoehe = 340;
@@ -59,11 +60,12 @@ frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     tafel->setGeometry(30, 40, kBreite - 60, 210);
     auto* spalte = new QVBoxLayout(tafel);
     spalte->setContentsMargins(20, 16, 20, 16);
-    Label3 = new QLabel(QStringLiteral("Das interaktive Musikquiz "), tafel);
+    Label3 = new QLabel(texte::TextNr(33121, QStringLiteral("Das interaktive Musikquiz ")), tafel);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label1 = new QLabel(QStringLiteral("Varulak  \u2022  Melvato"), tafel);
+    Label1 = new QLabel(texte::TextNr(33122, QStringLiteral("Varulak  \u2022  Melvato")), tafel);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("Kontakt: www.varulak.de  \u2022  info@varulak.de"), tafel);
+    Label2 = new QLabel(
+        texte::TextNr(33123, QStringLiteral("Kontakt: www.varulak.de  \u2022  info@varulak.de")), tafel);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont titel = Label1->font();
     titel.setPointSizeF(titel.pointSizeF() * 2.4);
@@ -79,7 +81,7 @@ frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     }
     Image1->installEventFilter(this);
 
-    Datenwerden = new QLabel(QStringLiteral("Daten werden geladen...."), this);
+    Datenwerden = new QLabel(texte::TextNr(33124, QStringLiteral("Daten werden geladen....")), this);
     Datenwerden->setObjectName(QStringLiteral("Datenwerden"));
     Datenwerden->setStyleSheet(
         QStringLiteral("color: white; background: rgba(20, 10, 50, 150); padding: 2px 8px;"
@@ -128,10 +130,9 @@ void frmAutor::Form_Load() {
         winops::CenterFormModal(this,
                                 quiz && quiz->isVisible() ? quiz : static_cast<QWidget*>(kontext_.mdi()));
     }
-    setWindowTitle(QStringLiteral("Quirandel Version %1.%2.%3")
-                       .arg(ApiClass::kMajor)
-                       .arg(ApiClass::kMinor)
-                       .arg(ApiClass::kRevision));
+    setWindowTitle(
+        texte::TextNr(23004, QStringLiteral("Quirandel Version")) +
+        QStringLiteral(" %1.%2.%3").arg(ApiClass::kMajor).arg(ApiClass::kMinor).arg(ApiClass::kRevision));
     Progress->setVisible(MelvatoBasic::StartPhase);
     Datenwerden->setVisible(MelvatoBasic::StartPhase);
     progresstimer->start();

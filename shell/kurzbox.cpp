@@ -69,7 +69,7 @@ kurzbox::kurzbox(Kontext& kontext, QWidget* parent) : QDialog(parent, Qt::Dialog
     setObjectName(QStringLiteral("kurzbox"));
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Label1 = new QLabel(QStringLiteral("bitte warten..."), this);
+    Label1 = new QLabel(texte::TextNr(33125, QStringLiteral("bitte warten...")), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont f = Label1->font();
     f.setBold(true);
@@ -78,7 +78,7 @@ kurzbox::kurzbox(Kontext& kontext, QWidget* parent) : QDialog(parent, Qt::Dialog
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     for (QLabel* l : {Label1, Label2}) l->setWordWrap(true);
-    exxit = new QPushButton(QStringLiteral("*abbruch"), this);
+    exxit = new QPushButton(texte::TextNr(30132, QStringLiteral("*abbruch")), this);
     exxit->setObjectName(QStringLiteral("exxit"));
     kurzzeit = new QTimer(this);
     kurzzeit->setObjectName(QStringLiteral("kurzzeit"));

@@ -22,8 +22,21 @@ QString TextNr(long nummer, const QString& vorgabe) {
         QString text = quelleFn(nummer);
         return text.isEmpty() ? vorgabe : text;
     }
+    // Before start-up made the engine (and in tests of single parts) the
+    // texts stand as the code has them; asking would make an engine here.
+    if (!t_callVorhanden()) return vorgabe;
     std::string text = t_call().translation(std::int32_t(nummer));
     return istFehler(text) ? vorgabe : ui(text);
+}
+
+std::string Text(long nummer, std::string_view vorgabe) {
+    if (quelleFn) {
+        QString text = quelleFn(nummer);
+        return text.isEmpty() ? std::string(vorgabe) : ansi(text);
+    }
+    if (!t_callVorhanden()) return std::string(vorgabe);
+    std::string text = t_call().translation(std::int32_t(nummer));
+    return istFehler(text) ? std::string(vorgabe) : text;
 }
 
 void setQuelle(std::function<QString(long)> quelle) {

@@ -10,6 +10,8 @@ namespace texte {
 
 // The translation of a text number; `vorgabe` when there is none.
 QString TextNr(long nummer, const QString& vorgabe = {});
+// The same in Windows-1252 bytes, for messages and other core text.
+std::string Text(long nummer, std::string_view vorgabe);
 // Replaces the translation engine as the source of texts (tests); an empty
 // result counts as "no translation". nullptr: the engine again.
 void setQuelle(std::function<QString(long nummer)> quelle);

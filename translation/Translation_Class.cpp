@@ -124,7 +124,7 @@ void Translation_Class::LadePersonaltabelle() {
         personalFontGroesse_ = t.fontGroesse;
         if (t.hatCharset) systemCharset_ = t.charset;
     }
-    if (haupt_.size() > 1) prozent_ = std::to_string(nichtLeer * 101 / std::int32_t(haupt_.size())) + "%";
+    BerechneProzent(nichtLeer);
     SortierePersonal();
     log("trans personal sortiert ");
     if (personalFont_.empty()) {
@@ -141,10 +141,16 @@ std::string Translation_Class::PersonalDatei() const {
 }
 
 void Translation_Class::BerechneProzent() {
+    BerechneProzent(std::int32_t(std::count_if(personal_.begin(), personal_.end(),
+                                               [](const PersonalEintrag& e) { return !e.text.empty(); })));
+}
+
+void Translation_Class::BerechneProzent(std::int32_t nichtLeer) {
     if (haupt_.size() <= 1) return;
-    auto nichtLeer = std::count_if(personal_.begin(), personal_.end(),
-                                   [](const PersonalEintrag& e) { return !e.text.empty(); });
-    prozent_ = std::to_string(std::int32_t(nichtLeer) * 101 / std::int32_t(haupt_.size())) + "%";
+    // Per hundred, rounded, at most 100: a full translation is 100 % (not
+    // 101 %), and texts for numbers the language table lacks add nothing more.
+    const std::int64_t n = std::int64_t(haupt_.size());
+    prozent_ = std::to_string(std::min<std::int64_t>(100, (std::int64_t(nichtLeer) * 100 + n / 2) / n)) + "%";
 }
 
 std::vector<Translation_Class::PersonalEintrag>& Translation_Class::PersonalTabelleAendern() {
@@ -328,6 +334,10 @@ std::unique_ptr<Translation_Class> programmEngine;
 Translation_Class& t_call() {
     if (!programmEngine) CreateT_call();
     return *programmEngine;
+}
+
+bool t_callVorhanden() {
+    return programmEngine != nullptr;
 }
 
 void CreateT_call() {

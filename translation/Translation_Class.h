@@ -134,6 +134,7 @@ private:
     void log(std::string_view text) const;
     std::string notDatei() const;
     void fehlt(std::int32_t id);
+    void BerechneProzent(std::int32_t nichtLeer);
 
     std::function<ApiClass&()> api_;
     std::vector<HauptEintrag> haupt_;
@@ -167,5 +168,7 @@ private:
 Translation_Class& t_call();
 // A fresh engine bound to the program's services object.
 void CreateT_call();
+// Whether the program's engine exists yet.
+bool t_callVorhanden();
 // Project 3, tables loaded, ids not shown after the texts.
 void SetupT_call();

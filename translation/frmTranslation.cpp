@@ -101,6 +101,7 @@ frmTranslation::frmTranslation(Translation_Class& t, bool entwicklung) : QDialog
     sprache->setObjectName(QStringLiteral("sprache"));
     font_text = new QLabel(this);
     font_text->setObjectName(QStringLiteral("font_text"));
+    font_text->setProperty("Datentext", true);  // a font's name
     fontsuche = new QPushButton(TextNr(13102, QStringLiteral("Schrift wählen…")), this);
     fontsuche->setObjectName(QStringLiteral("fontsuche"));
     prozent = new QLabel(this);

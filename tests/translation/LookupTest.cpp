@@ -108,7 +108,7 @@ TEST_F(TranslationTest, FontsCharsetAndCoverage) {
     EXPECT_EQ(t.NeuFont(), "Comic Sans");
     EXPECT_EQ(t.PersonalFontGroesse(), 9);
     EXPECT_EQ(t.SystemCharset(), 1);  // the personal table's wins
-    EXPECT_EQ(t.Prozent(), "67%");    // 2 * 101 / 3
+    EXPECT_EQ(t.Prozent(), "67%");    // 2 of 3, rounded
     EXPECT_EQ(t.InfoText(),
               " --- INFO: --- \r\nFran\xE7"
               "ais\r\nArial\r\n20\r\n0");

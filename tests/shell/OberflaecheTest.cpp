@@ -1,0 +1,186 @@
+// Every text a user sees comes from the translation table: with a table that
+// marks each text with its number, every visible caption, label, menu entry and
+// tool tip of the walked windows carries a mark. A text that is fixed in the code
+// shows up unmarked and names its window and control.
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QToolButton>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "services/FileSys.h"
+#include "shell/ErsterStart.h"
+#include "shell/Progress.h"
+#include "shell/kurzbox.h"
+#include "tests/shell/ShellFixture.h"
+#include "translation/Translation_Class.h"
+#include "translation/frmTranslation.h"
+
+namespace {
+
+const QRegularExpression kMarke(QStringLiteral("\u00AB\\d{5}\u00BB"));
+
+// Texts that hold only numbers, signs and blanks say nothing in a language.
+bool nurZeichen(const QString& text) {
+    for (QChar c : text)
+        if (c.isLetter()) return false;
+    return true;
+}
+
+// A data value (a language's own name, a file name) is shown as it is; the
+// control says so with the property "Datentext".
+bool istDaten(const QObject* o) {
+    return o->property("Datentext").toBool();
+}
+
+class Oberflaeche : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        texte::setQuelle([](long nummer) { return QStringLiteral("\u00AB%1\u00BB").arg(nummer); });
+    }
+    void TearDown() override {
+        Progress::unload(kontext);
+        kurzbox::CloseNow(kontext);
+        ShellTest::TearDown();
+        CreateT_call();  // the next test starts without tables again
+    }
+
+    void pruefe(const QString& wo, const QString& text) {
+        if (text.isEmpty() || nurZeichen(text) || text.contains(kMarke)) return;
+        fehler << wo + QStringLiteral(": ") + text;
+    }
+    void pruefeAktionen(const QString& wo, const QList<QAction*>& aktionen) {
+        for (QAction* a : aktionen) {
+            if (a->isSeparator() || !a->isVisible() || istDaten(a)) continue;
+            pruefe(wo + QLatin1Char('/') + a->objectName(), a->text());
+            if (QMenu* m = a->menu()) pruefeAktionen(wo + QLatin1Char('/') + a->objectName(), m->actions());
+        }
+    }
+    // The window's title and every visible control's texts.
+    void pruefeFenster(QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        const QString name = w->objectName();
+        pruefe(name + QStringLiteral(" title"), w->windowTitle());
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(w) || istDaten(c)) continue;
+            const QString wo = name + QLatin1Char('/') + c->objectName();
+            pruefe(wo + QStringLiteral(" tip"), c->toolTip());
+            if (auto* l = qobject_cast<QLabel*>(c)) pruefe(wo, l->text());
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) pruefe(wo, b->text());
+            if (auto* g = qobject_cast<QGroupBox*>(c)) pruefe(wo, g->title());
+            if (auto* e = qobject_cast<QLineEdit*>(c)) pruefe(wo, e->placeholderText());
+        }
+    }
+
+    QStringList fehler;
+};
+
+TEST_F(Oberflaeche, EveryVisibleTextComesFromTheTable) {
+    MDI& w = main();
+    pruefeFenster(&w);
+    pruefeAktionen(QStringLiteral("MDI"), w.menuBar()->actions());
+    for (int m : {1, 2, 5}) {  // the modes put their own texts on entries and buttons
+        w.TopIst(m);
+        pruefeFenster(&w);
+        pruefeAktionen(QStringLiteral("MDI"), w.menuBar()->actions());
+    }
+    w.TopIst(0);
+
+    kontext.alter().Form_Load();
+    pruefeFenster(&kontext.alter());
+    frmAutor::ZeigenModeless(kontext);
+    pruefeFenster(&kontext.autor());
+    kurzbox::Start(kontext,
+                   "\xAB"
+                   "20012\xBB",
+                   {}, 0, 0);
+    pruefeFenster(kontext.kurzboxFenster());
+    Progress::ShowProgress(kontext, 0, 0, {});
+    pruefeFenster(kontext.progressFenster());
+    Translation_Class& t = t_call();
+    t.ShowAllModal([&](QDialog& d) { pruefeFenster(&d); });
+
+    EXPECT_TRUE(fehler.isEmpty()) << "texts fixed in the code:\n"
+                                  << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// The supplied tables, a start, a language chosen, the next start.
+class Sprachwahl : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(ErsterStart::Bereitstellen(std::string(MELVATO_DATA_DIR) + "/",
+                                               MelvatoBasic::Api().ManuAppPfad(), home.appPfad()));
+        neuStart();
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        CreateT_call();
+    }
+    MDI& neuStart() {
+        mdi.reset();
+        CreateT_call();
+        SetupT_call();
+        return main();
+    }
+    QString text(const char* eintrag) { return mdi->Menueintrag(eintrag)->text(); }
+    QAction* sprache(const QString& name) {
+        for (QAction* a : mdi->Menueintrag("sprache")->menu()->actions())
+            if (a->text() == name) return a;
+        ADD_FAILURE() << "no language " << name.toStdString();
+        return nullptr;
+    }
+    std::string persoenlich() { return t_call().PersonalDatei(); }
+};
+
+TEST_F(Sprachwahl, ChosenLanguageAndOwnTextsCountFromTheNextStart) {
+    EXPECT_EQ(text("Extras"), QStringLiteral("Optionen"));
+    EXPECT_TRUE(sprache(QStringLiteral("Deutsch"))->isChecked());
+    sprache(QStringLiteral("English"))->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("Bitte starte Melvato neu"), std::string::npos);
+    EXPECT_EQ(text("Extras"), QStringLiteral("Optionen")) << "the running program keeps its texts";
+
+    neuStart();
+    EXPECT_EQ(text("Datei"), QStringLiteral("File"));
+    EXPECT_EQ(text("Extras"), QStringLiteral("Options"));
+    EXPECT_EQ(text("Starten"), QStringLiteral("Start with all questions"));
+    EXPECT_EQ(mdi->ToolButton(1)->toolTip(), QStringLiteral("Start the game"));
+    EXPECT_TRUE(sprache(QStringLiteral("English"))->isChecked());
+
+    // The user corrects a text in the editor window, opened from the menu.
+    kontext.setModalSkript([](QDialog& d) {
+        auto* nummer = d.findChild<QLineEdit*>(QStringLiteral("zeiger_Nr"));
+        nummer->setText(QStringLiteral("13132"));
+        QTest::keyClick(nummer, Qt::Key_Return);
+        d.findChild<QPlainTextEdit*>(QStringLiteral("neu_text"))
+            ->setPlainText(QStringLiteral("Settings etc."));
+        d.findChild<QPushButton*>(QStringLiteral("exit"))->click();
+    });
+    mdi->Menueintrag("uebersetzung")->trigger();
+    neuStart();
+    EXPECT_EQ(text("Extras"), QStringLiteral("Settings etc."));
+    EXPECT_EQ(text("Datei"), QStringLiteral("File"));
+    EXPECT_FALSE(sprache(QStringLiteral("English"))->isChecked()) << "it is his own translation now";
+
+    // Back to German: his translation is kept aside, not thrown away.
+    const std::string eigene = testing_support::readFile(persoenlich());
+    sprache(QStringLiteral("Deutsch"))->trigger();
+    EXPECT_FALSE(testing_support::fileExists(persoenlich()));
+    EXPECT_EQ(
+        testing_support::readFile(MelvatoBasic::Api().ManuAppPfad() + "common/Personal Translation alt.dat"),
+        eigene);
+    neuStart();
+    EXPECT_EQ(text("Extras"), QStringLiteral("Optionen"));
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -89,10 +90,13 @@ std::vector<std::string> Sammlung::Details() const {
 }
 
 std::string Sammlung::Zusammenfassung() const {
-    return str(fragen) + " Fragen enthalten: " + kCrLf + kCrLf + "interne Dateien: " + str(intern) + kCrLf +
-           "eigene Bilder: " + str(bilder) + kCrLf + "eigene Audio: " + str(audio) + kCrLf + kCrLf +
-           "Gesamtgröße "_ansi + kCrLf + kCrLf + str(static_cast<long long>(gesamtKB)) + "kB ungepackt " +
-           kCrLf + "Fehlende Dateien: " + str(fehlend);
+    return str(fragen) + " " + texte::Text(43122, "Fragen enthalten:") + " " + kCrLf + kCrLf +
+           texte::Text(43123, "interne Dateien:") + " " + str(intern) + kCrLf +
+           texte::Text(43124, "eigene Bilder:") + " " + str(bilder) + kCrLf +
+           texte::Text(43125, "eigene Audio:") + " " + str(audio) + kCrLf + kCrLf +
+           texte::Text(43126, "Gesamtgröße"_ansi) + " " + kCrLf + kCrLf +
+           str(static_cast<long long>(gesamtKB)) + "kB " + texte::Text(43127, "ungepackt") + " " + kCrLf +
+           texte::Text(43128, "Fehlende Dateien:") + " " + str(fehlend);
 }
 
 std::string DatensatzAusDatei(const std::string& dateiInhalt, std::int32_t n) {
@@ -149,10 +153,11 @@ bool Packer::dateiPruefen(Sammlung& s, const std::string& name, std::uint64_t& g
     if (g == 0) {
         ++s.fehlend;
         if (warnen) {
-            const std::string text = "Die Datei... " + std::string(40, ' ') + kCrLf + kCrLf +
-                                     std::string(10, ' ') + ".../" + name + kCrLf + kCrLf +
-                                     "...wurde nicht gefunden!";
-            if (dlg::dialogs().MsgBox(text, dlg::OKCancel | dlg::Exclamation, "Warnung") == dlg::Cancel)
+            const std::string text = texte::Text(53130, "Die Datei...") + " " + std::string(40, ' ') + kCrLf +
+                                     kCrLf + std::string(10, ' ') + ".../" + name + kCrLf + kCrLf +
+                                     texte::Text(53131, "...wurde nicht gefunden!");
+            if (dlg::dialogs().MsgBox(text, dlg::OKCancel | dlg::Exclamation,
+                                      texte::Text(23013, "Warnung")) == dlg::Cancel)
                 warnen = false;
         }
         return false;

@@ -9,6 +9,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -19,7 +20,8 @@ QString ui(const std::string& ansi) {
 
 QString zeile(const paket::PaketEintrag& e) {
     const fragen::QuestionRecord& r = e.frage;
-    QString text = QStringLiteral("Frage %1: ").arg(e.nummer) + ui(r.Frage);
+    QString text =
+        texte::TextNr(33150, QStringLiteral("Frage")) + QStringLiteral(" %1: ").arg(e.nummer) + ui(r.Frage);
     if (!r.Bereich.empty()) text += QStringLiteral("  [") + ui(r.Bereich) + QLatin1Char(']');
     QStringList medien;
     for (const std::string* m : {&r.Bild, &r.Bild2, &r.Audio})
@@ -33,9 +35,10 @@ QString zeile(const paket::PaketEintrag& e) {
 
 PaketAuswahl::PaketAuswahl(const paket::PaketImport& paket, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PaketAuswahl"));
-    setWindowTitle(QStringLiteral("Paket einlesen"));
+    setWindowTitle(texte::TextNr(23014, QStringLiteral("Paket einlesen")));
     auto* layout = new QVBoxLayout(this);
-    auto* kopf = new QLabel(QStringLiteral("Welche Fragen sollen zu deinen eigenen Fragen kommen?"), this);
+    auto* kopf = new QLabel(
+        texte::TextNr(33151, QStringLiteral("Welche Fragen sollen zu deinen eigenen Fragen kommen?")), this);
     layout->addWidget(kopf);
     Fragen = new QListWidget(this);
     Fragen->setObjectName(QStringLiteral("Fragen"));
@@ -56,9 +59,9 @@ PaketAuswahl::PaketAuswahl(const paket::PaketImport& paket, QWidget* parent) : Q
     lblHinweise->setVisible(!hinweise.isEmpty());
     layout->addWidget(lblHinweise);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Einlesen"));
+    knoepfe->button(QDialogButtonBox::Ok)->setText(texte::TextNr(13154, QStringLiteral("Einlesen")));
     knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Einlesen"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(texte::TextNr(10029, QStringLiteral("Abbrechen")));
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(knoepfe);
@@ -75,10 +78,11 @@ std::vector<size_t> PaketAuswahl::Gewaehlt() const {
 namespace paket {
 
 bool PaketEinlesen(ApiClass& api, QWidget* parent, const ModalAnzeige& modal) {
-    const std::string titel = "Paket einlesen";
+    const std::string titel = texte::Text(23014, "Paket einlesen");
     dlg::FileRequest anfrage;
     anfrage.title = titel;
-    anfrage.filter = "Melvato-Paket|*.zip;*.ZIP;NeueFragen.Dat;NEUEFRAGEN.DAT|Alle Dateien|*";
+    anfrage.filter = texte::Text(43120, "Melvato-Paket") + "|*.zip;*.ZIP;NeueFragen.Dat;NEUEFRAGEN.DAT|" +
+                     texte::Text(43121, "Alle Dateien") + "|*";
     const std::string datei = dlg::dialogs().FileOpen(anfrage);
     if (datei.empty()) return false;
     PaketImport paket(api);

@@ -7,6 +7,7 @@
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
 #include "services/Unzip.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -67,7 +68,8 @@ void Main(const StartupParts& parts) {
             SoundOk = true;
             a.protokoll("Main 9.2", 0);
         } else {
-            dlg::dialogs().MsgBox("Soundausgabe nicht möglich\r\n"_ansi + FMOD_ErrorString(FSOUND_GetError()),
+            dlg::dialogs().MsgBox(texte::Text(53132, "Soundausgabe nicht möglich"_ansi) + "\r\n" +
+                                      FMOD_ErrorString(FSOUND_GetError()),
                                   dlg::OKOnly);
         }
     }

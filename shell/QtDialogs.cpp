@@ -1,5 +1,6 @@
 #include "shell/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -9,6 +10,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "translation/Texte.h"
 
 namespace {
 QString titleOf(const std::string& title) {
@@ -44,34 +46,39 @@ int QtDialogs::MsgBox(const std::string& text, int flags, const std::string& tit
     struct B {
         QMessageBox::StandardButton button;
         int answer;
+        long nummer;  // its caption in the translation table
     };
     std::vector<B> buttons;
     switch (flags & 7) {
         case dlg::OKCancel:
-            buttons = {{QMessageBox::Ok, dlg::OK}, {QMessageBox::Cancel, dlg::Cancel}};
+            buttons = {{QMessageBox::Ok, dlg::OK, 30005}, {QMessageBox::Cancel, dlg::Cancel, 10029}};
             break;
         case dlg::AbortRetryIgnore:
-            buttons = {{QMessageBox::Abort, dlg::Abort},
-                       {QMessageBox::Retry, dlg::Retry},
-                       {QMessageBox::Ignore, dlg::Ignore}};
+            buttons = {{QMessageBox::Abort, dlg::Abort, 30132},
+                       {QMessageBox::Retry, dlg::Retry, 13162},
+                       {QMessageBox::Ignore, dlg::Ignore, 13163}};
             break;
         case dlg::YesNoCancel:
-            buttons = {
-                {QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}, {QMessageBox::Cancel, dlg::Cancel}};
+            buttons = {{QMessageBox::Yes, dlg::Yes, 13160},
+                       {QMessageBox::No, dlg::No, 13161},
+                       {QMessageBox::Cancel, dlg::Cancel, 10029}};
             break;
         case dlg::YesNo:
-            buttons = {{QMessageBox::Yes, dlg::Yes}, {QMessageBox::No, dlg::No}};
+            buttons = {{QMessageBox::Yes, dlg::Yes, 13160}, {QMessageBox::No, dlg::No, 13161}};
             break;
         case dlg::RetryCancel:
-            buttons = {{QMessageBox::Retry, dlg::Retry}, {QMessageBox::Cancel, dlg::Cancel}};
+            buttons = {{QMessageBox::Retry, dlg::Retry, 13162}, {QMessageBox::Cancel, dlg::Cancel, 10029}};
             break;
         default:
-            buttons = {{QMessageBox::Ok, dlg::OK}};
+            buttons = {{QMessageBox::Ok, dlg::OK, 30005}};
             break;
     }
     QMessageBox::StandardButtons set;
     for (const B& b : buttons) set |= b.button;
     box.setStandardButtons(set);
+    // The toolkit's own captions are English; the table has the program's.
+    for (const B& b : buttons)
+        if (QAbstractButton* k = box.button(b.button)) k->setText(texte::TextNr(b.nummer, k->text()));
     box.setDefaultButton(buttons.front().button);
     auto clicked = QMessageBox::StandardButton(box.exec());
     for (const B& b : buttons)

@@ -139,7 +139,6 @@ TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
     EXPECT_EQ(in(0, menu("suchanzeig")), (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
     EXPECT_EQ(in(0, menu("parameter")), Calls{"frmParameter.Show"});
     EXPECT_EQ(in(0, menu("Autor")), Calls{"frmAutor.Show"});
-    EXPECT_EQ(in(0, menu("uebersetzung")), Calls{"Translation_Class.ShowMeModal"});
     EXPECT_EQ(in(0, menu("Hilfe")),
               (Calls{"Hilfe", "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm"}));
     // A disabled entry does nothing.

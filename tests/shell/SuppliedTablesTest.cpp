@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
@@ -28,29 +29,40 @@ namespace fs = std::filesystem;
 
 const std::string kData = std::string(MELVATO_DATA_DIR) + "/";
 
+// Every source file of the program, read once.
+const std::vector<std::string>& quellen() {
+    static const std::vector<std::string> alle = [] {
+        std::vector<std::string> v;
+        for (const char* ordner : {"shell", "questions", "quiz", "exchange", "network", "translation"}) {
+            fs::path wurzel = fs::path(MELVATO_SOURCE_DIR) / ordner;
+            if (!fs::exists(wurzel)) continue;
+            for (const auto& e : fs::recursive_directory_iterator(wurzel)) {
+                std::string ext = e.path().extension().string();
+                if (ext != ".cpp" && ext != ".h") continue;
+                std::ifstream in(e.path());
+                std::stringstream text;
+                text << in.rdbuf();
+                v.push_back(text.str());
+            }
+        }
+        return v;
+    }();
+    return alle;
+}
+
 // Text numbers the windows ask for: the fixed ones of the windows whose numbers
 // are part of their design, and every literal number handed to the text lookup in
 // the program's sources.
 std::set<int> gefragteNummern() {
     std::set<int> nummern = {10008, 10028, 10029, 10058, 10059, 20012, 20017, 30005,
                              30132, 30191, 30220, 30221, 30222, 33722, 80007};
-    const std::regex aufruf(R"((?:TextNr|translation|KapitalTranslation)\(\s*(\d{5})\b)");
+    const std::regex aufruf(R"((?:TextNr|Text|translation|KapitalTranslation)\(\s*(\d{5})\b)");
     const std::regex tabelle(R"(\{\s*\d+\s*,\s*(\d{5})\s*,\s*")");  // {button, number, "text"}
-    for (const char* ordner : {"shell", "questions", "quiz", "exchange", "network", "translation"}) {
-        fs::path wurzel = fs::path(MELVATO_SOURCE_DIR) / ordner;
-        if (!fs::exists(wurzel)) continue;
-        for (const auto& e : fs::recursive_directory_iterator(wurzel)) {
-            std::string ext = e.path().extension().string();
-            if (ext != ".cpp" && ext != ".h") continue;
-            std::ifstream in(e.path());
-            std::stringstream text;
-            text << in.rdbuf();
-            std::string s = text.str();
-            for (const std::regex* r : {&aufruf, &tabelle})
-                for (std::sregex_iterator it(s.begin(), s.end(), *r), end; it != end; ++it)
-                    nummern.insert(std::stoi((*it)[1]));
-        }
-    }
+    const std::regex menue(R"(\bnr\([^;]*?,\s*(\d{5})\);)");        // nr(eintrag(...), number);
+    for (const std::string& s : quellen())
+        for (const std::regex* r : {&aufruf, &tabelle, &menue})
+            for (std::sregex_iterator it(s.begin(), s.end(), *r), end; it != end; ++it)
+                nummern.insert(std::stoi((*it)[1]));
     return nummern;
 }
 
@@ -60,19 +72,9 @@ std::set<int> gefragteNummern() {
 std::map<int, std::string> vorgaben() {
     std::map<int, std::string> texte;
     const std::regex aufruf(R"re(Text(?:Nr)?\(\s*(\d{5}),\s*(?:QStringLiteral\()?"([^"\\]*)"(?:_ansi)?\))re");
-        for (const char* ordner : {"shell", "questions", "quiz", "exchange", "network", "translation"}) {
-        fs::path wurzel = fs::path(MELVATO_SOURCE_DIR) / ordner;
-        if (!fs::exists(wurzel)) continue;
-        for (const auto& e : fs::recursive_directory_iterator(wurzel)) {
-            if (e.path().extension() != ".cpp") continue;
-            std::ifstream in(e.path());
-            std::stringstream text;
-            text << in.rdbuf();
-            std::string s = text.str();
-            for (std::sregex_iterator it(s.begin(), s.end(), aufruf), end; it != end; ++it)
-                texte[std::stoi((*it)[1])] = cp1252::fromUtf8((*it)[2].str());
-        }
-    }
+    for (const std::string& s : quellen())
+        for (std::sregex_iterator it(s.begin(), s.end(), aufruf), end; it != end; ++it)
+            texte[std::stoi((*it)[1])] = cp1252::fromUtf8((*it)[2].str());
     return texte;
 }
 

@@ -72,3 +72,27 @@ shot antwort
 # a few questions and their pictures into the data folder, then
 #   click 149 10 1; click 170 130; click 545 319; click 888 319 1; shot paket
 # and crop the picture to the window.
+
+# The translation editor (Optionen > Übersetzung bearbeiten…) and, after
+# choosing English under Optionen > Sprache and starting again, the main window
+# in English with its Options menu open.
+starten
+click 234 10 1
+click 317 58 3
+shot uebersetzung
+xdotool key Escape
+sleep 1
+click 234 10 1
+click 272 82 1
+click 472 106 2
+xdotool key Return
+sleep 1
+kill -KILL "$prog" 2>/dev/null || true
+"$build/melvato" >/dev/null 2>&1 &
+prog=$!
+sleep 6
+win=$(xdotool search --name "Melvato" 2>/dev/null | tail -1 || true)
+if [ -n "$win" ]; then xdotool windowmove "$win" 0 0 windowsize "$win" 1280 800; fi
+sleep 1
+click 174 10 1
+shot englisch

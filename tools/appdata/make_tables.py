@@ -46,6 +46,12 @@ def read_texts():
                     sys.exit("texte.tsv:%d: text longer than 455 characters" % n)
             seen.add(tid)
             texts.append((tid, parent, de, en))
+    # The engine finds an id's common form (thousands digit 0) before the id
+    # itself, so a project id whose common form is in the table never shows.
+    for tid, _, _, _ in texts:
+        common = (tid // 10000) * 10000 + tid % 1000
+        if common != tid and common in seen:
+            sys.exit("number %d is hidden by %d, its common form: choose another" % (tid, common))
     if len(texts) > 1000:
         sys.exit("more than 1000 texts: the tables hold 1000")
     return sorted(texts)
@@ -97,9 +103,9 @@ def main():
         "Englische Oberfläche für Melvato",
         "",
         "Die Datei \"Personal Translation.dat\" in diesem Ordner ist eine persönliche",
-        "Übersetzung ins Englische. Um sie zu benutzen, kopiere sie eine Ordner-Ebene",
-        "höher (in den Ordner \"common\", neben \"Translation.dat\") und starte Melvato neu.",
-        "Um zur deutschen Oberfläche zurückzukehren, lösche die Kopie wieder.",
+        "Übersetzung ins Englische. Um sie zu benutzen, wähle in Melvato",
+        "Optionen > Sprache > English und starte das Programm neu. Optionen > Sprache >",
+        "Deutsch schaltet zurück.",
         "",
         "Eigene Texte schreibst du im Übersetzungs-Fenster des Programms, es speichert",
         "sie in derselben Datei.",

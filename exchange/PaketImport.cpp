@@ -10,6 +10,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/FileSys.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -57,12 +58,15 @@ std::string nterName(const std::string& name, int k) {
 std::string ImportErgebnis::Zusammenfassung() const {
     std::string t;
     if (eingelesen.empty()) {
-        t = "Keine Frage wurde eingelesen.";
+        t = texte::Text(53140, "Keine Frage wurde eingelesen.");
     } else {
-        t = std::to_string(eingelesen.size()) + (eingelesen.size() == 1 ? " Frage" : " Fragen") +
-            " eingelesen:";
+        t = std::to_string(eingelesen.size()) +
+            (eingelesen.size() == 1 ? " " + texte::Text(53141, "Frage")
+                                    : " " + texte::Text(53142, "Fragen")) +
+            " " + texte::Text(53143, "eingelesen:");
         for (const auto& [alt, neu] : eingelesen)
-            t += "\r\n   Frage " + std::to_string(alt) + " ist jetzt Frage " + std::to_string(neu);
+            t += "\r\n   " + texte::Text(53141, "Frage") + " " + std::to_string(alt) + " " +
+                 texte::Text(53144, "ist jetzt Frage") + " " + std::to_string(neu);
     }
     if (!meldungen.empty()) {
         t += "\r\n\r\nHinweise:";
@@ -87,9 +91,11 @@ public:
     }
 
     void einlesen(const PaketEintrag& e, ImportErgebnis& erg) {
-        const std::string wer = e.nummer > 0 ? "Frage " + std::to_string(e.nummer) : "Ein Eintrag";
+        const std::string wer = e.nummer > 0 ? texte::Text(53141, "Frage") + " " + std::to_string(e.nummer)
+                                             : texte::Text(53145, "Ein Eintrag");
         if (!e.problem.empty()) {
-            erg.meldungen.push_back(wer + " " + e.problem + " und wurde nicht eingelesen.");
+            erg.meldungen.push_back(wer + " " + e.problem + " " +
+                                    texte::Text(53146, "und wurde nicht eingelesen."));
             return;
         }
         fragen::QuestionRecord r = e.frage;
@@ -107,14 +113,16 @@ public:
         }
         const std::string abdruck = fingerabdruck(r);
         if (auto it = vorhanden_.find(abdruck); it != vorhanden_.end()) {
-            erg.meldungen.push_back(wer + " gibt es schon (Frage " + std::to_string(it->second) +
-                                    ") und wurde nicht noch einmal eingelesen.");
+            erg.meldungen.push_back(wer + " " + texte::Text(53147, "gibt es schon (Frage") + " " +
+                                    std::to_string(it->second) + ") und wurde nicht noch einmal eingelesen.");
             return;
         }
         std::int32_t n = 1;
         while (n <= kLetzteEigene && belegt_.count(n)) ++n;
         if (n > kLetzteEigene) {
-            erg.meldungen.push_back(wer + " wurde nicht eingelesen: die Nummern 1 bis 99 sind alle belegt.");
+            erg.meldungen.push_back(
+                wer + " " +
+                texte::Text(53148, "wurde nicht eingelesen: die Nummern 1 bis 99 sind alle belegt."));
             return;
         }
         for (Medium* m : medien)
@@ -142,8 +150,9 @@ public:
                 // is not what the package held.
                 api_.IniSchreiben(fragen::FragenDatei(n), fragen::QuizSektion(n), "Frage", "");
                 erg.meldungen.push_back(
-                    "Frage " + std::to_string(g.paketNummer) +
-                    " lässt sich nicht unverändert speichern und wurde nicht eingelesen."_ansi);
+                    texte::Text(53141, "Frage") + " " + std::to_string(g.paketNummer) + " " +
+                    texte::Text(53149,
+                                "lässt sich nicht unverändert speichern und wurde nicht eingelesen."_ansi));
                 continue;
             }
             index_.FrageIndizieren(n);
@@ -152,7 +161,8 @@ public:
                 if (m->gemeldet) continue;
                 m->gemeldet = true;
                 if (!m->hinweis.empty())
-                    erg.meldungen.push_back("Die Datei " + zitat(m->name) + " " + m->hinweis + ".");
+                    erg.meldungen.push_back(texte::Text(53150, "Die Datei") + " " + zitat(m->name) + " " +
+                                            m->hinweis + ".");
             }
         }
         index_.StapelSchreiben();
@@ -174,7 +184,7 @@ private:
         m.name = m.ziel = name;
         if (!quelle_.Enthaelt(name)) {
             // A package made "without old files" leaves out what the receiver has.
-            if (!fsys::fileExists(daten_ + name)) m.hinweis = "fehlt im Paket";
+            if (!fsys::fileExists(daten_ + name)) m.hinweis = texte::Text(53151, "fehlt im Paket");
             return m;
         }
         std::string bytes;
@@ -183,7 +193,8 @@ private:
         gelesen_ += bytes.size();
         if (bytes.size() < 10) {
             // Shorter files in "DATEN/" are read as references into the media archives.
-            m.hinweis = "ist zu klein für eine Bild- oder Audiodatei und wurde nicht übernommen"_ansi;
+            m.hinweis = texte::Text(
+                53152, "ist zu klein für eine Bild- oder Audiodatei und wurde nicht übernommen"_ansi);
             return m;
         }
         bool frei = false;
@@ -202,9 +213,10 @@ private:
             }
         }
         if (!frei)
-            m.fehler = "findet keinen freien Namen in DATEN";
+            m.fehler = texte::Text(53153, "findet keinen freien Namen in DATEN");
         else if (cp1252::upper(m.ziel) != cp1252::upper(name))
-            m.hinweis = "gibt es schon mit anderem Inhalt; die eingelesene heißt " + zitat(m.ziel);
+            m.hinweis = texte::Text(53181, "gibt es schon mit anderem Inhalt") + "; " +
+                        texte::Text(53182, "die eingelesene heißt"_ansi) + " " + zitat(m.ziel);
         return m;
     }
 
@@ -213,14 +225,17 @@ private:
     std::string schreiben(Medium& m) {
         if (!m.bytes) return {};
         const std::string pfad = daten_ + m.ziel;
-        if (fsys::exists(pfad)) return "die Datei " + zitat(m.ziel) + " ist inzwischen belegt";
+        if (fsys::exists(pfad))
+            return texte::Text(53154, "die Datei") + " " + zitat(m.ziel) + " " +
+                   texte::Text(53155, "ist inzwischen belegt");
         std::error_code ec;
         fsys::makeFolders(daten_);
         const auto platz = std::filesystem::space(fsys::native(daten_), ec);
         if (!ec && platz.available < m.bytes->size() + kReserve)
-            return "für die Datei " + zitat(m.ziel) + " ist nicht genug Platz auf dem Datenträger"_ansi;
+            return texte::Text(53156, "für die Datei"_ansi) + " " + zitat(m.ziel) + " " +
+                   texte::Text(53157, "ist nicht genug Platz auf dem Datenträger"_ansi);
         if (!fsys::writeAtomic(pfad, *m.bytes))
-            return "die Datei " + zitat(m.ziel) + " konnte nicht geschrieben werden";
+            return "die Datei " + zitat(m.ziel) + " " + texte::Text(53158, "konnte nicht geschrieben werden");
         m.bytes.reset();
         return {};
     }
@@ -259,7 +274,7 @@ bool PaketImport::Oeffnen(const std::string& pfad) {
         if (!inhalt_.fehler.empty()) grund = "NeueFragen.Dat " + inhalt_.fehler;
     }
     if (grund.empty()) return true;
-    fehler_ = "Das Paket " + zitat(pfad) + " " + grund + ".";
+    fehler_ = texte::Text(53159, "Das Paket") + " " + zitat(pfad) + " " + grund + ".";
     inhalt_.eintraege.clear();
     return false;
 }

@@ -10,6 +10,7 @@
 #include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/Profile.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -74,11 +75,12 @@ std::string zitat(const std::string& s) {
 // Why a text field cannot be stored and read back unchanged; empty when it can.
 std::string textFehler(const std::string& text) {
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))
-        return "enthält Steuerzeichen"_ansi;
+        return texte::Text(53160, "enthält Steuerzeichen"_ansi);
     if (std::any_of(text.begin(), text.end(),
                     [](char c) { return keinZeichen(static_cast<unsigned char>(c)); }))
-        return "enthält Zeichen, die es in Windows-1252 nicht gibt";
-    if (text.size() > profile::kMaxValue) return "hat einen Text mit mehr als 254 Zeichen";
+        return texte::Text(53161, "enthält Zeichen, die es in Windows-1252 nicht gibt"_ansi);
+    if (text.size() > profile::kMaxValue)
+        return texte::Text(53162, "hat einen Text mit mehr als 254 Zeichen");
     return {};
 }
 
@@ -106,7 +108,7 @@ void eintragAuswerten(PaketEintrag& e, const profile::Parsed& p, const std::stri
     r.Bereich = wert("Bereich");
 
     if (r.Frage.empty()) {
-        e.problem = "hat keinen Fragetext";
+        e.problem = texte::Text(53163, "hat keinen Fragetext");
         return;
     }
     std::vector<const std::string*> texte = {&r.Frage, &r.Musical, &r.Bereich, &r.Bild, &r.Bild2, &r.Audio};
@@ -117,12 +119,13 @@ void eintragAuswerten(PaketEintrag& e, const profile::Parsed& p, const std::stri
             return;
         }
     if (r.Lösung == 0 || r.Antwort[size_t(r.Lösung)].empty()) {
-        e.problem = "hat keine gültige Lösung"_ansi;
+        e.problem = texte::Text(53164, "hat keine gültige Lösung"_ansi);
         return;
     }
     for (const std::string* m : {&r.Bild, &r.Bild2, &r.Audio})
         if (!m->empty() && (!fsys::isSafeRelativeName(*m) || m->find_first_of("/\\") != std::string::npos)) {
-            e.problem = "nennt die Datei " + zitat(*m) + ", die außerhalb des Pakets liegt"_ansi;
+            e.problem = texte::Text(53165, "nennt die Datei") + " " + zitat(*m) +
+                        texte::Text(53166, ", die außerhalb des Pakets liegt"_ansi);
             return;
         }
 }
@@ -132,7 +135,7 @@ void eintragAuswerten(PaketEintrag& e, const profile::Parsed& p, const std::stri
 PaketInhalt FragenLesen(std::string_view bytes) {
     PaketInhalt out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || istUtf8(bytes)) {
-        out.fehler = "ist in UTF-8 statt in Windows-1252 geschrieben";
+        out.fehler = texte::Text(53167, "ist in UTF-8 statt in Windows-1252 geschrieben");
         return out;
     }
     // Scrambled values stay within the codes 32 .. 255: other control bytes
@@ -141,7 +144,7 @@ PaketInhalt FragenLesen(std::string_view bytes) {
             const auto b = static_cast<unsigned char>(c);
             return b < 32 && b != '\r' && b != '\n' && b != '\t';
         })) {
-        out.fehler = "ist beschädigt oder keine Textdatei"_ansi;
+        out.fehler = texte::Text(53168, "ist beschädigt oder keine Textdatei"_ansi);
         return out;
     }
     // Records as the package writer cuts them: a "[Quiz" line and the lines up to
@@ -159,7 +162,7 @@ PaketInhalt FragenLesen(std::string_view bytes) {
         pos = e + ((bytes[e] == '\r' && e + 1 < bytes.size() && bytes[e + 1] == '\n') ? 2 : 1);
     }
     if (bloecke.empty()) {
-        out.fehler = "enthält keine Fragen";
+        out.fehler = texte::Text(53169, "enthält keine Fragen"_ansi);
         return out;
     }
     // Every record the package writer makes ends with CR LF: a last line without
@@ -173,13 +176,16 @@ PaketInhalt FragenLesen(std::string_view bytes) {
         const std::int64_t n = sektionsNummer(block.substr(0, block.find_first_of("\r\n")), sek);
         e.nummer = n >= 1 && n <= fragen::kLetzteFrage ? std::int32_t(n) : 0;
         if (n < 0) {
-            e.problem = "hat keinen lesbaren Abschnitt " + zitat(std::string(block.substr(0, 40)));
+            e.problem = texte::Text(53170, "hat keinen lesbaren Abschnitt") + " " +
+                        zitat(std::string(block.substr(0, 40)));
         } else if (e.nummer == 0) {
-            e.problem = "hat die Nummer " + std::to_string(n) + ", außerhalb von 1 bis 998"_ansi;
+            e.problem = texte::Text(53171, "hat die Nummer") + " " + std::to_string(n) +
+                        texte::Text(53172, ", außerhalb von 1 bis 998"_ansi);
         } else if (gesehen[e.nummer]) {
-            e.problem = "kommt im Paket mehrfach vor; nur die erste wird eingelesen";
+            e.problem = texte::Text(53183, "kommt im Paket mehrfach vor") + "; " +
+                        texte::Text(53184, "nur die erste wird eingelesen");
         } else if (b + 1 == bloecke.size() && abgeschnitten) {
-            e.problem = "ist unvollständig (die Datei endet mitten in der Frage)"_ansi;
+            e.problem = texte::Text(53173, "ist unvollständig (die Datei endet mitten in der Frage)"_ansi);
         } else {
             gesehen[e.nummer] = true;
             eintragAuswerten(e, profile::Parsed(std::string(block)), sek);
@@ -192,7 +198,7 @@ PaketInhalt FragenLesen(std::string_view bytes) {
 namespace {
 
 std::string zuGross(std::uint64_t groesse) {
-    return "ist zu groß ("_ansi + std::to_string(groesse >> 20) + " MB)";
+    return texte::Text(53174, "ist zu groß ("_ansi) + std::to_string(groesse >> 20) + " MB)";
 }
 
 class OrdnerQuelle : public PaketQuelle {
@@ -220,7 +226,7 @@ public:
         }
         auto inhalt = fsys::readAll(ordner_ + name);
         if (!inhalt || inhalt->size() > grenze) {
-            fehler = inhalt ? zuGross(inhalt->size()) : "kann nicht gelesen werden";
+            fehler = inhalt ? zuGross(inhalt->size()) : texte::Text(53175, "kann nicht gelesen werden");
             return false;
         }
         bytes = std::move(*inhalt);
@@ -250,7 +256,7 @@ public:
         std::unique_ptr<zip_t, ZipZu> za(
             zip_open(fsys::native(pfad).c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
         if (!za) {
-            fehler = "ist kein Paket: weder ein Paketordner noch ein lesbares Zip-Archiv";
+            fehler = texte::Text(53176, "ist kein Paket: weder ein Paketordner noch ein lesbares Zip-Archiv");
             return nullptr;
         }
         auto q = std::unique_ptr<ZipQuelle>(new ZipQuelle(std::move(za)));
@@ -281,10 +287,11 @@ public:
         }
         if (aussen > 0)
             q->hinweise.push_back(
-                std::to_string(aussen) +
-                " Einträge des Archivs liegen außerhalb des Pakets und werden übergangen."_ansi);
+                std::to_string(aussen) + " " +
+                texte::Text(53177,
+                            "Einträge des Archivs liegen außerhalb des Pakets und werden übergangen."_ansi));
         if (fragenDatei.empty()) {
-            fehler = "enthält keine Datei NeueFragen.Dat";
+            fehler = texte::Text(53178, "enthält keine Datei NeueFragen.Dat"_ansi);
             return nullptr;
         }
         q->praefix_ = fragenDatei.substr(0, fragenDatei.size() - std::string_view("NEUEFRAGEN.DAT").size());

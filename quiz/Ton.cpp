@@ -187,15 +187,16 @@ bool Tonwiedergabe::Takt(Ablauf& ablauf) {
 std::string SchreibGrund(int fehler) {
     switch (fehler) {
         case EROFS:
-            return "er ist schreibgeschützt"_ansi;
+            return texte::Text(53185, "er ist schreibgeschützt"_ansi);
         case ENOSPC:
         case EDQUOT:
-            return "der Datenträger ist voll"_ansi;
+            return texte::Text(53186, "der Datenträger ist voll"_ansi);
         case EACCES:
         case EPERM:
-            return "es fehlen die Rechte zum Schreiben";
+            return texte::Text(53187, "es fehlen die Rechte zum Schreiben");
         default:
-            return std::string("Fehler ") + std::to_string(fehler) + " (" + std::strerror(fehler) + ")";
+            return texte::Text(53188, "Fehler") + " " + std::to_string(fehler) + " (" +
+                   std::strerror(fehler) + ")";
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 #include "questions/Media.h"
@@ -127,19 +128,35 @@ TEST(Bewertung, FirstWrongAnswerKeepsTheQuestionOpen) {
     EXPECT_EQ(f.ziehung.Gesperrt[123], 32);
 }
 
+// The rewritten difficulty stays within 10 .. 99 and the level moves by its
+// steps, also for a "Problem" edited by hand to a number near the 32-bit limits
+// (the sums on such a value overflowed; a build with MELVATO_SANITIZE stops there).
 TEST(Bewertung, SchwierigkeitAnpassenClampsAndMovesTheLevel) {
-    std::map<int, int> w;
-    auto schreiben = [&](int n, int v) { w[n] = v; };
-    double level = 90;
-    EXPECT_EQ(quiz::SchwierigkeitAnpassen(99, 5, level, false, schreiben), 99);  // 102.2 lowered to 99
-    EXPECT_EQ(level, 88);
-    level = 10;
-    EXPECT_EQ(quiz::SchwierigkeitAnpassen(10, 6, level, true, schreiben), 10);  // 5 raised to 10
-    EXPECT_EQ(level, 11);
-    level = 70;
-    EXPECT_EQ(quiz::SchwierigkeitAnpassen(50, 7, level, false, schreiben), 50);  // 60 is not above 70
-    EXPECT_EQ(level, 68);
-    EXPECT_EQ(w, (std::map<int, int>{{5, 99}, {6, 10}, {7, 50}}));
+    constexpr std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
+    const struct {
+        std::int32_t problem;
+        double level;
+        bool richtig;
+        std::int32_t wert;
+        double levelDanach;
+    } faelle[] = {
+        {99, 90, false, 99, 88},  // 102.2 lowered to 99
+        {10, 10, true, 10, 11},   // 5 raised to 10
+        {50, 70, false, 50, 68},  // 60 is not above 70
+        {max, 50, true, 99, 51},  {max - 5, 50, false, 99, 48},
+        {min, 50, false, 10, 48}, {min + 5, 50, true, 10, 51},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.problem);
+        double level = f.level;
+        std::map<int, int> w;
+        EXPECT_EQ(
+            quiz::SchwierigkeitAnpassen(f.problem, 7, level, f.richtig, [&](int n, int v) { w[n] = v; }),
+            f.wert);
+        EXPECT_EQ(w, (std::map<int, int>{{7, f.wert}}));
+        EXPECT_DOUBLE_EQ(level, f.levelDanach);
+    }
 }
 
 TEST(Bewertung, FeedbackNamesDrawFromTheCount) {

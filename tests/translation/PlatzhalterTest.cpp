@@ -59,11 +59,14 @@ TEST_F(PlatzhalterTest, SelfReproducingPlaceholdersEnd) {
     EXPECT_EQ(engine->translation(10040), "Error []");  // a text naming itself by its project id
     // The budget belongs to one call: the next text is filled normally.
     EXPECT_EQ(engine->translation(10010), "Hallo Welt!");
-    std::string viele;
-    for (int i = 0; i < 60; ++i) viele += "[T:10412]";
-    std::string erwartet;
-    for (int i = 0; i < 60; ++i) erwartet += "Datei";
+    // One text fills up to a hundred placeholders; one more spoils it.
+    std::string viele, erwartet;
+    for (int i = 0; i < 100; ++i) {
+        viele += "[T:10412]";
+        erwartet += "Datei";
+    }
     EXPECT_EQ(fuelle(viele), erwartet);
+    EXPECT_EQ(fuelle(viele + "[T:10412]"), "Error []");
 }
 
 TEST_F(PlatzhalterTest, ResultIsCutAtTheLimit) {

@@ -60,7 +60,9 @@ void Startup::run() {
     parts.extract = [](const std::string& zip, const std::string& folder) {
         return VBUnzBas::Extrakt(zip, folder);
     };
-    parts.loadQuiz = [this] { kontext_.musikquiz()->init(); };
+    // The quiz window is loaded hidden, for its pool: the main window need not
+    // wait for it, nor for the start-up sound.
+    parts.loadQuiz = [this] { kontext_.nachDemZeigen([this] { kontext_.musikquiz()->init(); }); };
     // The game's pool lives in the quiz window.
     kontext_.anbindung.TeilSpielLaden = [this](const std::string& datei) {
         kontext_.musikquiz()->pool().TeilSpielLaden(datei);
@@ -94,7 +96,9 @@ void Startup::run() {
         paket::PaketEinlesen(MelvatoBasic::Api(), kontext_.mdi(),
                              [this](QDialog& d) { kontext_.zeigeModal(d); });
     };
-    parts.playSound = [this](const std::string& file) { kontext_.musikquiz()->PlaySound(file); };
+    parts.playSound = [this](const std::string& file) {
+        kontext_.nachDemZeigen([this, file] { kontext_.musikquiz()->PlaySound(file); });
+    };
     parts.showMain = [this] {
         mainWindow_ = std::make_unique<MDI>(kontext_);
         mainWindow_->winId();

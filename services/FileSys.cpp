@@ -49,6 +49,15 @@ std::unordered_map<std::string, Missing>& missingCache() {
 std::int64_t changeTime(const struct stat& st) {
     return std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
+// The system stamps folders from a coarse clock: a file made in the same few
+// milliseconds as the folder's last change leaves the stamp as it was. A folder
+// changed that recently is read again next time.
+bool folderSettled(const struct stat& st) {
+    struct timespec jetzt;
+    ::clock_gettime(CLOCK_REALTIME, &jetzt);
+    const std::int64_t nun = std::int64_t(jetzt.tv_sec) * 1000000000 + jetzt.tv_nsec;
+    return nun - changeTime(st) > 50'000'000;
+}
 
 constexpr std::string_view kTmpMark = ".melvato-tmp-";
 constexpr std::string_view kLockMark = ".melvato-lock";
@@ -234,7 +243,7 @@ fs::path native(std::string_view path) {
         if (cache.size() > 20000) cache.clear();
         cache.emplace(std::move(key), resolved);
     } else if (const std::string folder = fs::path(resolved).parent_path().string();
-               !folder.empty() && statOk(folder, st) && S_ISDIR(st.st_mode)) {
+               !folder.empty() && statOk(folder, st) && S_ISDIR(st.st_mode) && folderSettled(st)) {
         if (missing.size() > 20000) missing.clear();
         missing[key] = Missing{resolved, folder, changeTime(st), changes};
     }

@@ -39,6 +39,8 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
         auto* sub = qobject_cast<QMdiSubWindow*>(quiz->parentWidget());
         ASSERT_NE(sub, nullptr);
         EXPECT_EQ(sub->mdiArea(), w->area());
+        // The feedback voices were counted once the main window was on the screen.
+        EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "AnzahlJa"), "0");
 
         std::vector<std::string> log =
             lines(testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt"));

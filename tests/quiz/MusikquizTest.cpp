@@ -447,7 +447,7 @@ TEST_F(SpielTest, ClosingDuringTheRevealEndsItAndUnloads) {
     quiz->Starten_Click();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            uhr.zeit += 0.05;
+            uhr.zeit += 0.0625;
             return quiz.isNull();
         },
         10000));

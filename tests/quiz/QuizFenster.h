@@ -76,7 +76,7 @@ struct QuizFenster : ::testing::Test {
     void bis(quiz::Phase ziel) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                uhr.zeit += 0.05;
+                uhr.zeit += 0.0625;
                 return quiz && quiz->spiel().phase() == ziel;
             },
             10000))

@@ -86,12 +86,12 @@ struct SpielAblauf : ::testing::Test {
             spiel->Soundtimer_Timer();
         }
     }
-    // Ticks of the 200-ms timer until the game reaches `ziel`; the seconds it
-    // took on the clock.
+    // Ticks of the timer until the game reaches `ziel`; the seconds it took on
+    // the clock (a quarter second a tick keeps the sums exact).
     double bis(Phase ziel) {
         const double start = uhr.zeit;
         for (int i = 0; i < 2000 && spiel->phase() != ziel; ++i) {
-            uhr.zeit += 0.2;
+            uhr.zeit += 0.25;
             spiel->Soundtimer_Timer();
         }
         EXPECT_EQ(spiel->phase(), ziel);

@@ -23,30 +23,19 @@
 #include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
-#include "tests/quiz/QuizFakes.h"
-#include "tests/support/TestSupport.h"
+#include "tests/quiz/QuizFenster.h"
 
 using namespace cp1252::literals;
 
 namespace {
 
-struct EditorTest : ::testing::Test {
-    testing_support::TempHome home;
-    testing_support::ScriptedDialogs dialoge;
-    ApiClass* api = nullptr;
-    quiz_test::AufnahmeSound sound;
-    quiz_test::HandUhr uhr;
-    quiz_test::SkriptZufall zufall{7};
+struct EditorTest : quiz_test::QuizFenster {
     std::vector<std::string> modi, status;
-    QPointer<Musikquiz> quiz;
     FragenEditor* ed = nullptr;
     std::string daten;
 
     void SetUp() override {
-        MelvatoBasic::ReleaseApi();
-        api = &MelvatoBasic::Api();
-        api->setSleeper([](int) {});
-        MelvatoBasic::Tabelle.fill(0);
+        QuizFenster::SetUp();
         daten = api->AppPfad() + "DATEN/";
         for (const char* name : {"slot.wav", "sound.wav", "frage.wav", "Ja 1.wav", "Nein 1.wav"})
             quiz_test::schreibeWav(daten + name, 20);
@@ -56,16 +45,10 @@ struct EditorTest : ::testing::Test {
         r.Bereich = "Klassik";
         fragen::FrageSpeichern(*api, 1, r);
         Musikquiz::Anbindung an;
-        an.sound = &sound;
-        an.uhr = &uhr;
-        an.zufall = &zufall;
         an.topIst = [this](int n) { modi.push_back("ist " + std::to_string(n)); };
         an.topWar = [this](int n) { modi.push_back("war " + std::to_string(n)); };
         an.statusText = [this](const std::string& s) { status.push_back(s); };
-        quiz = new Musikquiz(nullptr, an);
-        quiz->resize(1280, 760);
-        quiz->Form_Load();
-        quiz->findChild<QTimer*>(QStringLiteral("Soundtimer"))->setInterval(1);
+        laden(an)->resize(1280, 760);
         sound.abfragenBisEnde = 2;
         uhr.proAbfrage = 1.0;
         quiz->show();
@@ -73,13 +56,8 @@ struct EditorTest : ::testing::Test {
         ed = quiz->editor();
     }
     void TearDown() override {
-        if (quiz) {
-            ed->FrageInEditorLaden();  // nothing left to ask about on closing
-            quiz->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            delete quiz.data();
-        }
-        MelvatoBasic::ReleaseApi();
+        if (quiz) ed->FrageInEditorLaden();  // nothing left to ask about on closing
+        QuizFenster::TearDown();
     }
     template <class T = QWidget>
     T* c(const QString& name) {
@@ -123,8 +101,8 @@ TEST_F(EditorTest, WriteSaveAndFindAQuestion) {
 
     // An empty question: every missing part is marked at once.
     c<QPushButton>(QStringLiteral("Save"))->click();
-    ASSERT_EQ(dialoge.messages.size(), 1u);
-    EXPECT_EQ(dialoge.messages[0].title, "Fehler bei Eingabe");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Fehler bei Eingabe");
     for (const char* rot : {"Label1", "Label4_1", "Label5_1", "Schwierigkeit", "Label7", "Label4_3"})
         EXPECT_EQ(farbe(rot), QColor(255, 0, 0)) << rot;
     EXPECT_EQ(status.back(), " Frage wurde nicht abgespeichert! ");
@@ -133,7 +111,7 @@ TEST_F(EditorTest, WriteSaveAndFindAQuestion) {
     EXPECT_EQ(c<QLabel>(QStringLiteral("Label6_2"))->palette().color(QPalette::WindowText),
               QColor(17, 238, 17));
     c<QPushButton>(QStringLiteral("Save"))->click();
-    EXPECT_EQ(dialoge.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(status.back(), " Frage wurde als neu abgespeichert! ");
     for (const char* schwarz : {"Label1", "Label4_1", "Schwierigkeit"})
         EXPECT_EQ(farbe(schwarz), QColor(0, 0, 0));
@@ -157,12 +135,12 @@ TEST_F(EditorTest, WriteSaveAndFindAQuestion) {
 
 TEST_F(EditorTest, LeavingAnEditedQuestionAsksFirst) {
     schreiben(QStringLiteral("FrageText"), QStringLiteral("halb fertig"));
-    dialoge.answers.push_back(dlg::No);
+    dialogs.answers.push_back(dlg::No);
     ed->neu_Click();
-    ASSERT_EQ(dialoge.messages.size(), 1u);
-    EXPECT_NE(dialoge.messages[0].text.find("Änderungen verwerfen?"_ansi), std::string::npos);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("Änderungen verwerfen?"_ansi), std::string::npos);
     EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("halb fertig"));
-    dialoge.answers.push_back(dlg::Yes);
+    dialogs.answers.push_back(dlg::Yes);
     c<QScrollBar>(QStringLiteral("HScroll2"))->setValue(1);
     EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("Vorhandene Frage"));
 }
@@ -171,13 +149,13 @@ TEST_F(EditorTest, ClosingDuringATestAsksToSaveTheEditedQuestion) {
     ausfuellen();
     quiz->testen_Click();  // the main window's Start in editor mode
     ASSERT_TRUE(quiz->ablauf().Testmodus);
-    dialoge.answers.push_back(dlg::Cancel);
+    dialogs.answers.push_back(dlg::Cancel);
     quiz->close();
-    ASSERT_EQ(dialoge.messages.size(), 1u);
-    EXPECT_NE(dialoge.messages[0].text.find("Änderungen speichern?"_ansi), std::string::npos);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("Änderungen speichern?"_ansi), std::string::npos);
     EXPECT_TRUE(quiz->isVisible());
     EXPECT_TRUE(fragen::FrageLesen(*api, 2).Frage.empty());
-    dialoge.answers.push_back(dlg::Yes);
+    dialogs.answers.push_back(dlg::Yes);
     quiz->close();
     EXPECT_FALSE(quiz->isVisible());
     EXPECT_EQ(fragen::FrageLesen(*api, 2).Frage, "Wer schrieb die Zauberflöte?"_ansi);
@@ -189,13 +167,13 @@ TEST_F(EditorTest, PicturesSoundsAndMusicSymbols) {
     quiz_test::schreibeWav(home.root() + "lied.wav", 20, 700);
     const std::string liedInhalt = fsys::readAll(home.root() + "lied.wav").value_or("");
 
-    dialoge.files = {daten + "bach.png", home.root() + "Eigene Bilder/oma.png", "", home.root() + "lied.wav",
+    dialogs.files = {daten + "bach.png", home.root() + "Eigene Bilder/oma.png", "", home.root() + "lied.wav",
                      ""};
     schreiben(QStringLiteral("InputMusical"), QStringLiteral("ABC"));
     QTest::mouseClick(c<QLabel>(QStringLiteral("BildBox")), Qt::LeftButton);  // slot 0 empties the symbols
     EXPECT_TRUE(c<Textfeld>(QStringLiteral("InputMusical"))->toPlainText().isEmpty());
     EXPECT_TRUE(c<QLabel>(QStringLiteral("InputBild0"))->isVisible());
-    EXPECT_EQ(dialoge.fileRequests[0].title, "Bild hinzuufügen"_ansi);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Bild hinzuufügen"_ansi);
     QTest::mouseClick(c<QLabel>(QStringLiteral("AntwortBildBox")), Qt::LeftButton);
     EXPECT_EQ(fsys::readAll(api->AppPfad() + "Back/oma.png"), fsys::readAll(daten + "oma.png"));
     QTest::mouseClick(c<QLabel>(QStringLiteral("AntwortBildBox")), Qt::LeftButton);  // cancelled
@@ -218,7 +196,7 @@ TEST_F(EditorTest, ARecordingSavedOutsideTheDataFolderIsPlayedInTheTest) {
     ausfuellen();
     const std::string ziel = home.root() + "Meine Aufnahmen/Oma singt";
     fsys::makeFolders(home.root() + "Meine Aufnahmen");
-    dialoge.files = {ziel};
+    dialogs.files = {ziel};
     c<QPushButton>(QStringLiteral("Mikro"))->click();
     EXPECT_TRUE(c<QLabel>(QStringLiteral("Aufnahme"))->isVisible());
     EXPECT_TRUE(c<QPushButton>(QStringLiteral("Mikro"))->isHidden());

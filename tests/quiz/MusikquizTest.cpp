@@ -122,8 +122,11 @@ struct SpielTest : quiz_test::QuizFenster {
 
 }  // namespace
 
-TEST_F(SpielTest, LoadPreparesTheWaitingWindow) {
+// The loaded window waits for the start; the activity log tells how far load,
+// start and the first question came.
+TEST_F(SpielTest, LoadPreparesTheWaitingWindowAndTheLogShowsHowFarTheGameCame) {
     frage(5, 20, 2, 3);
+    api->ProtokollAn(true);
     laden();
     EXPECT_TRUE(MelvatoBasic::SoundOk);
     EXPECT_EQ(text(control("Frage")), "Klicke auf Spiel starten");
@@ -136,26 +139,14 @@ TEST_F(SpielTest, LoadPreparesTheWaitingWindow) {
     EXPECT_EQ(control<QScrollBar>("HScroll2")->value(), 1);
     EXPECT_TRUE(modi.empty());  // loaded hidden: the main window keeps its mode
     EXPECT_TRUE(quiz->windowTitle().endsWith(QString::fromStdString(ApiClass::Version())));
-}
-
-// The activity log tells how far load, start and the first question came.
-TEST_F(SpielTest, LogShowsHowFarTheGameCame) {
-    frage(5, 20, 2, 3);
-    api->ProtokollAn(true);
-    laden();
     quiz->Starten_Click();
     bisFrage();
     const std::string log = testing_support::readFile(api->LogDatei());
-    const std::vector<std::string> reihe = {"QuizFormload 1",
-                                            "QuizFormload 2      nur Teil: False",
-                                            "QuizFormload 10",
-                                            "Starten Klick nach Me.Show",
-                                            "Starten Klick nach Alter.Show",
-                                            "Sound  0 spielen: slot.wav",
-                                            "Next Quiz: 5\r\n",
-                                            "Sound  1 spielen: sound.wav"};
     size_t ab = 0;
-    for (const std::string& zeile : reihe) {
+    for (const std::string zeile :
+         {"QuizFormload 1", "QuizFormload 2      nur Teil: False", "QuizFormload 10",
+          "Starten Klick nach Me.Show", "Starten Klick nach Alter.Show", "Sound  0 spielen: slot.wav",
+          "Next Quiz: 5\r\n", "Sound  1 spielen: sound.wav"}) {
         const size_t pos = log.find(zeile, ab);
         ASSERT_NE(pos, std::string::npos) << "missing or out of order: " << zeile;
         ab = pos + zeile.size();
@@ -526,14 +517,8 @@ TEST_F(SpielTest, SuppliedQuestionsPlayOneAfterAnother) {
             EXPECT_GE(runde, zuletzt[n] + 26) << "question " << n;
         }
         zuletzt[n] = runde;
-        const std::string frageText = text(control("Frage"));
-        EXPECT_GT(frageText.size(), 5u) << n;
-        for (unsigned char c : frageText) EXPECT_GE(c, 32) << "question " << n << " garbled";
-        int sichtbar = 0;
-        for (int i = 1; i <= 5; ++i)
-            sichtbar += control(("Antwort" + std::to_string(i)).c_str())->isHidden() ? 0 : 1;
-        EXPECT_GE(sichtbar, 2) << n;
-        EXPECT_NE(text(control("lblGrad")), "Risiko");
+        // The texts themselves are checked where the supplied questions are read.
+        EXPECT_EQ(text(control("Frage")), fragen::FrageLesen(*api, n).Frage);
         EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
         const std::string audio = api->IniLesen(fragen::FragenDatei(n), fragen::QuizSektion(n), "Audio");
         if (!audio.empty()) {
@@ -582,11 +567,8 @@ TEST_F(SpielTest, EditorTestShowsTheScratchQuestionAndReturnsToTheEditor) {
     EXPECT_FALSE(quiz->ablauf().Testmodus);
     EXPECT_FALSE(control<QWidget>("Editor")->isHidden());
     EXPECT_TRUE(control("Antwort1")->isHidden());
-}
-
-TEST_F(SpielTest, TestButtonWithoutEditorStartsAGame) {
-    frage(5, 20, 2, 3);
-    laden();
+    // Without the editor on show the same button starts a game.
+    control<QWidget>("Editor")->hide();
     quiz->testen_Click();
     bisFrage();
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);

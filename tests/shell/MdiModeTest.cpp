@@ -44,48 +44,53 @@ TEST(ModusListe, ReadsSingleNumbersAndRanges) {
     EXPECT_TRUE(MDI::ModusListe("").empty());
 }
 
-TEST_F(ModeTest, ModeZeroOffersGameListsAndOptions) {
+// Each mode's offer, reached in this order; 4 (the settings) leaves the entries
+// without a tag alone, 9 is a mode without its own list: every button with a
+// command, and codes that name no entry (11, 80) are skipped.
+TEST_F(ModeTest, EachModeOffersItsButtonsAndMenuEntries) {
     MDI& m = main();
-    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
-    EXPECT_EQ(enabledEntries(m),
-              (std::set<std::string>{"Datei", "Laden", "Ende", "Spiel", "Starten", "teilstart", "bearbeiten",
-                                     "Knofigurieren", "Erstellen", "verpacken", "einlesen", "Extras",
-                                     "parameter", "Hilfe", "Autor"}));
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{1, 10, 14, 15, 16, 17, 18}));
-}
-
-TEST_F(ModeTest, ParametersModeDisablesEveryTaggedEntryAndHidesTheToolbar) {
-    MDI& m = main();
-    m.TopIst(4);
-    EXPECT_TRUE(enabledEntries(m).empty());
-    EXPECT_TRUE(offeredButtons(m).empty());
-    // Entries without a tag keep their state.
-    EXPECT_TRUE(m.Menueintrag("FrageRaum")->isEnabled());
-    EXPECT_TRUE(m.Menueintrag("suchanzeig")->isEnabled());
-    EXPECT_TRUE(m.Menueintrag("unworte")->isEnabled());
-}
-
-TEST_F(ModeTest, EditorAndListModes) {
-    MDI& m = main();
-    m.TopIst(2);
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 1, 2, 4, 12}));
-    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "speichern", "Extras", "Hilfe"}));
-    m.TopIst(6);
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 4, 10, 18}));
-    // "Einfügen" holds the list window's import commands.
-    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichernunter", "einfügen"}));
-    m.TopIst(5);
-    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "einfügen"}));
-}
-
-TEST_F(ModeTest, UnknownModeShowsAllButtonsAndIgnoresCodesWithoutEntry) {
-    MDI& m = main();
-    m.TopIst(9);
-    // Every button with a command; the dividers never take a click.
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{0, 1, 2, 4, 7, 8, 9, 10, 12, 14, 15, 16, 17, 18}));
-    // Codes 11 and 80 name no entry; the others are enabled as listed.
-    EXPECT_EQ(enabledEntries(m), (std::set<std::string>{"Datei", "Laden", "speichern", "speichernunter",
-                                                        "Ende", "Spiel", "bearbeiten", "Extras"}));
+    QStringList titles;
+    for (QAction* a : m.menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Datei"), QStringLiteral("Spiel"),
+                                   QStringLiteral("Bearbeiten"), QStringLiteral("Optionen")}));
+    EXPECT_EQ(m.Menueintrag("Starten")->text(), QStringLiteral("Starten mit allen Fragen"));
+    const std::set<int> nullKnoepfe{1, 10, 14, 15, 16, 17, 18};
+    const std::set<std::string> nullEintraege{"Datei",     "Laden",     "Ende",       "Spiel",
+                                              "Starten",   "teilstart", "bearbeiten", "Knofigurieren",
+                                              "Erstellen", "verpacken", "einlesen",   "Extras",
+                                              "parameter", "Hilfe",     "Autor"};
+    struct Fall {
+        std::function<void()> wechsel;
+        int modus;
+        std::set<int> knoepfe;
+        std::set<std::string> eintraege;
+    };
+    const Fall faelle[] = {
+        {[] {}, 0, nullKnoepfe, nullEintraege},
+        {[&] { m.TopIst(4); }, 4, {}, {}},
+        {[&] { m.TopIst(2); }, 2, {0, 1, 2, 4, 12}, {"Datei", "speichern", "Extras", "Hilfe"}},
+        // "Einfügen" holds the list window's import commands.
+        {[&] { m.TopIst(6); }, 6, {0, 4, 10, 18}, {"Datei", "Laden", "speichernunter", "einfügen"}},
+        {[&] { m.TopIst(5); }, 5, {0, 10, 18}, {"Datei", "Laden", "einfügen"}},
+        // Only the mode that is on top goes back to 0.
+        {[&] { m.TopWar(1); }, 5, {0, 10, 18}, {"Datei", "Laden", "einfügen"}},
+        {[&] { m.TopWar(5); }, 0, nullKnoepfe, nullEintraege},
+        {[&] { m.TopIst(9); },
+         9,
+         {0, 1, 2, 4, 7, 8, 9, 10, 12, 14, 15, 16, 17, 18},
+         {"Datei", "Laden", "speichern", "speichernunter", "Ende", "Spiel", "bearbeiten", "Extras"}},
+    };
+    for (const Fall& f : faelle) {
+        f.wechsel();
+        SCOPED_TRACE(f.modus);
+        EXPECT_EQ(MelvatoBasic::FensterModus, f.modus);
+        EXPECT_EQ(offeredButtons(m), f.knoepfe);
+        EXPECT_EQ(enabledEntries(m), f.eintraege);
+        if (f.modus == 4) {
+            for (const char* ohneTag : {"FrageRaum", "suchanzeig", "unworte"})
+                EXPECT_TRUE(m.Menueintrag(ohneTag)->isEnabled()) << ohneTag;
+        }
+    }
 }
 
 // "Spiel starten" must not slide to where "nächste Frage" was under a child's pointer.
@@ -98,16 +103,6 @@ TEST_F(ModeTest, ButtonsKeepTheirPlacesFromModeToMode) {
         m.TopIst(modus);
         for (int i = 0; i <= 20; ++i) EXPECT_EQ(m.ToolButton(i)->x(), orte[size_t(i)]) << modus << " " << i;
     }
-}
-
-TEST_F(ModeTest, TopWarReturnsToModeZeroOnlyFromItsOwnMode) {
-    MDI& m = main();
-    m.TopIst(5);
-    m.TopWar(1);
-    EXPECT_EQ(MelvatoBasic::FensterModus, 5);
-    m.TopWar(5);
-    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
-    EXPECT_EQ(offeredButtons(m), (std::set<int>{1, 10, 14, 15, 16, 17, 18}));
 }
 
 TEST_F(ModeTest, TranslateSectionOfTheModeReplacesTooltipsAndCaptions) {
@@ -143,19 +138,6 @@ TEST_F(ModeTest, ReadAloudButtonOnlyWhereItCanRead) {
         m.TopIst(0);
         EXPECT_FALSE(m.ToolButton(9)->isEnabled());
     }
-}
-
-TEST_F(ModeTest, MenusCarryTheirTagsInOrder) {
-    MDI& m = main();
-    EXPECT_EQ(m.Menueintrag("Datei")->property("Tag").toInt(), 100);
-    EXPECT_EQ(m.Menueintrag("teilstart")->text(), QStringLiteral("Starten:"));
-    EXPECT_EQ(m.Menueintrag("Starten")->text(), QStringLiteral("Starten mit allen Fragen"));
-    EXPECT_EQ(m.Menueintrag("Autor")->property("Tag").toInt(), 164);
-    EXPECT_FALSE(m.Menueintrag("FrageRaum")->property("Tag").isValid());
-    QStringList titles;
-    for (QAction* a : m.menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("Datei"), QStringLiteral("Spiel"),
-                                   QStringLiteral("Bearbeiten"), QStringLiteral("Optionen")}));
 }
 
 }  // namespace

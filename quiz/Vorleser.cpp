@@ -57,10 +57,11 @@ Vorleser::Vorleser(ApiClass& api, Spiel& spiel, Anbindung anbindung, QObject* pa
     connect(&spiel_, &Spiel::frageGeladen, this, [this] {
         Stoppen();
         erklaerung_.clear();
+        falsch_ = 0;
     });
     connect(&spiel_, &Spiel::phaseGeaendert, this, &Vorleser::beiPhase);
     connect(&spiel_, &Spiel::beurteilt, this,
-            [this](int, const Urteil& urteil, const std::string&) { beiUrteil(urteil); });
+            [this](int k, const Urteil& urteil, const std::string&) { beiUrteil(k, urteil); });
 }
 
 Vorleser::~Vorleser() {
@@ -88,13 +89,29 @@ bool Vorleser::automatisch() const {
     return AutomatischVorlesen(api_, an_.alter ? an_.alter() : 0);
 }
 
-std::vector<std::string> Vorleser::frageStuecke() const {
+std::vector<std::string> Vorleser::antwortStuecke(int ohne) const {
     static const char* const zahlen[] = {"", "eins", "zwei", "drei", "vier", "fünf"};
-    const fragen::QuestionRecord& r = spiel_.frage();
-    std::vector<std::string> stuecke{r.Frage};
+    std::vector<std::string> stuecke;
     for (int k = 1; k <= 5; ++k)
-        if (spiel_.antwortGezeigt(k))
-            stuecke.push_back("Antwort "_ansi + cp1252::fromUtf8(zahlen[k]) + ": " + r.Antwort[size_t(k)]);
+        if (k != ohne && spiel_.antwortGezeigt(k))
+            stuecke.push_back("Antwort "_ansi + cp1252::fromUtf8(zahlen[k]) + ": " +
+                              spiel_.frage().Antwort[size_t(k)]);
+    return stuecke;
+}
+
+std::vector<std::string> Vorleser::frageStuecke() const {
+    std::vector<std::string> stuecke{spiel_.frage().Frage};
+    const std::vector<std::string> antworten = antwortStuecke(0);
+    stuecke.insert(stuecke.end(), antworten.begin(), antworten.end());
+    return stuecke;
+}
+
+std::vector<std::string> Vorleser::erklaerungStuecke() const {
+    std::vector<std::string> stuecke{erklaerung_};
+    if (falsch_) {
+        const std::vector<std::string> antworten = antwortStuecke(falsch_);
+        stuecke.insert(stuecke.end(), antworten.begin(), antworten.end());
+    }
     return stuecke;
 }
 
@@ -107,7 +124,7 @@ void Vorleser::Vorlesen() {
             break;
         case Phase::ZweiterVersuch:
         case Phase::Erledigt:
-            Einreihen({erklaerung_});
+            Einreihen(erklaerungStuecke());
             break;
         default:
             break;  // nothing on show to read
@@ -132,9 +149,10 @@ void Vorleser::beiPhase(Phase phase) {
     }
 }
 
-void Vorleser::beiUrteil(const Urteil& urteil) {
+void Vorleser::beiUrteil(int k, const Urteil& urteil) {
     erklaerung_ = urteil.text;
-    if (automatisch() && hindernis() == Hindernis::Keins) Einreihen({erklaerung_});
+    falsch_ = urteil.erledigt ? 0 : k;
+    if (automatisch() && hindernis() == Hindernis::Keins) Einreihen(erklaerungStuecke());
 }
 
 void Vorleser::Einreihen(std::vector<std::string> stuecke) {

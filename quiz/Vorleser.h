@@ -70,14 +70,19 @@ signals:
     void stueckBeginnt(const std::string& text);
 
 private:
+    // The question, then its shown answers.
     std::vector<std::string> frageStuecke() const;
+    // "Antwort eins: ..." for each shown answer but `ohne`.
+    std::vector<std::string> antwortStuecke(int ohne) const;
+    // After a wrong first try the answers still to choose follow the explanation.
+    std::vector<std::string> erklaerungStuecke() const;
     void Einreihen(std::vector<std::string> stuecke);
     // Starts the next piece unless one plays or the game's sound does.
     void Weiter();
     void Takt();
     void Aufraeumen();
     void beiPhase(Phase phase);
-    void beiUrteil(const Urteil& urteil);
+    void beiUrteil(int k, const Urteil& urteil);
 
     ApiClass& api_;
     Spiel& spiel_;
@@ -87,6 +92,7 @@ private:
     Aussprache aussprache_;
     std::deque<std::string> reihe_;
     std::string erklaerung_;
+    int falsch_ = 0;  // the wrong answer of an open second try, 0 when none
     std::vector<std::string> dateien_;
     int stream_ = 0;
     int toggle_ = 0;

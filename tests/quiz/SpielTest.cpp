@@ -303,13 +303,25 @@ TEST_F(SpielAblauf, ReadingOnRequestGivesWayToTheSoundAskedForLast) {
     sound.ende();
     ticks(5);
     EXPECT_EQ(gelesen.size(), 1u);
-    spiel->AntwortGewaehlt(2);
+    spiel->AntwortGewaehlt(1);
     sound.ende();
     ticks();
     EXPECT_EQ(gelesen.size(), 1u) << "explanation read unasked";
+    // In the second try the answers still to choose follow the explanation.
     leser->Vorlesen();
-    ASSERT_EQ(gelesen.size(), 2u);
-    EXPECT_NE(gelesen[1].find("Richtig, die Geige."), std::string::npos);
+    for (int i = 0; i < 2; ++i) {
+        sound.ende();
+        ticks();
+    }
+    ASSERT_EQ(gelesen.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(gelesen.begin() + 2, gelesen.end()),
+              (std::vector<std::string>{"Antwort zwei: A2", "Antwort drei: A3"}));
+    spiel->AntwortGewaehlt(2);
+    sound.ende();
+    ticks();
+    leser->Vorlesen();
+    ASSERT_EQ(gelesen.size(), 5u);
+    EXPECT_NE(gelesen[4].find("Richtig, die Geige."), std::string::npos);
     // A piece that cannot be written is left out; the game goes on.
     std::vector<std::string> nichts;
     auto ohneOrdner = vorleser(nichts, 6, home.root() + "fehlt/");

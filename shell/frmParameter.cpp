@@ -45,10 +45,10 @@ QString u(const char* utf8) {
 
 frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     setObjectName(QStringLiteral("frmParameter"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowTitle(texte::TextNr(20017, QStringLiteral("Einstellungen")));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    auto* NetzwerkFeatures = new QGroupBox(u("Netzwerk"), this);
+    auto* NetzwerkFeatures = new QGroupBox(texte::TextNr(33190, u("Netzwerk")), this);
     NetzwerkFeatures->setObjectName(QStringLiteral("NetzwerkFeatures"));
     auto* lblNetzPfad = new QLabel(u("Server-Pfad:"), NetzwerkFeatures);
     lblNetzPfad->setObjectName(QStringLiteral("lblNetzPfad"));
@@ -59,7 +59,7 @@ frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     lblNetzWerkPfad->setTextInteractionFlags(Qt::TextSelectableByMouse);
     NetzWerkFestlegen = new QPushButton(u("…"), NetzwerkFeatures);
     NetzWerkFestlegen->setObjectName(QStringLiteral("NetzWerkFestlegen"));
-    NetzWerkFestlegen->setToolTip(u("Netzwerk-Ordner wählen"));
+    NetzWerkFestlegen->setToolTip(texte::TextNr(83110, u("Netzwerk-Ordner wählen")));
     auto* lblSlaveNumber = new QLabel(u("Client-No:"), NetzwerkFeatures);
     lblSlaveNumber->setObjectName(QStringLiteral("lblSlaveNumber"));
     SlaveNumber = new QLineEdit(NetzwerkFeatures);
@@ -115,8 +115,8 @@ frmParameter::frmParameter(Kontext& kontext) : kontext_(kontext) {
     connect(cancel, &QPushButton::clicked, this, &frmParameter::cancel_Click);
 
     const std::pair<QWidget*, long> texte[] = {
-        {lblNetzPfad, 30220}, {IstMaster, 30221}, {lblSlaveNumber, 30222},
-        {cancel, 10028},      {Ok, 30005},        {Vorlesen, 33743}};
+        {lblNetzPfad, 30220}, {IstMaster, 30221}, {lblSlaveNumber, 30222}, {cancel, 10028},
+        {Ok, 30005},          {Vorlesen, 33743},  {Design, 33192},         {WindowsWaechter, 33193}};
     for (auto [w, nr] : texte) {
         if (auto* l = qobject_cast<QLabel*>(w))
             l->setText(texte::TextNr(nr, l->text()));
@@ -167,8 +167,9 @@ void frmParameter::SlaveNumber_Change() {
     if (text.trimmed().isEmpty()) return;  // still typing
     std::optional<int> nr = netz::TeilnehmerNr(texte::ansi(text));
     if (!nr) {
-        dlg::dialogs().MsgBox("Die Teilnehmer-Nummer ist eine Zahl von 0 bis 99 (0: keine)."_ansi,
-                              dlg::Exclamation);
+        dlg::dialogs().MsgBox(
+            texte::Text(53190, "Die Teilnehmer-Nummer ist eine Zahl von 0 bis 99 (0: keine)."),
+            dlg::Exclamation);
         SlaveNumber->setText(QString::number(scrSlaveNumber->value()));
         return;
     }
@@ -181,14 +182,16 @@ void frmParameter::IstMaster_Click() {
     if (!IstMaster->isChecked()) {
         if (!ordner.empty() && !netz::MasterAbgeben(api().profiles(), ordner, nr)) {
             haekchen(true);
-            dlg::dialogs().MsgBox("\"Master.Ini\" im Netzwerk-Ordner konnte nicht geschrieben werden."_ansi,
-                                  dlg::Exclamation);
+            dlg::dialogs().MsgBox(
+                "\"Master.Ini\" " + texte::Text(53194, "im Netzwerk-Ordner konnte nicht geschrieben werden."),
+                dlg::Exclamation);
         }
         return;
     }
     if (ordner.empty()) {
         haekchen(false);
-        dlg::dialogs().MsgBox("Bitte zuerst den Netzwerk-Ordner festlegen."_ansi, dlg::Information);
+        dlg::dialogs().MsgBox(texte::Text(53191, "Bitte zuerst den Netzwerk-Ordner festlegen."),
+                              dlg::Information);
         return;
     }
     switch (netz::MasterWerden(api().profiles(), ordner, nr)) {
@@ -199,13 +202,15 @@ void frmParameter::IstMaster_Click() {
             return;
         case netz::Tick::OhneNummer:
             haekchen(false);
-            dlg::dialogs().MsgBox("Bitte zuerst eine Teilnehmer-Nummer von 1 bis 99 wählen."_ansi,
-                                  dlg::Information);
+            dlg::dialogs().MsgBox(
+                texte::Text(53192, "Bitte zuerst eine Teilnehmer-Nummer von 1 bis 99 wählen."_ansi),
+                dlg::Information);
             return;
         case netz::Tick::NichtGeschrieben:
             haekchen(false);
-            dlg::dialogs().MsgBox("\"Master.Ini\" im Netzwerk-Ordner konnte nicht geschrieben werden."_ansi,
-                                  dlg::Exclamation);
+            dlg::dialogs().MsgBox(
+                "\"Master.Ini\" " + texte::Text(53194, "im Netzwerk-Ordner konnte nicht geschrieben werden."),
+                dlg::Exclamation);
             return;
     }
 }
@@ -255,9 +260,9 @@ void frmParameter::Ok_Click() {
     if (Vorlesen->isChecked() != vorlesenGeladen_)
         ok = quiz::AutomatischVorlesenSetzen(api(), Vorlesen->isChecked()) && ok;
     if (!ok)
-        dlg::dialogs().MsgBox(
-            "Die Einstellungen konnten nicht gespeichert werden:\r\n"_ansi + api().IniDateiName(""),
-            dlg::Exclamation);
+        dlg::dialogs().MsgBox(texte::Text(53193, "Die Einstellungen konnten nicht gespeichert werden:") +
+                                  "\r\n" + api().IniDateiName(""),
+                              dlg::Exclamation);
     MDI* mdi = kontext_.mdi();
     entladen();
     if (mdi) mdi->ChangeDesign();

@@ -133,7 +133,10 @@ void ProblemSchreiben(ApiClass& api, std::int32_t n, std::int32_t wert) {
 void FragenSpeichern(ApiClass& api, const std::vector<QuestionRecord>& records) {
     std::map<std::string, std::vector<const QuestionRecord*> > proDatei;
     for (const QuestionRecord& r : records) proDatei[FragenDatei(r.Nummer)].push_back(&r);
-    for (const auto& [datei, liste] : proDatei) {
+    for (const auto& eintrag : proDatei) {
+        // Named copies of the pair: older compilers cannot capture structured bindings in lambdas.
+        const std::string& datei = eintrag.first;
+        const std::vector<const QuestionRecord*>& liste = eintrag.second;
         // One locked replace per file; a failed write is not reported, as with a single save.
         api.profiles().update(api.IniDateiName(datei), [&](const profile::Parsed& jetzt) {
             const bool anhaengen = std::none_of(liste.begin(), liste.end(), [&](const QuestionRecord* r) {

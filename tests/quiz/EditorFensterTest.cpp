@@ -1,28 +1,17 @@
 // The editor face of the quiz window used as an author would: open it, write a
 // question, mark the answer, attach media, save, test it in the game view, and
 // the symbol chooser.
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QImage>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
 
 #include "questions/FragenEditor.h"
 #include "questions/QuestionRecord.h"
 #include "questions/WordIndex.h"
 #include "quiz/MusicalWaehler.h"
-#include "quiz/Musikquiz.h"
-#include "services/ApiClass.h"
-#include "services/Codepage.h"
-#include "services/FileSys.h"
-#include "services/MelvatoBasic.h"
 #include "tests/quiz/QuizFenster.h"
 
 using namespace cp1252::literals;
@@ -83,12 +72,6 @@ struct EditorTest : quiz_test::QuizFenster {
     }
     QColor farbe(const char* label) {
         return c<QLabel>(QString::fromUtf8(label))->palette().color(QPalette::WindowText);
-    }
-    void bild(const std::string& pfad) {
-        fsys::makeFolders(fsys::fromNative(fsys::native(pfad).parent_path()));
-        QImage img(80, 40, QImage::Format_RGB32);
-        img.fill(Qt::darkRed);
-        img.save(QString::fromStdString(fsys::native(pfad).string()), "PNG");
     }
 };
 
@@ -162,8 +145,8 @@ TEST_F(EditorTest, ClosingDuringATestAsksToSaveTheEditedQuestion) {
 }
 
 TEST_F(EditorTest, PicturesSoundsAndMusicSymbols) {
-    bild(daten + "bach.png");
-    bild(home.root() + "Eigene Bilder/oma.png");
+    quiz_test::bildSchreiben(daten + "bach.png", 80, 40, Qt::darkRed);
+    quiz_test::bildSchreiben(home.root() + "Eigene Bilder/oma.png", 80, 40, Qt::darkRed);
     quiz_test::schreibeWav(home.root() + "lied.wav", 20, 700);
     const std::string liedInhalt = fsys::readAll(home.root() + "lied.wav").value_or("");
 

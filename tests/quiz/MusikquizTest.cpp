@@ -1,29 +1,17 @@
 // The quiz window driven as a player would: start, age, slot, question, answers
 // by key and click, and closing at the awkward moments.
-#include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QImage>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <map>
 
 #include "questions/Media.h"
 #include "questions/QuestionRecord.h"
-#include "quiz/Musikquiz.h"
-#include "services/ApiClass.h"
-#include "services/Codepage.h"
-#include "services/FileSys.h"
-#include "services/MelvatoBasic.h"
-#include "shell/Kontext.h"
 #include "shell/MDI.h"
 #include "shell/frmAlter.h"
 #include "tests/quiz/QuizFenster.h"
@@ -74,12 +62,7 @@ struct SpielTest : quiz_test::QuizFenster {
         quiz_test::schreibeWav(daten + name, 20, hz);
         klang[fsys::readAll(daten + name).value_or("")] = name;
     }
-    void bild(const std::string& name, int w, int h) {
-        fsys::makeFolders(daten);
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkBlue);
-        img.save(QString::fromStdString(fsys::native(daten + name).string()), "PNG");
-    }
+    void bild(const std::string& name, int w, int h) { quiz_test::bildSchreiben(daten + name, w, h); }
     void frage(int n, int problem, int loesung, int antworten, const std::string& bild = {},
                const std::string& audio = {}, const std::string& musical = {}) {
         fragen::QuestionRecord r;

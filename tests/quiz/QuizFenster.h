@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
+#include "services/FileSys.h"
 #include "services/MelvatoBasic.h"
 #include "shell/Kontext.h"
 #include "tests/quiz/QuizFakes.h"
@@ -24,6 +26,14 @@ inline std::string text(const QLabel* l) {
 inline quiz::Farbe farbe(const QLabel* l, QPalette::ColorRole rolle) {
     const QColor c = l->palette().color(rolle);
     return {c.red(), c.green(), c.blue()};
+}
+
+// A plain picture (PNG bytes whatever the name says), its folder made.
+inline void bildSchreiben(const std::string& pfad, int w, int h, QColor farbe = Qt::darkBlue) {
+    fsys::makeFolders(fsys::fromNative(fsys::native(pfad).parent_path()));
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(farbe);
+    img.save(QString::fromStdString(fsys::native(pfad).string()), "PNG");
 }
 
 struct QuizFenster : ::testing::Test {

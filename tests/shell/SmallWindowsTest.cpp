@@ -44,13 +44,7 @@ TEST_F(SmallWindowsTest, ProgressMovesOncePerNewPercentageAndClosesAtTheEnd) {
     Progress::ShowProgress(kontext, 3, 3, "");
     EXPECT_EQ(shown, (std::vector<int>{0, 33, 66, 100}));
     EXPECT_FALSE(kontext.progressFenster());
-}
-
-TEST_F(SmallWindowsTest, ProgressStartsAfreshForTheNextJob) {
-    main();
-    Progress::ShowProgress(kontext, 0, 0, "eins");
-    Progress::ShowProgress(kontext, 90, 100, "");
-    Progress::ShowProgress(kontext, 100, 100, "");
+    // The next job starts afresh.
     Progress::ShowProgress(kontext, 0, 0, "zwei");
     Progress::ShowProgress(kontext, 10, 100, "");
     ASSERT_TRUE(kontext.progressFenster());

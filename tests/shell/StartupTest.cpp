@@ -14,7 +14,7 @@ std::vector<std::string> lines(const std::string& log) {
     return testing_support::logEntries(log);
 }
 
-TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
+TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrderAndCloseOnce) {
     testing_support::TempHome home;
     MelvatoBasic::ReleaseApi();
     // The start-up sound of the data folder: a twentieth of a second of silence.
@@ -61,7 +61,15 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrder) {
             at = size_t(it - log.begin()) + 1;
         }
         EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+        EXPECT_TRUE(w->close());
     }
+    // Closing the main window released the services once, with their farewell last.
+    const std::string roh = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
+    std::vector<std::string> log = lines(roh);
+    EXPECT_NE(std::find(log.begin(), log.end(), "MDI unload"), log.end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "api class terminate 1"), 1);
+    EXPECT_EQ(roh.find("START: "), roh.rfind("START: "));
+    EXPECT_EQ(log.back(), "api class terminate 2");
     EXPECT_FALSE(MelvatoBasic::HasApi());
 }
 
@@ -87,25 +95,6 @@ TEST(StartupTest, SearchCommandRebuildsTheIndexUnderTheProgressWindow) {
         EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "IndexNotwendig"), "1");
     }
     MelvatoBasic::ReleaseApi();
-}
-
-TEST(StartupTest, ClosingTheMainWindowReleasesTheServicesOnce) {
-    testing_support::TempHome home;
-    MelvatoBasic::ReleaseApi();
-    {
-        Startup startup;
-        testing_support::ScriptedDialogs dialogs;
-        startup.run();
-        EXPECT_TRUE(startup.mainWindow()->close());
-    }
-    const std::string roh = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
-    std::vector<std::string> log = lines(roh);
-    auto unload = std::find(log.begin(), log.end(), "MDI unload");
-    ASSERT_NE(unload, log.end());
-    EXPECT_EQ(std::count(log.begin(), log.end(), "api class terminate 1"), 1);
-    EXPECT_EQ(roh.find("START: "), roh.rfind("START: "));
-    EXPECT_EQ(log.back(), "api class terminate 2");
-    EXPECT_FALSE(MelvatoBasic::HasApi());
 }
 
 }  // namespace

@@ -34,11 +34,7 @@ std::map<std::string, std::string> indexDateien(const std::string& ordner) {
     return out;
 }
 
-struct IndexFixture : ::testing::Test {
-    testing_support::TempHome home;
-    ApiClass api;
-    QuestionPool::Table tabelle{};
-    QuestionPool pool{api, tabelle};
+struct IndexFixture : PoolFixture {
     WortIndex index{api};
 
     void frage(int n, const std::string& text, const std::string& bereich = "Klassik") {

@@ -11,11 +11,7 @@ using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
 
 namespace {
-struct ListFixture : ::testing::Test {
-    testing_support::TempHome home;
-    ApiClass api;
-    QuestionPool::Table tabelle{};
-    QuestionPool pool{api, tabelle};
+struct ListFixture : PoolFixture {
     int titelGeleert = 0;
     void SetUp() override {
         pool.dialogTitelLeeren = [this] { ++titelGeleert; };

@@ -29,9 +29,7 @@ struct Frage {
     std::string text = {};
 };
 
-struct ListenBauFixture : ::testing::Test {
-    testing_support::TempHome home;
-    ApiClass api;
+struct ListenBauFixture : PoolFixture {
     ListenBau bau{api};
 
     // Plain question files: question text, answer 2 marked, area and "Problem".
@@ -193,8 +191,6 @@ TEST_F(ListenBauFixture, SavedListsHaveTheirKeyOrderAndPlayExactlyTheirQuestions
               "[Schwierig]\r\nGrad 1=-1\r\nGrad 2=0\r\nGrad 3=-1\r\nGrad 4=-1\r\nGrad 5=-1\r\nGrad 6=-1\r\n"
               "Grad 7=-1\r\nGrad 8=-1\r\nGrad 9=-1\r\n[Themen]\r\nRock=-1\r\nOper=-1\r\n");
 
-    QuestionPool::Table tabelle{};
-    QuestionPool pool(api, tabelle);
     pool.TeilSpielLaden(datei);
     EXPECT_EQ(pool.Anzahl(), 2);
     EXPECT_EQ(ListenNummern(api, datei), (std::vector<std::int32_t>{1, 120}));

@@ -10,34 +10,25 @@ using namespace fragen;
 using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
 
-namespace {
-struct PoolFixture : ::testing::Test {
-    testing_support::TempHome home;
-    ApiClass api;
-    QuestionPool::Table tabelle{};
-    QuestionPool pool{api, tabelle};
-};
-}  // namespace
-
+// Built once and kept until asked anew; the scan lets events run after every
+// number but the scratch slot.
 TEST_F(PoolFixture, CountsEveryStoredQuestionSoTheLastOneCanBeDrawn) {
     schreibeFragen(home.appPfad(), {3, 57, 998, 999});
     schreibeDatei(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
-    EXPECT_EQ(pool.AnzahlFragen(true, true), 3);
+    int yields = 0;
+    pool.yield = [&] { ++yields; };
+    EXPECT_EQ(pool.AnzahlFragen(false, true), 3);
+    EXPECT_EQ(yields, 998);
     EXPECT_EQ(tabelle[0], 0);
     EXPECT_EQ(tabelle[1], 3);
     EXPECT_EQ(tabelle[2], 57);
     EXPECT_EQ(tabelle[3], 998) << "the last collected question belongs to the pool";
     EXPECT_EQ(tabelle[4], 0) << "999 is the scratch slot and never in the pool";
     EXPECT_EQ(pool.Anzahl(), 3);
-}
-
-TEST_F(PoolFixture, WithoutNeuAnOldPoolIsReturnedWithoutReadingFiles) {
-    schreibeFragen(home.appPfad(), {1, 2});
-    EXPECT_EQ(pool.AnzahlFragen(false, true), 2) << "the first call builds the pool";
-    schreibeFragen(home.appPfad(), {1, 2, 3, 4});
-    EXPECT_EQ(pool.AnzahlFragen(false, true), 2);
-    EXPECT_EQ(tabelle[3], 0);
-    EXPECT_EQ(pool.AnzahlFragen(true, true), 4);
+    schreibeFragen(home.appPfad(), {1, 2, 3, 57, 998});
+    EXPECT_EQ(pool.AnzahlFragen(false, true), 3) << "an old pool is returned without reading files";
+    EXPECT_EQ(yields, 998);
+    EXPECT_EQ(pool.AnzahlFragen(true, true), 5);
 }
 
 TEST_F(PoolFixture, SelectionLimitsThePoolAndEmptyQuestionsStayOut) {
@@ -51,14 +42,6 @@ TEST_F(PoolFixture, SelectionLimitsThePoolAndEmptyQuestionsStayOut) {
     EXPECT_EQ(tabelle[1], 20);
     EXPECT_EQ(tabelle[2], 30);
     EXPECT_EQ(pool.AnzahlFragen(true, true), 3) << "Alle ignores the selection";
-}
-
-TEST_F(PoolFixture, ScanLetsEventsRunAfterEveryNumberButTheScratchSlot) {
-    schreibeFragen(home.appPfad(), {5});
-    int yields = 0;
-    pool.yield = [&] { ++yields; };
-    pool.AnzahlFragen(true, true);
-    EXPECT_EQ(yields, 998);
 }
 
 TEST_F(PoolFixture, PositionsAndExistence) {

@@ -1,8 +1,14 @@
 #pragma once
 // Question files written byte by byte for the tests, so that the readers are
 // checked against the file format and not against our own writer.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
+
+#include "questions/QuestionPool.h"
+#include "services/ApiClass.h"
+#include "tests/support/TestSupport.h"
 
 namespace testing_support {
 
@@ -15,3 +21,11 @@ std::string quizSektion(int n, const std::string& frage, const std::string& extr
 void schreibeFragen(const std::string& appPfad, const std::vector<int>& nummern);
 
 }  // namespace testing_support
+
+// A private data folder with its question pool.
+struct PoolFixture : ::testing::Test {
+    testing_support::TempHome home;
+    ApiClass api;
+    fragen::QuestionPool::Table tabelle{};
+    fragen::QuestionPool pool{api, tabelle};
+};

@@ -9,17 +9,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
-#include <random>
-#include <set>
 #include <string>
 
 #include "questions/FragenListe.h"
 #include "questions/Media.h"
 #include "questions/QuestionRecord.h"
-#include "quiz/Bewertung.h"
 #include "quiz/FMod.h"
-#include "quiz/Ziehung.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "tests/support/TestSupport.h"
@@ -55,17 +50,6 @@ struct Supplied : ::testing::Test {
             if (fragen::FrageVorhanden(api, n)) out.push_back(fragen::FrageLesen(api, n));
         return out;
     }
-};
-
-// A fixed-seed random source, so that every run plays the same games.
-class SaatZufall : public quiz::Zufall {
-public:
-    explicit SaatZufall(unsigned seed) : gen_(seed) {}
-    void Randomize() override {}
-    float Rnd() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(gen_); }
-
-private:
-    std::mt19937 gen_;
 };
 
 bool isStub(const std::string& path) {

@@ -29,24 +29,17 @@ protected:
     }
 };
 
+// An age outside the bands (0: never asked) counts as thirteen and is stored so.
 TEST_F(AlterTest, AgeBandsGiveTheStartingLevels) {
-    const std::pair<int, int> cases[] = {{4, 31},  {5, 10},  {7, 14},  {8, 21},  {19, 43},
-                                         {20, 50}, {50, 80}, {51, 78}, {70, 40}, {71, 31}};
-    for (auto [age, level] : cases) {
+    const std::tuple<int, int, int> cases[] = {{4, 31, 13},  {5, 10, 5},   {7, 14, 7},   {8, 21, 8},
+                                               {19, 43, 19}, {20, 50, 20}, {50, 80, 50}, {51, 78, 51},
+                                               {70, 40, 70}, {71, 31, 13}, {0, 31, 13},  {120, 31, 13}};
+    for (auto [age, level, stored] : cases) {
         frmAlter& w = kontext.alter();
         w.setAlter(age);
         EXPECT_EQ(w.AlterLevel(), level) << "age " << age;
+        EXPECT_EQ(w.Alter(), stored) << "age " << age;
     }
-}
-
-TEST_F(AlterTest, AgeOutsideTheBandsIsStoredAsThirteen) {
-    frmAlter& w = kontext.alter();
-    w.setAlter(0);  // never asked
-    EXPECT_EQ(w.AlterLevel(), 31);
-    EXPECT_EQ(w.Alter(), 13);
-    w.setAlter(120);
-    w.AlterLevel();
-    EXPECT_EQ(w.Alter(), 13);
 }
 
 TEST_F(AlterTest, EachAnswerInTurnStartsOrEndsTheGame) {

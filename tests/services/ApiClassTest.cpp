@@ -34,14 +34,12 @@ TEST_F(ApiTest, NumbersAreStoredWithLeadingBlankAndReadLikeVal) {
     EXPECT_EQ(api.IniLesenVal("v.ini", "s", "missing"), 0);
 }
 
-TEST(Scrambling, KnownValuesAndWrapAround) {
+TEST(Scrambling, KnownValuesWrapAroundAndEveryTextRoundTrips) {
     EXPECT_EQ(ApiClass::EnCode("abc"), "bdf");
     EXPECT_EQ(ApiClass::EnCode("AAA"), "BCD");
     EXPECT_EQ(ApiClass::EnCode("\xFF"), " ");
     EXPECT_EQ(ApiClass::DeCode(" "), "\xFF");
-}
-
-TEST(Scrambling, EveryTextOfCodes32To255RoundTripsAtEveryLength) {
+    // Every text of codes 32 to 255 comes back, at every length of the key's cycle.
     std::string text;
     for (int i = 0; i < 700; ++i) text.push_back(char(32 + (i * 37) % 224));
     for (size_t len : {size_t(0), size_t(1), size_t(223), size_t(224), size_t(225), size_t(700)}) {
@@ -53,7 +51,7 @@ TEST(Scrambling, EveryTextOfCodes32To255RoundTripsAtEveryLength) {
     }
 }
 
-TEST_F(ApiTest, ScrambledValuesReadBackWholeEvenWithBlanksOrQuotesAtTheEnds) {
+TEST_F(ApiTest, ScrambledValuesReadBackWholeWhateverTheirEndsOrCutAt254) {
     // Plain texts whose scrambled form starts or ends with a blank or a quote pair.
     std::vector<std::string> texts;
     for (int last = 32; last < 256; ++last)
@@ -70,10 +68,8 @@ TEST_F(ApiTest, ScrambledValuesReadBackWholeEvenWithBlanksOrQuotesAtTheEnds) {
         api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage", t);
         ASSERT_EQ(api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage"), t) << t;
     }
-}
-
-TEST_F(ApiTest, ScrambledValueCutAt254UnscramblesToThePlainPrefix) {
-    std::string t(300, 'm');
+    // A value cut at 254 unscrambles to the plain prefix.
+    const std::string t(300, 'm');
     api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage", t);
     EXPECT_EQ(api.Ini_Verschlüsselt("c.dat", "Quiz 1", "Frage"), t.substr(0, 254));
 }

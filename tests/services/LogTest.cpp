@@ -68,14 +68,12 @@ TEST_F(LogTest, SecondStartRotatesAndRaisesLevel) {
     EXPECT_EQ(l.find("03.12.2026"), std::string::npos);
 }
 
-TEST_F(LogTest, PreviousLogWithoutStartLineGivesOnlyTheMarker) {
+// A previous log without a start line gives only the marker; a previous run that
+// ended with "ENDE" keeps the level at 0.
+TEST_F(LogTest, PreviousLogWithoutStartLineOrEndedRun) {
     writeFile(log(), "irgendwas\r\nletzte Zeile\r\n");
-    auto api = run(at(4, 8, 0, 0));
-    api->protokoll("START", 0);
+    run(at(4, 8, 0, 0))->protokoll("START", 0);
     EXPECT_EQ(readFile(log()).rfind("LAST letzte Zeile\r\nSTART: 04.12.2026:3.0.1\r\n", 0), 0u);
-}
-
-TEST_F(LogTest, PreviousRunWithEndeKeepsLevelZero) {
     writeFile(log(), "START: 01.12.2026:3.0.1\r\n08:00:00:ENDE\r\n");
     auto api = run(at(4, 8, 0, 0));
     api->protokoll("START", 0);

@@ -25,11 +25,7 @@ TEST(Paths, FoldersDeriveFromTheDataLocation) {
     // Resolved once per run: a changed environment does not move the folder.
     setenv("XDG_DATA_HOME", "/elsewhere", 1);
     EXPECT_EQ(api.AppPfad(), home.appPfad());
-}
-
-TEST(Paths, ApplicationPathDropsOneTrailingSeparator) {
-    TempHome home;
-    ApiClass api;
+    // The application path drops one trailing separator.
     EXPECT_EQ(api.ApplicationPath(), api.AppPfad());
     api.ApplicationPath("D:\\Quiz\\");
     EXPECT_EQ(api.ApplicationPath(), "D:\\Quiz");

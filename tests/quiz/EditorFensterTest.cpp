@@ -116,7 +116,9 @@ TEST_F(EditorTest, WriteSaveAndFindAQuestion) {
     EXPECT_GE(c<QComboBox>(QStringLiteral("cmbMusikbereich"))->findText(QStringLiteral("Oper")), 0);
 }
 
-TEST_F(EditorTest, LeavingAnEditedQuestionAsksFirst) {
+// Leaving an edited question asks to discard it; closing during the test of an
+// edited question asks to save it, and Cancel keeps the window.
+TEST_F(EditorTest, LeavingOrClosingAnEditedQuestionAsksFirst) {
     schreiben(QStringLiteral("FrageText"), QStringLiteral("halb fertig"));
     dialogs.answers.push_back(dlg::No);
     ed->neu_Click();
@@ -126,13 +128,14 @@ TEST_F(EditorTest, LeavingAnEditedQuestionAsksFirst) {
     dialogs.answers.push_back(dlg::Yes);
     c<QScrollBar>(QStringLiteral("HScroll2"))->setValue(1);
     EXPECT_EQ(c<Textfeld>(QStringLiteral("FrageText"))->toPlainText(), QStringLiteral("Vorhandene Frage"));
-}
 
-TEST_F(EditorTest, ClosingDuringATestAsksToSaveTheEditedQuestion) {
+    ed->neu_Click();  // nothing changed: nothing is asked
     ausfuellen();
     quiz->testen_Click();  // the main window's Start in editor mode
     ASSERT_TRUE(quiz->ablauf().Testmodus);
-    dialogs.answers.push_back(dlg::Cancel);
+    ASSERT_EQ(dialogs.messages.size(), 2u);  // the two about discarding
+    dialogs.messages.clear();
+    dialogs.answers = {dlg::Cancel};
     quiz->close();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].text.find("Änderungen speichern?"_ansi), std::string::npos);

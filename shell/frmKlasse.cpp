@@ -28,6 +28,11 @@ using namespace cp1252::literals;
 
 namespace {
 
+// A text of this window through the translation table (the German as fallback).
+QString T(long nummer, const char* utf8) {
+    return texte::TextNr(nummer, QString::fromUtf8(utf8));
+}
+
 ApiClass& api() {
     return MelvatoBasic::Api();
 }
@@ -99,7 +104,7 @@ protected:
 frmKlasse::frmKlasse(Kontext& kontext, std::string netzPfad, QWidget* parent)
     : QDialog(parent), kontext_(kontext), netzPfad_(std::move(netzPfad)) {
     setObjectName(QStringLiteral("frmKlasse"));
-    setWindowTitle(QString::fromUtf8("Klassenübersicht"));
+    setWindowTitle(T(23030, "Klassenübersicht"));
     von_ = new QDateEdit(QDate::currentDate(), this);
     von_->setObjectName(QStringLiteral("von"));
     bis_ = new QDateEdit(QDate::currentDate(), this);
@@ -112,15 +117,14 @@ frmKlasse::frmKlasse(Kontext& kontext, std::string netzPfad, QWidget* parent)
     schlecht_ = new QLabel(this);
     schlecht_->setObjectName(QStringLiteral("schlecht"));
 
-    stationen_ = tabelle(
-        "stationen",
-        {QStringLiteral("Platz"), QStringLiteral("Fragen"), QString::fromUtf8("richtig beim 1. Versuch %"),
-         QString::fromUtf8("richtig beim 2. Versuch %"), QString::fromUtf8("erreichtes Niveau")});
-    bereiche_ = tabelle("bereiche", {QStringLiteral("Themenbereich"), QStringLiteral("Fragen"),
-                                     QString::fromUtf8("richtig beim 1. Versuch %"),
-                                     QString::fromUtf8("richtig beim 2. Versuch %")});
-    fragen_ = tabelle("fragen", {QStringLiteral("Nr"), QStringLiteral("falsch"), QStringLiteral("gestellt"),
-                                 QStringLiteral("Frage"), QStringLiteral("richtige Antwort")});
+    stationen_ =
+        tabelle("stationen", {T(33210, "Platz"), T(33211, "Fragen"), T(33212, "richtig beim 1. Versuch %"),
+                              T(33213, "richtig beim 2. Versuch %"), T(33214, "erreichtes Niveau")});
+    bereiche_ =
+        tabelle("bereiche", {T(33215, "Themenbereich"), T(33211, "Fragen"),
+                             T(33212, "richtig beim 1. Versuch %"), T(33213, "richtig beim 2. Versuch %")});
+    fragen_ = tabelle("fragen", {T(33216, "Nr"), T(33217, "falsch"), T(33218, "gestellt"), T(33219, "Frage"),
+                                 T(33240, "richtige Antwort")});
     fragen_->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);  // most often wrong first
     balken_ = new Balken(this);
     balken_->setObjectName(QStringLiteral("balken"));
@@ -129,32 +133,31 @@ frmKlasse::frmKlasse(Kontext& kontext, std::string netzPfad, QWidget* parent)
     auto* seiteStationen = new QWidget(this);
     auto* sl = new QVBoxLayout(seiteStationen);
     sl->addWidget(stationen_, 3);
-    sl->addWidget(
-        new QLabel(QString::fromUtf8("Richtig beim ersten Versuch, je Arbeitsplatz:"), seiteStationen));
+    sl->addWidget(new QLabel(T(33241, "Richtig beim ersten Versuch, je Arbeitsplatz:"), seiteStationen));
     sl->addWidget(balken_, 2);
     auto* reiter = new QTabWidget(this);
-    reiter->addTab(seiteStationen, QString::fromUtf8("Arbeitsplätze"));
-    reiter->addTab(bereiche_, QStringLiteral("Themenbereiche"));
-    reiter->addTab(fragen_, QStringLiteral("Oft falsch beantwortet"));
+    reiter->addTab(seiteStationen, T(33242, "Arbeitsplätze"));
+    reiter->addTab(bereiche_, T(33243, "Themenbereiche"));
+    reiter->addTab(fragen_, T(33244, "Oft falsch beantwortet"));
 
     auto* zeitraum = new QHBoxLayout;
-    zeitraum->addWidget(new QLabel(QStringLiteral("von"), this));
+    zeitraum->addWidget(new QLabel(T(33245, "von"), this));
     zeitraum->addWidget(von_);
-    zeitraum->addWidget(new QLabel(QStringLiteral("bis"), this));
+    zeitraum->addWidget(new QLabel(T(33246, "bis"), this));
     zeitraum->addWidget(bis_);
     zeitraum->addStretch(1);
     zeitraum->addWidget(schlecht_);
 
-    auto knopf = [this](const char* name, const char* text, void (frmKlasse::*f)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+    auto knopf = [this](const char* name, const QString& text, void (frmKlasse::*f)()) {
+        auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromUtf8(name));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, f);
         return b;
     };
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(knopf("Exportieren", "Exportieren…", &frmKlasse::Exportieren_Click));
-    auto* drucken = new QPushButton(QString::fromUtf8("Drucken…"), this);
+    knoepfe->addWidget(knopf("Exportieren", T(13170, "Exportieren…"), &frmKlasse::Exportieren_Click));
+    auto* drucken = new QPushButton(T(13171, "Drucken…"), this);
     drucken->setObjectName(QStringLiteral("Drucken"));
     connect(drucken, &QPushButton::clicked, this, [this] {
         QPrinter drucker;
@@ -162,9 +165,9 @@ frmKlasse::frmKlasse(Kontext& kontext, std::string netzPfad, QWidget* parent)
         if (dialog.exec() == QDialog::Accepted) Drucken(drucker);
     });
     knoepfe->addWidget(drucken);
-    knoepfe->addWidget(knopf("Loeschen", "Ältere löschen…", &frmKlasse::Loeschen_Click));
+    knoepfe->addWidget(knopf("Loeschen", T(13172, "Ältere löschen…"), &frmKlasse::Loeschen_Click));
     knoepfe->addStretch(1);
-    knoepfe->addWidget(knopf("Schliessen", "Schließen", &QDialog::accept));
+    knoepfe->addWidget(knopf("Schliessen", T(10028, "Schließen"), &QDialog::accept));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(zeitraum);
@@ -200,8 +203,8 @@ void frmKlasse::Aktualisieren() {
     });
     fuellen(bereiche_, int(u_.bereiche.size()), [this](int r) -> std::vector<QTableWidgetItem*> {
         const netz::BereichZeile& b = u_.bereiche[size_t(r)];
-        return {new Zelle(b.bereich.empty() ? QStringLiteral("(ohne)") : texte::ui(b.bereich)),
-                zahl(b.fragen), anteil(b.ersterVersuch, b.fragen), anteil(b.zweiterVersuch, b.fragen)};
+        return {new Zelle(b.bereich.empty() ? T(33247, "(ohne)") : texte::ui(b.bereich)), zahl(b.fragen),
+                anteil(b.ersterVersuch, b.fragen), anteil(b.zweiterVersuch, b.fragen)};
     });
     fuellen(fragen_, int(u_.schwerste.size()), [this](int r) -> std::vector<QTableWidgetItem*> {
         const netz::FrageZeile& f = u_.schwerste[size_t(r)];
@@ -214,20 +217,22 @@ void frmKlasse::Aktualisieren() {
     balken_->update();
     schlecht_->setText(u_.schlechteZeilen == 0
                            ? QString()
-                           : QString::fromUtf8("%1 beschädigte Zeilen übersprungen").arg(u_.schlechteZeilen));
+                           : T(53200, "%1 beschädigte Zeilen übersprungen").arg(u_.schlechteZeilen));
 }
 
 void frmKlasse::Exportieren_Click() {
     dlg::FileRequest anfrage;
-    anfrage.title = "Klassenübersicht exportieren"_ansi;
-    anfrage.filter = "CSV-Datei (*.csv)|*.csv";
+    anfrage.title = texte::Text(13173, "Klassenübersicht exportieren"_ansi);
+    anfrage.filter = texte::Text(43200, "CSV-Datei") + " (*.csv)|*.csv";
     anfrage.folder = api().AppPfad();
     anfrage.fileName = "Klassenuebersicht.csv";
     std::string datei = dlg::dialogs().FileSave(anfrage);
     if (datei.empty()) return;
     if (ApiClass::Extension(datei).empty()) datei += ".csv";
     if (!fsys::writeAtomic(datei, netz::CsvExport(u_, von_->date(), bis_->date())))
-        dlg::dialogs().MsgBox("Die Datei konnte nicht geschrieben werden:\r\n" + datei, dlg::Exclamation);
+        dlg::dialogs().MsgBox(
+            texte::Text(53201, "Die Datei konnte nicht geschrieben werden:") + "\r\n" + datei,
+            dlg::Exclamation);
 }
 
 QString frmKlasse::html() const {
@@ -249,9 +254,10 @@ QString frmKlasse::html() const {
     return QStringLiteral("<h2>") + windowTitle().toHtmlEscaped() + QStringLiteral(" ") +
            von_->date().toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" – ") +
            bis_->date().toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("</h2><h3>") +
-           QString::fromUtf8("Arbeitsplätze") + QStringLiteral("</h3>") + tabelleHtml(stationen_) +
-           QStringLiteral("<h3>Themenbereiche</h3>") + tabelleHtml(bereiche_) +
-           QStringLiteral("<h3>Oft falsch beantwortet</h3>") + tabelleHtml(fragen_);
+           T(33242, "Arbeitsplätze") + QStringLiteral("</h3>") + tabelleHtml(stationen_) +
+           QStringLiteral("<h3>") + T(33243, "Themenbereiche") + QStringLiteral("</h3>") +
+           tabelleHtml(bereiche_) + QStringLiteral("<h3>") + T(33244, "Oft falsch beantwortet") +
+           QStringLiteral("</h3>") + tabelleHtml(fragen_);
 }
 
 void frmKlasse::Drucken(QPrinter& drucker) const {
@@ -263,12 +269,14 @@ void frmKlasse::Drucken(QPrinter& drucker) const {
 void frmKlasse::Loeschen_Click() {
     const QDate vor = von_->date();
     const std::string tag = vor.toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-    if (dlg::dialogs().MsgBox("Alle Ergebnisse vor dem " + tag + " löschen?"_ansi,
+    if (dlg::dialogs().MsgBox(texte::Text(53202, "Alle Ergebnisse vor dem") + " " + tag + " " +
+                                  texte::Text(53203, "löschen?"_ansi),
                               dlg::YesNo | dlg::Question) != dlg::Yes)
         return;
     std::optional<int> weg = netz::AeltereLoeschen(netzPfad_, vor);
     if (!weg)
-        dlg::dialogs().MsgBox("Nicht alle Ergebnis-Dateien konnten geändert werden."_ansi, dlg::Exclamation);
+        dlg::dialogs().MsgBox(texte::Text(53204, "Nicht alle Ergebnis-Dateien konnten geändert werden."_ansi),
+                              dlg::Exclamation);
     else
         api().protokoll("Ergebnisse vor " + tag + " gel\xF6scht: " + std::to_string(*weg) + " Zeilen", 0);
     Aktualisieren();

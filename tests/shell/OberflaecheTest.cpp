@@ -21,6 +21,7 @@
 #include "quiz/MusicalWaehler.h"
 #include "shell/ErsterStart.h"
 #include "shell/Progress.h"
+#include "shell/frmKlasse.h"
 #include "shell/frmParameter.h"
 #include "shell/kurzbox.h"
 #include "tests/shell/ShellFixture.h"
@@ -105,11 +106,13 @@ TEST_F(Oberflaeche, EveryVisibleTextComesFromTheTable) {
     PaketAuswahl auswahl(paket, nullptr);
     MusicalWaehler waehler;
     frmParameter parameter(kontext);
+    frmKlasse klasse(kontext, home.appPfad());
     for (QWidget* f :
          {static_cast<QWidget*>(&kontext.alter()), static_cast<QWidget*>(&kontext.autor()),
           static_cast<QWidget*>(kontext.kurzboxFenster()), static_cast<QWidget*>(kontext.progressFenster()),
           static_cast<QWidget*>(&pack), static_cast<QWidget*>(&auswahl), static_cast<QWidget*>(&waehler),
-          static_cast<QWidget*>(&parameter), static_cast<QWidget*>(kontext.musikquiz())}) {
+          static_cast<QWidget*>(&parameter), static_cast<QWidget*>(&klasse),
+          static_cast<QWidget*>(kontext.musikquiz())}) {
         f->show();
         pruefeFenster(f);
     }

@@ -90,8 +90,8 @@ frmKonfig::frmKonfig(Kontext& kontext, int art)
     filter_ = new QWidget(this);
     auto* links = new QVBoxLayout(filter_);
     links->setContentsMargins(0, 0, 0, 0);
-    auto feld = [&](const char* text, QWidget* w) {
-        links->addWidget(new QLabel(texte::ui(text), filter_));
+    auto feld = [&](long nummer, const std::string& text, QWidget* w) {
+        links->addWidget(new QLabel(texte::ui(texte::Text(nummer, text)), filter_));
         links->addWidget(w);
     };
     themen_ = new QListWidget(filter_);
@@ -102,14 +102,15 @@ frmKonfig::frmKonfig(Kontext& kontext, int art)
     nummerWeg_ = new QLineEdit(filter_);
     dieseDoch_ = new QLineEdit(filter_);
     unWort_ = new QLineEdit(filter_);
-    feld("Themen:", themen_);
-    feld("Schwierigkeitsgrade:", schwierig_);
-    feld("nie fragen:", nummerWeg_);
-    feld("immer fragen:", dieseDoch_);
-    feld("Un-Wörter:"_ansi.c_str(), unWort_);
-    nummerWeg_->setToolTip(texte::ui("Nummern mit Leerzeichen getrennt, Bereiche mit Bindestrich: 5 10-12"));
+    feld(33250, "Themen:", themen_);
+    feld(33251, "Schwierigkeitsgrade:", schwierig_);
+    feld(33252, "nie fragen:", nummerWeg_);
+    feld(33253, "immer fragen:", dieseDoch_);
+    feld(33254, "Un-Wörter:"_ansi, unWort_);
+    nummerWeg_->setToolTip(
+        texte::ui(texte::Text(83120, "Nummern mit Leerzeichen getrennt, Bereiche mit Bindestrich: 5 10-12")));
     dieseDoch_->setToolTip(nummerWeg_->toolTip());
-    unWort_->setToolTip(texte::ui("Wörter mit Leerzeichen getrennt"_ansi));
+    unWort_->setToolTip(texte::ui(texte::Text(83121, "Wörter mit Leerzeichen getrennt"_ansi)));
     filter_->setFixedWidth(winops::pixel(3200));
     layout->addWidget(filter_);
 
@@ -121,7 +122,7 @@ frmKonfig::frmKonfig(Kontext& kontext, int art)
 
     bau_.yield = [] { QCoreApplication::processEvents(); };
     bau_.fertig = [this](const std::vector<fragen::ListenZeile>& z) {
-        zeigen(z, QStringLiteral("Diese%1 Fragen werden im Spiel vorkommen)")
+        zeigen(z, texte::TextNr(43250, QStringLiteral("Diese%1 Fragen werden im Spiel vorkommen)"))
                       .arg(QString::fromStdString(vb::Str(static_cast<long long>(z.size())))));
     };
     connect(themen_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -164,16 +165,17 @@ void frmKonfig::Form_Load() {
     }
     filter_->setVisible(art_ == 1);
     if (art_ == 1) {
-        setWindowTitle(QStringLiteral("Fragen-Liste neu erstellen"));
+        setWindowTitle(texte::TextNr(23040, QStringLiteral("Fragen-Liste neu erstellen")));
         bau_.ListeAktualisieren();
     } else if (art_ == 0) {
         QAction* teil = kontext_.mdi() ? kontext_.mdi()->Menueintrag("teilstart") : nullptr;
-        setWindowTitle(QStringLiteral("Fragen-Liste: ") + (teil ? teil->text() : QString()));
+        setWindowTitle(texte::TextNr(23041, QStringLiteral("Fragen-Liste:")) + QLatin1Char(' ') +
+                       (teil ? teil->text() : QString()));
         bau_.ListeAktualisieren();
         // Showing the loaded list is what this kind is for.
         ListeFüllen();
     } else {
-        setWindowTitle(QStringLiteral("Stichwortsuche"));
+        setWindowTitle(texte::TextNr(23042, QStringLiteral("Stichwortsuche")));
     }
     QGuiApplication::restoreOverrideCursor();
 }
@@ -214,7 +216,7 @@ void frmKonfig::ListeFüllen() {
     if (!fragen::IstListe(api(), datei)) return;
     std::vector<fragen::ListenZeile> zeilen;
     for (std::int32_t n : fragen::ListenNummern(api(), datei)) zeilen.push_back(bau_.Zeile(n));
-    zeigen(zeilen, QStringLiteral("Diese%1 Fragen werden im Spiel vorkommen)")
+    zeigen(zeilen, texte::TextNr(43250, QStringLiteral("Diese%1 Fragen werden im Spiel vorkommen)"))
                        .arg(QString::fromStdString(vb::Str(static_cast<long long>(zeilen.size())))));
 }
 
@@ -255,18 +257,18 @@ void frmKonfig::Save_Click() {
         l.dieseNicht = bau_.NummerWeg();
         l.dieseImmer = bau_.DieseDoch();
         l.unWoerter = bau_.UnWort();
-        setWindowTitle(texte::ui("Fragen-Liste: " + ohneOrdner(datei)));
+        setWindowTitle(texte::ui(texte::Text(23041, "Fragen-Liste:") + " " + ohneOrdner(datei)));
     }
     if (!fragen::ListeSpeichern(api(), datei, l))
-        dlg::dialogs().MsgBox(
-            "Die Fragen-Liste \"" + ohneOrdner(datei) + "\" konnte nicht gespeichert werden.",
-            dlg::Exclamation);
+        dlg::dialogs().MsgBox(texte::Text(53250, "Die Fragen-Liste") + " \"" + ohneOrdner(datei) + "\" " +
+                                  texte::Text(53251, "konnte nicht gespeichert werden."),
+                              dlg::Exclamation);
 }
 
 void frmKonfig::ImportFeld(const std::string& feld) {
     dlg::FileRequest anfrage;
-    anfrage.title = "Fragen-Liste laden";
-    anfrage.filter = "Fragen-Liste (*.lst)|*.lst";
+    anfrage.title = texte::Text(10059, "Fragen-Liste laden");
+    anfrage.filter = texte::Text(43113, "Fragen-Liste") + " (*.lst)|*.lst";
     anfrage.folder = api().AppPfad() + "DATEN\\";
     anfrage.fileName = ohneOrdner(importDatei_);
     const std::string datei = dlg::dialogs().FileOpen(anfrage);
@@ -301,11 +303,13 @@ void frmKonfig::Stichwortsuche() {
     QGuiApplication::restoreOverrideCursor();
     fundwoerter_ = e.fundwoerter;
     const std::string term = cp1252::upper(profile::trimBlanks(suchbegriff_));
-    zeigen(e.zeilen, texte::ui("Diese" + vb::Str(static_cast<long long>(e.zeilen.size())) +
-                               " Fragen verwenden den Begriff " + term + "."));
+    zeigen(e.zeilen,
+           texte::ui(texte::Text(43251, "Diese") + vb::Str(static_cast<long long>(e.zeilen.size())) + " " +
+                     texte::Text(43252, "Fragen verwenden den Begriff") + " " + term + "."));
     if (e.zuViele)
-        dlg::dialogs().MsgBox("zu viele Stellen gefunden! Suchbegriff genauer beschreiben.", dlg::Critical,
-                              "Hinweis");
+        dlg::dialogs().MsgBox(
+            texte::Text(53252, "zu viele Stellen gefunden! Suchbegriff genauer beschreiben."), dlg::Critical,
+            texte::Text(53253, "Hinweis"));
 }
 
 void frmKonfig::closeEvent(QCloseEvent* event) {

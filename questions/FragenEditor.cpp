@@ -16,6 +16,7 @@
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
@@ -127,7 +128,7 @@ void FragenEditor::ControlsAnlegen() {
 
     // Number row.
     auto* kopf = new QHBoxLayout;
-    auto* nrLabel = new QLabel(QStringLiteral("Frage Nr.:"), this);
+    auto* nrLabel = new QLabel(texte::TextNr(33260, QStringLiteral("Frage Nr.:")), this);
     NummerText = new QLineEdit(this);
     benennen(NummerText, QStringLiteral("NummerText"));
     NummerText->setFixedWidth(60);
@@ -135,10 +136,10 @@ void FragenEditor::ControlsAnlegen() {
     benennen(HScroll2, QStringLiteral("HScroll2"));
     HScroll2->setRange(1, 999);
     HScroll2->setMinimumWidth(160);
-    knopf(neu, "neu", QStringLiteral("Neue Frage"));
-    knopf(FreiNummer, "FreiNummer", QStringLiteral("Freie Nummer"));
-    knopf(Save, "Save", QStringLiteral("Speichern"));
-    knopf(testen, "testen", QStringLiteral("Testen"));
+    knopf(neu, "neu", texte::TextNr(33261, QStringLiteral("Neue Frage")));
+    knopf(FreiNummer, "FreiNummer", texte::TextNr(33262, QStringLiteral("Freie Nummer")));
+    knopf(Save, "Save", texte::TextNr(33263, QStringLiteral("Speichern")));
+    knopf(testen, "testen", texte::TextNr(33264, QStringLiteral("Testen")));
     for (QWidget* w :
          std::initializer_list<QWidget*>{nrLabel, NummerText, HScroll2, neu, FreiNummer, Save, testen})
         kopf->addWidget(w, w == HScroll2 ? 1 : 0);
@@ -146,7 +147,7 @@ void FragenEditor::ControlsAnlegen() {
 
     // Left: question and the five answers.
     auto* links = new QVBoxLayout;
-    Label1 = new QLabel(QStringLiteral("Frage:"), this);
+    Label1 = new QLabel(texte::TextNr(33265, QStringLiteral("Frage:")), this);
     benennen(Label1, QStringLiteral("Label1"));
     FrageText = new Textfeld(3, this);
     benennen(FrageText, QStringLiteral("FrageText"));
@@ -164,17 +165,17 @@ void FragenEditor::ControlsAnlegen() {
         const size_t k = size_t(i);
         Label6[k] = new Klickfeld(QStringLiteral("\u2714"), FünfAntworten);
         benennen(Label6[k], QStringLiteral("Label6_%1").arg(i));
-        Label6[k]->setToolTip(
-            QStringLiteral("Klicke hier, um diese Antwort als richtige Lösung zu markieren"));
+        Label6[k]->setToolTip(texte::TextNr(
+            83130, QStringLiteral("Klicke hier, um diese Antwort als richtige Lösung zu markieren")));
         QFont f = Label6[k]->font();
         f.setPointSize(f.pointSize() + 6);
         f.setBold(true);
         Label6[k]->setFont(f);
         Label6[k]->setCursor(Qt::PointingHandCursor);
         connect(Label6[k], &Klickfeld::geklickt, this, [this, i] { Label6_Click(i); });
-        Label4[k] = new QLabel(QStringLiteral("Antwort %1:").arg(i), FünfAntworten);
+        Label4[k] = new QLabel(texte::TextNr(33266, QStringLiteral("Antwort %1:")).arg(i), FünfAntworten);
         benennen(Label4[k], QStringLiteral("Label4_%1").arg(i));
-        Label5[k] = new QLabel(QStringLiteral("Erklärung %1:").arg(i), FünfAntworten);
+        Label5[k] = new QLabel(texte::TextNr(33267, QStringLiteral("Erklärung %1:")).arg(i), FünfAntworten);
         benennen(Label5[k], QStringLiteral("Label5_%1").arg(i));
         InputAntwort[k] = new Textfeld(1, FünfAntworten);
         benennen(InputAntwort[k], QStringLiteral("InputAntwort%1").arg(i));
@@ -207,15 +208,15 @@ void FragenEditor::ControlsAnlegen() {
     benennen(InputSchwer, QStringLiteral("InputSchwer"));
     InputSchwer->setRange(0, 9);
     InputSchwer->setPageStep(5);
-    Label7 = new QLabel(QStringLiteral("Themenbereich:"), this);
+    Label7 = new QLabel(texte::TextNr(33268, QStringLiteral("Themenbereich:")), this);
     benennen(Label7, QStringLiteral("Label7"));
     cmbMusikbereich = new QComboBox(this);
     benennen(cmbMusikbereich, QStringLiteral("cmbMusikbereich"));
     cmbMusikbereich->setEditable(true);
     cmbMusikbereich->setInsertPolicy(QComboBox::NoInsert);
     cmbMusikbereich->lineEdit()->setMaxLength(int(fragen::kFeldLaenge));
-    auto* musLabel =
-        new QLabel(QStringLiteral("Musiksymbole statt Bild (Einfg-Taste: Zeichen wählen):"), this);
+    auto* musLabel = new QLabel(
+        texte::TextNr(33269, QStringLiteral("Musiksymbole statt Bild (Einfg-Taste: Zeichen wählen):")), this);
     musLabel->setWordWrap(true);
     InputMusical = new Textfeld(1, this);
     benennen(InputMusical, QStringLiteral("InputMusical"));
@@ -227,8 +228,8 @@ void FragenEditor::ControlsAnlegen() {
                                                       musLabel, InputMusical})
         rechts->addWidget(w);
 
-    const QString hinweis[2] = {QStringLiteral("Bild zur Frage: klicken zum Wählen"),
-                                QStringLiteral("Bild zur Lösung: klicken zum Wählen")};
+    const QString hinweis[2] = {texte::TextNr(83131, QStringLiteral("Bild zur Frage: klicken zum Wählen")),
+                                texte::TextNr(83132, QStringLiteral("Bild zur Lösung: klicken zum Wählen"))};
     for (int k = 0; k < 2; ++k) {
         Klickfeld*& box = k == 0 ? BildBox : AntwortBildBox;
         box = new Klickfeld(hinweis[k], this);
@@ -247,17 +248,17 @@ void FragenEditor::ControlsAnlegen() {
     }
 
     auto* ton = new QGridLayout;
-    knopf(InputAudio, "InputAudio", QStringLiteral("Sound wählen..."));
+    knopf(InputAudio, "InputAudio", texte::TextNr(33270, QStringLiteral("Sound wählen...")));
     AudioName = new QLabel(this);
     benennen(AudioName, QStringLiteral("AudioName"));
-    knopf(Mikro, "Mikro", QStringLiteral("Mikrofon: aufnehmen"));
-    knopf(StopKnopf, "StopKnopf", QStringLiteral("Aufnahme beenden"));
+    knopf(Mikro, "Mikro", texte::TextNr(33271, QStringLiteral("Mikrofon: aufnehmen")));
+    knopf(StopKnopf, "StopKnopf", texte::TextNr(33272, QStringLiteral("Aufnahme beenden")));
     StopKnopf->hide();
     Aufnahme = new QLabel(this);
     benennen(Aufnahme, QStringLiteral("Aufnahme"));
     faerben(Aufnahme, kRot);
     Aufnahme->hide();
-    ton->addWidget(new QLabel(QStringLiteral("Sound:"), this), 0, 0);
+    ton->addWidget(new QLabel(texte::TextNr(33273, QStringLiteral("Sound:")), this), 0, 0);
     ton->addWidget(AudioName, 0, 1, 1, 2);
     ton->addWidget(InputAudio, 1, 0);
     ton->addWidget(Mikro, 1, 1);
@@ -294,7 +295,8 @@ void FragenEditor::ControlsAnlegen() {
         connect(f, &QPlainTextEdit::textChanged, this, &FragenEditor::bearbeitet);
         connect(f, &Textfeld::symbolGewuenscht, this, [this, f] { Symbol(f); });
         connect(f, &Textfeld::zuLang, this, [this] {
-            status(" Ein Feld fasst höchstens 254 Zeichen; der Rest wurde abgeschnitten. "_ansi);
+            status(" " + texte::Text(53260, "Ein Feld fasst höchstens 254 Zeichen"_ansi) + "; " +
+                   texte::Text(53261, "der Rest wurde abgeschnitten.") + " ");
         });
     }
     connect(InputMusical, &QPlainTextEdit::textChanged, this, [this] {
@@ -337,9 +339,9 @@ void FragenEditor::bearbeitet() {
 
 bool FragenEditor::VerlassenOk() {
     if (!geaendert_) return true;
-    if (dlg::dialogs().MsgBox(
-            "Die Frage wurde geändert und nicht gespeichert.\r\n\r\nÄnderungen verwerfen?"_ansi,
-            dlg::YesNo | dlg::Question, "Warnung") != dlg::Yes)
+    if (dlg::dialogs().MsgBox(texte::Text(53262, "Die Frage wurde geändert und nicht gespeichert."_ansi) +
+                                  "\r\n\r\n" + texte::Text(53263, "Änderungen verwerfen?"_ansi),
+                              dlg::YesNo | dlg::Question, texte::Text(23013, "Warnung")) != dlg::Yes)
         return false;
     geaendert_ = false;
     return true;
@@ -347,9 +349,10 @@ bool FragenEditor::VerlassenOk() {
 
 bool FragenEditor::SchliessenOk() {
     if (!geaendert_) return true;
-    const int antwort = dlg::dialogs().MsgBox(
-        "Die Frage wurde geändert und nicht gespeichert.\r\n\r\nÄnderungen speichern?"_ansi,
-        dlg::YesNoCancel | dlg::Question, "Warnung");
+    const int antwort =
+        dlg::dialogs().MsgBox(texte::Text(53262, "Die Frage wurde geändert und nicht gespeichert."_ansi) +
+                                  "\r\n\r\n" + texte::Text(53264, "Änderungen speichern?"_ansi),
+                              dlg::YesNoCancel | dlg::Question, texte::Text(23013, "Warnung"));
     if (antwort == dlg::Cancel) return false;
     if (antwort == dlg::No) {
         geaendert_ = false;
@@ -475,8 +478,9 @@ void FragenEditor::Label6_Click(int i) {
 }
 
 void FragenEditor::InputSchwer_Change(int wert) {
-    Schwierigkeit->setText(wert == 0 ? QStringLiteral("Schwierigkeitsgrad: ohne")
-                                     : QStringLiteral("Schwierigkeitsgrad: %1").arg(wert));
+    Schwierigkeit->setText(wert == 0
+                               ? texte::TextNr(43260, QStringLiteral("Schwierigkeitsgrad: ohne"))
+                               : texte::TextNr(43261, QStringLiteral("Schwierigkeitsgrad: %1")).arg(wert));
 }
 
 void FragenEditor::Symbol(Textfeld* feld) {

@@ -10,13 +10,22 @@
 #include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/FileSys.h"
+#include "translation/Texte.h"
 
 using namespace cp1252::literals;
 
 namespace {
-const char* const kBildFilter =
-    "Grafiken (*.gif)|*.gif|Jpeg-Bilder (*.jpg)|*.jpg|Windows Bilddateien (*.bmp)|*.bmp|Icons (*.ico)|*.ico";
-const char* const kAudioFilter = "Audio-Dateien (*.wav)|*.wav";
+std::string bildFilter() {
+    return texte::Text(43263, "Grafiken") + " (*.gif)|*.gif|" + texte::Text(43264, "Jpeg-Bilder") +
+           " (*.jpg)|*.jpg|" + texte::Text(43265, "Windows Bilddateien") + " (*.bmp)|*.bmp|" +
+           texte::Text(43266, "Icons") + " (*.ico)|*.ico";
+}
+std::string audioFilter() {
+    return texte::Text(43267, "Audio-Dateien") + " (*.wav)|*.wav";
+}
+std::string bildTitel() {
+    return texte::Text(53265, "Bild hinzuufügen"_ansi);
+}
 }  // namespace
 
 void FragenEditor::BildLeeren(int k) {
@@ -38,7 +47,9 @@ void FragenEditor::EditorBildAnzeigen(int k) {
     if (p.isNull()) {
         bild->clear();
         bild->hide();
-        box->setToolTip(da || tag.empty() ? QString() : cp1252::toUnicode(tag + " wurde nicht gefunden."));
+        box->setToolTip(da || tag.empty()
+                            ? QString()
+                            : cp1252::toUnicode(tag + " " + texte::Text(83133, "wurde nicht gefunden.")));
         return;
     }
     // As high as the box, as wide as the picture's shape allows, left edge 0.
@@ -52,15 +63,16 @@ void FragenEditor::EditorBildAnzeigen(int k) {
 
 void FragenEditor::Bild_Click(int k) {
     dlg::FileRequest r;
-    r.title = "Bild hinzuufügen"_ansi;
-    r.filter = kBildFilter;
+    r.title = bildTitel();
+    r.filter = bildFilter();
     r.folder = api_.AppPfad() + "DATEN/";
     const std::string datei = dlg::dialogs().FileOpen(r);
     if (datei.empty()) return;  // cancelled: the slot keeps its picture
     const std::string name = fragen::MediumUebernehmen(api_, datei, true);
     if (name.empty()) {
-        dlg::dialogs().MsgBox("Das Bild konnte nicht in den Datenordner kopiert werden:\r\n" + datei,
-                              dlg::OKOnly | dlg::Exclamation, "Bild hinzuufügen"_ansi);
+        dlg::dialogs().MsgBox(
+            texte::Text(53266, "Das Bild konnte nicht in den Datenordner kopiert werden:") + "\r\n" + datei,
+            dlg::OKOnly | dlg::Exclamation, bildTitel());
         return;
     }
     bildTag_[size_t(k)] = name;
@@ -71,15 +83,17 @@ void FragenEditor::Bild_Click(int k) {
 
 void FragenEditor::InputAudio_Click() {
     dlg::FileRequest r;
-    r.title = "Audio-Datei laden";
-    r.filter = kAudioFilter;
+    r.title = texte::Text(53267, "Audio-Datei laden");
+    r.filter = audioFilter();
     r.folder = api_.AppPfad() + "DATEN/";
     const std::string datei = dlg::dialogs().FileOpen(r);
     if (datei.empty()) return;  // cancelled: the sound stays
     const std::string name = fragen::MediumUebernehmen(api_, datei, false);
     if (name.empty()) {
-        dlg::dialogs().MsgBox("Die Audio-Datei konnte nicht in den Datenordner kopiert werden:\r\n" + datei,
-                              dlg::OKOnly | dlg::Exclamation, "Audio-Datei laden");
+        dlg::dialogs().MsgBox(
+            texte::Text(53268, "Die Audio-Datei konnte nicht in den Datenordner kopiert werden:") + "\r\n" +
+                datei,
+            dlg::OKOnly | dlg::Exclamation, texte::Text(53267, "Audio-Datei laden"));
         return;
     }
     AudioName->setText(cp1252::toUnicode(name));
@@ -98,8 +112,9 @@ void FragenEditor::Mikro_Click() {
     if (mci_.mciSendString("open new type waveaudio alias capture") != fragen::Mci::Ok ||
         mci_.mciSendString("record capture") != fragen::Mci::Ok) {
         mci_.mciSendString("close capture");
-        dlg::dialogs().MsgBox("Es wurde kein Mikrofon gefunden. Es kann nichts aufgenommen werden.",
-                              dlg::OKOnly | dlg::Exclamation, "Mikrofon");
+        dlg::dialogs().MsgBox(
+            texte::Text(53269, "Es wurde kein Mikrofon gefunden. Es kann nichts aufgenommen werden."),
+            dlg::OKOnly | dlg::Exclamation, texte::Text(53270, "Mikrofon"));
         return;
     }
     Mikro->hide();
@@ -111,7 +126,8 @@ void FragenEditor::Mikro_Click() {
 
 void FragenEditor::Aufnahmeanzeige() {
     if (!mci_.offen()) return;
-    Aufnahme->setText(QStringLiteral("\u25CF Aufnahme %1 s").arg(int(mci_.sekunden())));
+    Aufnahme->setText((QStringLiteral("\u25CF ") + texte::TextNr(43262, QStringLiteral("Aufnahme %1 s")))
+                          .arg(int(mci_.sekunden())));
     // A recording ends by itself at 60 seconds.
     if (!mci_.nimmtAuf()) StopKnopf_Click();
 }
@@ -127,21 +143,22 @@ void FragenEditor::StopKnopf_Click() {
     Aufnahme->hide();
     Mikro->show();
     if (fehler != fragen::Mci::Ok) {
-        dlg::dialogs().MsgBox("Die Aufnahme konnte nicht gespeichert werden.", dlg::OKOnly | dlg::Exclamation,
-                              "Mikrofon");
+        dlg::dialogs().MsgBox(texte::Text(53271, "Die Aufnahme konnte nicht gespeichert werden."),
+                              dlg::OKOnly | dlg::Exclamation, texte::Text(53270, "Mikrofon"));
         return;
     }
     dlg::FileRequest r;
-    r.title = "Audio-Datei speichern";
-    r.filter = kAudioFilter;
+    r.title = texte::Text(53273, "Audio-Datei speichern");
+    r.filter = audioFilter();
     r.folder = api_.AppPfad() + "DATEN/";
     std::string ziel = dlg::dialogs().FileSave(r);
     if (ziel.empty()) return;
     if (fragen::DateiName(ziel).find('.') == std::string::npos) ziel += ".wav";
     const std::string name = fragen::AufnahmeAblegen(api_, datei, ziel);
     if (name.empty()) {
-        dlg::dialogs().MsgBox("Die Aufnahme konnte nicht gespeichert werden:\r\n" + ziel,
-                              dlg::OKOnly | dlg::Exclamation, "Audio-Datei speichern");
+        dlg::dialogs().MsgBox(
+            texte::Text(53272, "Die Aufnahme konnte nicht gespeichert werden:") + "\r\n" + ziel,
+            dlg::OKOnly | dlg::Exclamation, texte::Text(53273, "Audio-Datei speichern"));
         return;
     }
     AudioName->setText(cp1252::toUnicode(name));

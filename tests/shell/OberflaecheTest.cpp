@@ -112,7 +112,7 @@ TEST_F(Oberflaeche, EveryVisibleTextComesFromTheTable) {
           static_cast<QWidget*>(kontext.kurzboxFenster()), static_cast<QWidget*>(kontext.progressFenster()),
           static_cast<QWidget*>(&pack), static_cast<QWidget*>(&auswahl), static_cast<QWidget*>(&waehler),
           static_cast<QWidget*>(&parameter), static_cast<QWidget*>(&klasse),
-          static_cast<QWidget*>(kontext.musikquiz())}) {
+          static_cast<QWidget*>(kontext.musikquiz()), static_cast<QWidget*>(kontext.musikquiz()->editor())}) {
         f->show();
         pruefeFenster(f);
     }

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -22,6 +24,7 @@
 #include "shell/ErsterStart.h"
 #include "shell/Progress.h"
 #include "shell/frmKlasse.h"
+#include "shell/frmKonfig.h"
 #include "shell/frmParameter.h"
 #include "shell/kurzbox.h"
 #include "tests/shell/ShellFixture.h"
@@ -84,6 +87,12 @@ protected:
             if (auto* b = qobject_cast<QAbstractButton*>(c)) pruefe(wo, b->text());
             if (auto* g = qobject_cast<QGroupBox*>(c)) pruefe(wo, g->title());
             if (auto* e = qobject_cast<QLineEdit*>(c)) pruefe(wo, e->placeholderText());
+            if (auto* t = qobject_cast<QTabWidget*>(c))
+                for (int i = 0; i < t->count(); ++i) pruefe(wo + QStringLiteral(" tab"), t->tabText(i));
+            if (auto* v = qobject_cast<QTableView*>(c); v && v->model())
+                for (int i = 0; i < v->model()->columnCount(); ++i)
+                    pruefe(wo + QStringLiteral(" column"),
+                           v->model()->headerData(i, Qt::Horizontal).toString());
         }
     }
 
@@ -117,6 +126,16 @@ TEST_F(Oberflaeche, EveryVisibleTextComesFromTheTable) {
         pruefeFenster(f);
     }
     t_call().ShowAllModal([&](QDialog& d) { pruefeFenster(&d); });
+    // The list window in each of its kinds, opened as the main window opens it.
+    frmKonfig::Anbinden(kontext);
+    for (const char* befehl : {"konfigchange", "suchanzeig", "FrageRaum"}) {
+        w.Menueintrag(befehl)->trigger();
+        if (frmKonfig* liste = frmKonfig::offen())
+            pruefeFenster(liste);
+        else
+            fehler << QString::fromLatin1(befehl) + QStringLiteral(": no list window");
+        if (kontext.anbindung.ListeEntladen) kontext.anbindung.ListeEntladen();
+    }
 
     EXPECT_TRUE(fehler.isEmpty()) << "texts fixed in the code:\n"
                                   << fehler.join(QLatin1Char('\n')).toStdString();

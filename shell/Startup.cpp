@@ -56,7 +56,10 @@ void Startup::run() {
     parts.showSplash = [this] { frmAutor::ZeigenModeless(kontext_); };
     parts.closeSplash = [this] { kontext_.autorEntladen(); };
     parts.createTranslation = [] { CreateT_call(); };
-    parts.setupTranslation = [] { SetupT_call(); };
+    parts.setupTranslation = [this] {
+        SetupT_call();
+        if (kontext_.autorGeladen()) kontext_.autor().TexteSetzen();
+    };
     parts.extract = [](const std::string& zip, const std::string& folder) {
         return VBUnzBas::Extrakt(zip, folder);
     };

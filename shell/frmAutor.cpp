@@ -60,12 +60,11 @@ frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     tafel->setGeometry(30, 40, kBreite - 60, 210);
     auto* spalte = new QVBoxLayout(tafel);
     spalte->setContentsMargins(20, 16, 20, 16);
-    Label3 = new QLabel(texte::TextNr(33121, QStringLiteral("Das interaktive Musikquiz ")), tafel);
+    Label3 = new QLabel(tafel);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label1 = new QLabel(texte::TextNr(33122, QStringLiteral("Varulak  \u2022  Melvato")), tafel);
+    Label1 = new QLabel(tafel);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(
-        texte::TextNr(33123, QStringLiteral("Kontakt: www.varulak.de  \u2022  info@varulak.de")), tafel);
+    Label2 = new QLabel(tafel);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont titel = Label1->font();
     titel.setPointSizeF(titel.pointSizeF() * 2.4);
@@ -81,7 +80,8 @@ frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
     }
     Image1->installEventFilter(this);
 
-    Datenwerden = new QLabel(texte::TextNr(33124, QStringLiteral("Daten werden geladen....")), this);
+    Datenwerden = new QLabel(this);
+    TexteSetzen();
     Datenwerden->setObjectName(QStringLiteral("Datenwerden"));
     Datenwerden->setStyleSheet(
         QStringLiteral("color: white; background: rgba(20, 10, 50, 150); padding: 2px 8px;"
@@ -107,6 +107,16 @@ frmAutor::frmAutor(Kontext& kontext) : QDialog(nullptr), kontext_(kontext) {
 }
 
 frmAutor::~frmAutor() = default;
+
+// The splash is up before the language table is read; start-up sets its texts
+// again once the user's translation is in place.
+void frmAutor::TexteSetzen() {
+    Label3->setText(texte::TextNr(33121, QStringLiteral("Das interaktive Musikquiz ")));
+    Label1->setText(texte::TextNr(33122, QStringLiteral("Varulak  \u2022  Melvato")));
+    Label2->setText(texte::TextNr(33123, QStringLiteral("Kontakt: www.varulak.de  \u2022  info@varulak.de")));
+    Datenwerden->setText(texte::TextNr(33124, QStringLiteral("Daten werden geladen....")));
+    Datenwerden->adjustSize();
+}
 
 void frmAutor::Form_Load() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "DATEN/Back.jpg";

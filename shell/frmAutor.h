@@ -15,6 +15,7 @@ public:
     explicit frmAutor(Kontext& kontext);
     ~frmAutor() override;
     void Form_Load();
+    void TexteSetzen();
 
     // Start-up splash: shown modeless, without owner.
     static void ZeigenModeless(Kontext& kontext);

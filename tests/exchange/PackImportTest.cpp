@@ -3,14 +3,12 @@
 // anything but what they are allowed to.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <memory>
 
 #include "exchange/PaketImport.h"
 #include "questions/WordIndex.h"
 #include "services/Codepage.h"
+#include "services/Unzip.h"
 #include "tests/exchange/PackTestData.h"
 #include "tests/exchange/ZipTestData.h"
 
@@ -61,10 +59,14 @@ TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
     a.medium("bach.jpg", std::string(4000, 'B'));
     a.medium("Bäume.jpg"_ansi, std::string(3000, 'U'));
     a.medium("ton.wav", std::string(9000, 'T'));
-    Packer(a.api, a.liste()).jetzPacken({3, 7, false, false});
     const std::string zip = homeA.root() + "paket.zip";
     std::string fehler;
+    EXPECT_FALSE(PaketSpeichern(a.app + "pack/", zip, fehler));
+    EXPECT_NE(fehler.find("zuerst packen"), std::string::npos);
+    Packer(a.api, a.liste()).jetzPacken({3, 7, false, false});
     ASSERT_TRUE(PaketSpeichern(a.app + "pack/", zip, fehler)) << fehler;
+    // Names go in as UTF-8, so that other unzip programs show them right.
+    EXPECT_TRUE(VBUnzBas::FileExistInZip(zip, "Bäume.jpg"_ansi));
 
     TempHome homeB;
     Datenordner b;
@@ -166,82 +168,42 @@ TEST(PackRecordReader, DamagedRecordsCarryTheirReason) {
     EXPECT_EQ(verschluesselt.eintraege[0].frage.Antwort[1], " ja ");
 }
 
-namespace {
-// Raises the stored size of every header of `member` to 2 GiB.
-void groesseFaelschen(const std::string& zip, const std::string& member) {
-    std::string b = readFile(zip);
-    for (const auto& [signatur, feld] :
-         {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}})
-        for (size_t p = b.find(signatur); p != std::string::npos; p = b.find(signatur, p + 4)) {
-            const size_t name = p + (signatur[2] == 3 ? 30 : 46);
-            if (b.compare(name, member.size(), member) == 0)
-                b.replace(p + size_t(feld), 4, "\xFF\xFF\xFF\x7F");
-        }
-    std::ofstream(zip, std::ios::binary | std::ios::trunc) << b;
-}
-}  // namespace
-
 TEST(PackImport, BadPackagesWriteNothingButWhatTheyMay) {
     TempHome home;
     testing_support::ScriptedDialogs dialogs;
     Datenordner d;
     const std::string dir = home.root() + "pakete/";
     const std::string gut = datensatz(3, "Bild=bild.jpg\r\n");
-    std::filesystem::create_directories(dir);
+    const std::string bild(5000, 'J');
+    testing_support::writeFile(dir + "text.zip", "kein Archiv");
+    machZip(dir + "ganz.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", bild}});
+    testing_support::writeFile(dir + "halb.zip", readFile(dir + "ganz.zip").substr(0, 200));
+    machZip(dir + "ohne.zip", {{"bild.jpg", bild}});
+    machZip(dir + "aussen.zip",
+            {{"../bild.jpg", bild}, {"/tmp/bild.jpg", bild}, {"paket/NeueFragen.Dat", gut}});
+    machZip(dir + "gross.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", bild}});
+    testing_support::groesseFaelschen(dir + "gross.zip", "bild.jpg");
+    testing_support::writeFile(dir + "utf8/NeueFragen.Dat", "[Quiz 3]\r\nFrage=M\xC3\xBCnchen\r\n");
 
     struct Fall {
         const char* wozu;
-        std::function<std::string()> machen;  // the package's path
-        std::string fehler;                   // Oeffnen fails with this
-        std::string meldung;                  // or the import reports this
+        const char* paket;
+        std::string fehler;   // Oeffnen fails with this
+        std::string meldung;  // or the import reports this
         int eingelesen;
     } const faelle[] = {
-        {"not a zip",
-         [&] {
-             testing_support::writeFile(dir + "text.zip", "kein Archiv");
-             return dir + "text.zip";
-         },
-         "kein Paket", "", 0},
-        {"cut-off archive",
-         [&] {
-             machZip(dir + "ganz.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", std::string(5000, 'J')}});
-             testing_support::writeFile(dir + "halb.zip", readFile(dir + "ganz.zip").substr(0, 200));
-             return dir + "halb.zip";
-         },
-         "kein Paket", "", 0},
-        {"zip without records",
-         [&] {
-             machZip(dir + "ohne.zip", {{"bild.jpg", std::string(50, 'J')}});
-             return dir + "ohne.zip";
-         },
-         "NeueFragen.Dat", "", 0},
-        {"members outside the package",
-         [&] {
-             machZip(dir + "aussen.zip", {{"../bild.jpg", std::string(50, 'J')},
-                                          {"/tmp/bild.jpg", std::string(50, 'J')},
-                                          {"paket/NeueFragen.Dat", gut}});
-             return dir + "aussen.zip";
-         },
-         "", "2 Einträge"_ansi, 1},
-        {"huge declared size",
-         [&] {
-             machZip(dir + "gross.zip", {{"NeueFragen.Dat", gut}, {"bild.jpg", std::string(5000, 'J')}});
-             groesseFaelschen(dir + "gross.zip", "bild.jpg");
-             return dir + "gross.zip";
-         },
-         "", "zu groß"_ansi, 0},
-        {"records not in Windows-1252",
-         [&] {
-             testing_support::writeFile(dir + "utf8/NeueFragen.Dat", "[Quiz 3]\r\nFrage=M\xC3\xBCnchen\r\n");
-             return dir + "utf8/NeueFragen.Dat";
-         },
-         "UTF-8", "", 0},
+        {"not a zip", "text.zip", "kein Paket", "", 0},
+        {"cut-off archive", "halb.zip", "kein Paket", "", 0},
+        {"zip without records", "ohne.zip", "NeueFragen.Dat", "", 0},
+        {"members outside the package", "aussen.zip", "", "2 Einträge"_ansi, 1},
+        {"huge declared size", "gross.zip", "", "zu groß"_ansi, 0},
+        {"records not in Windows-1252", "utf8/NeueFragen.Dat", "UTF-8", "", 0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.wozu);
         const auto fragenVorher = Datenordner::dateien(d.app);
         PaketImport imp(d.api);
-        const bool offen = imp.Oeffnen(f.machen());
+        const bool offen = imp.Oeffnen(dir + f.paket);
         EXPECT_EQ(offen, f.fehler.empty()) << imp.Fehler();
         if (!offen) {
             EXPECT_NE(imp.Fehler().find(f.fehler), std::string::npos) << imp.Fehler();

@@ -1,8 +1,7 @@
 // Packing own questions: which media go into the package and how they are
-// counted, the records byte for byte, the offered range, the package folder's
-// clearing, and the package saved as one zip archive.
+// counted, the records byte for byte, the offered range and the package folder's
+// clearing.
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include "exchange/Paket.h"
 #include "services/Codepage.h"
@@ -154,32 +153,4 @@ TEST_F(PackFixture, OnlyAFolderMarkedByListeTxtIsEmptied) {
     testing_support::writeFile(d.app + "pack/liste.txt", "");
     p.PackordnerLeeren();
     EXPECT_EQ(packInhalt(), (std::map<std::string, std::string>{{"liste.txt", ""}}));
-}
-
-TEST_F(PackFixture, SavedArchiveHoldsThePackageFolder) {
-    d.frage(1, "Bäume.jpg"_ansi, "", "ton.wav");
-    d.medium("Bäume.jpg"_ansi, std::string(3000, 'J'));
-    d.medium("ton.wav", std::string(5000, 'W'));
-    Packer p(d.api, d.liste());
-    std::string fehler;
-    EXPECT_FALSE(PaketSpeichern(d.app + "pack/", home.root() + "leer.zip", fehler));
-    EXPECT_NE(fehler.find("zuerst packen"), std::string::npos);
-    p.jetzPacken({1, 1, false, false});
-    ASSERT_TRUE(PaketSpeichern(d.app + "pack/", home.root() + "paket.zip", fehler)) << fehler;
-
-    int code = 0;
-    zip_t* za = zip_open((home.root() + "paket.zip").c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
-    ASSERT_NE(za, nullptr);
-    std::map<std::string, std::string> inhalt;
-    for (zip_int64_t i = 0; i < zip_get_num_entries(za, 0); ++i) {
-        zip_stat_t st;
-        zip_stat_index(za, zip_uint64_t(i), 0, &st);
-        std::string bytes(st.size, '\0');
-        zip_file_t* f = zip_fopen_index(za, zip_uint64_t(i), 0);
-        EXPECT_EQ(zip_fread(f, bytes.data(), st.size), zip_int64_t(st.size));
-        zip_fclose(f);
-        inhalt[cp1252::fromUtf8(st.name)] = bytes;
-    }
-    zip_close(za);
-    EXPECT_EQ(inhalt, packInhalt());
 }

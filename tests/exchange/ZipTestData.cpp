@@ -4,6 +4,9 @@
 #include <zip.h>
 
 #include <filesystem>
+#include <fstream>
+
+#include "tests/support/TestSupport.h"
 
 namespace testing_support {
 
@@ -29,6 +32,18 @@ void machZip(const std::string& path, const std::vector<ZipMember>& members) {
         }
     }
     ASSERT_EQ(zip_close(za), 0) << zip_strerror(za);
+}
+
+void groesseFaelschen(const std::string& zip, const std::string& member) {
+    std::string b = readFile(zip);
+    for (const auto& [signatur, feld] :
+         {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}})
+        for (size_t p = b.find(signatur); p != std::string::npos; p = b.find(signatur, p + 4)) {
+            const size_t name = p + (signatur[2] == 3 ? 30 : 46);
+            if (b.compare(name, member.size(), member) == 0)
+                b.replace(p + size_t(feld), 4, "\xFF\xFF\xFF\x7F");
+        }
+    std::ofstream(zip, std::ios::binary | std::ios::trunc) << b;
 }
 
 }  // namespace testing_support

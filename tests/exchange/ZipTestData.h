@@ -14,5 +14,7 @@ struct ZipMember {
 
 // Writes the archive; fails the test when libzip refuses.
 void machZip(const std::string& path, const std::vector<ZipMember>& members);
+// Raises the stored size of every header of `member` to 2 GiB (the data stays as it is).
+void groesseFaelschen(const std::string& zip, const std::string& member);
 
 }  // namespace testing_support

@@ -71,15 +71,7 @@ TEST_F(PackFixture, MediaAreCheckedAsOldInternalOrMissing) {
     const Fall faelle[] = {
         {"plain range", {2, 2, false, false}, {}, {"alt.jpg", "neu.jpg"}, 1, 2, 0, 0, 0},
         {"without old files", {2, 2, true, false}, {}, {"neu.jpg"}, 1, 1, 0, 0, 0},
-        {"with the maker's files",
-         {2, 2, false, true},
-         {},
-         {"alt.jpg", "neu.jpg", "intern.wav"},
-         0,
-         2,
-         1,
-         0,
-         0},
+        {"maker's files", {2, 2, false, true}, {}, {"alt.jpg", "neu.jpg", "intern.wav"}, 0, 2, 1, 0, 0},
         {"missing, both warned", {3, 3, false, false}, {dlg::OK, dlg::OK}, {}, 0, 0, 0, 2, 2},
         {"missing, cancel stops warning", {3, 3, false, false}, {dlg::Cancel}, {}, 0, 0, 0, 2, 1},
     };

@@ -98,94 +98,76 @@ struct AblageFall {
     const char* meldung;  // start of the message shown, empty for none
 };
 
+// A data folder with the editor's store behind it.
+struct Speicher {
+    testing_support::TempHome home;
+    ApiClass api;
+    QuestionPool pool{api};
+    WortIndex index{api};
+    testing_support::ScriptedDialogs dialoge;
+    FragenAblage ablage{api, pool, index};
+};
+
 TEST(FragenAblage, NumberingRules) {
+    const char* neu = " Frage wurde als neu abgespeichert! ";
+    const char* ueber = " Frage wurde überschrieben! ";
+    const char* zahl = "erst eine Nummer zwischen 1 und 99 eingeben";
     const AblageFall faelle[] = {
-        {"neu", {}, false, "5", 0, 5, " Frage wurde als neu abgespeichert! ", "1", ""},
-        {"ueberschreiben",
-         {5},
-         false,
-         "5",
-         dlg::Yes,
-         5,
-         " Frage wurde überschrieben! ",
-         "1",
-         "Bestehende Frage"},
-        {"nein",
-         {1, 2, 5},
-         false,
-         "5",
-         dlg::No,
-         3,
-         " Frage wurde als neu abgespeichert! ",
-         "3",
-         "Bestehende Frage"},
-        {"hundert", {}, false, "100", 0, 0, "", "100", "erst eine Nummer zwischen 1 und 99 eingeben"},
-        {"keineZahl", {}, false, "x", 0, 0, "", "x", "erst eine Nummer zwischen 1 und 99 eingeben"},
-        {"macher", {}, true, "150", 0, 150, " Frage wurde als neu abgespeichert! ", "150", ""},
+        {"neu", {}, false, "5", 0, 5, neu, "1", ""},
+        {"ueberschreiben", {5}, false, "5", dlg::Yes, 5, ueber, "1", "Bestehende Frage"},
+        {"nein", {1, 2, 5}, false, "5", dlg::No, 3, neu, "3", "Bestehende Frage"},
+        {"hundert", {}, false, "100", 0, 0, "", "100", zahl},
+        {"keineZahl", {}, false, "x", 0, 0, "", "x", zahl},
+        {"macher", {}, true, "150", 0, 150, neu, "150", ""},
         {"macherTest", {}, true, "999", 0, 0, "", "999", "erst eine Nummer zwischen 1 und 998 eingeben"},
     };
     for (const AblageFall& f : faelle) {
         SCOPED_TRACE(f.name);
-        testing_support::TempHome home;
-        testing_support::schreibeFragen(home.appPfad(), f.vorhanden);
-        if (f.macher) schreibeDatei(home.appPfad() + "back/debug.txt", "");
-        ApiClass api;
-        QuestionPool::Table tabelle{};
-        QuestionPool pool(api, tabelle);
-        WortIndex index(api);
-        testing_support::ScriptedDialogs dialoge;
-        if (f.antwort) dialoge.answers.push_back(f.antwort);
-        FragenAblage ablage(api, pool, index);
-
-        const Ablage a = ablage.Speichern(f.nummer, gueltig());
+        Speicher s;
+        testing_support::schreibeFragen(s.home.appPfad(), f.vorhanden);
+        if (f.macher) schreibeDatei(s.home.appPfad() + "back/debug.txt", "");
+        if (f.antwort) s.dialoge.answers.push_back(f.antwort);
+        const Ablage a = s.ablage.Speichern(f.nummer, gueltig());
         EXPECT_EQ(a.gespeichert, f.geschrieben != 0);
         EXPECT_EQ(a.status, cp1252::fromUtf8(f.status));
         EXPECT_EQ(a.nummerText, f.nummerDanach);
-        ASSERT_EQ(dialoge.messages.size(), std::string(f.meldung).empty() ? 0u : 1u);
-        if (!dialoge.messages.empty()) {
-            EXPECT_EQ(dialoge.messages[0].text.find(cp1252::fromUtf8(f.meldung)), 0u);
+        ASSERT_EQ(s.dialoge.messages.size(), std::string(f.meldung).empty() ? 0u : 1u);
+        if (!s.dialoge.messages.empty()) {
+            EXPECT_EQ(s.dialoge.messages[0].text.find(cp1252::fromUtf8(f.meldung)), 0u);
         }
         if (f.geschrieben) {
-            EXPECT_EQ(FrageLesen(api, f.geschrieben).Frage, gueltig().Frage);
+            EXPECT_EQ(FrageLesen(s.api, f.geschrieben).Frage, gueltig().Frage);
             // The word index knows the number actually written.
-            EXPECT_TRUE(EnthaeltNummer(api.IniLesen("IndexZ.Ini", "Z", "ZAUBERFLÖTE"_ansi), f.geschrieben));
+            EXPECT_TRUE(EnthaeltNummer(s.api.IniLesen("IndexZ.Ini", "Z", "ZAUBERFLÖTE"_ansi), f.geschrieben));
         }
         if (f.antwort == dlg::No) {
-            EXPECT_EQ(FrageLesen(api, 5).Frage, "Frage Nummer 5");
+            EXPECT_EQ(FrageLesen(s.api, 5).Frage, "Frage Nummer 5");
         }
     }
 }
 
 TEST(FragenAblage, OverwriteQuestionShowsAPlainRecordAsWrittenAndAtMostFiftyCharacters) {
-    testing_support::TempHome home;
-    schreibeDatei(home.appPfad() + "Fragen 0.Dat", testing_support::quizSektion(5, std::string(80, 'k')));
-    ApiClass api;
-    QuestionPool pool(api);
-    WortIndex index(api);
-    testing_support::ScriptedDialogs dialoge;
-    dialoge.answers.push_back(dlg::Yes);
-    FragenAblage(api, pool, index).Speichern("5", gueltig());
-    ASSERT_EQ(dialoge.messages.size(), 1u);
-    EXPECT_EQ(dialoge.messages[0].text,
+    Speicher s;
+    schreibeDatei(s.home.appPfad() + "Fragen 0.Dat", testing_support::quizSektion(5, std::string(80, 'k')));
+    s.dialoge.answers.push_back(dlg::Yes);
+    s.ablage.Speichern("5", gueltig());
+    ASSERT_EQ(s.dialoge.messages.size(), 1u);
+    EXPECT_EQ(s.dialoge.messages[0].text,
               "Bestehende Frage...\r\n\r\n'" + std::string(50, 'k') + "...'\r\n\r\n...überschreiben?"_ansi);
 }
 
 TEST(FragenAblage, AFailedWriteSaysSoAndLeavesFileAndIndexAlone) {
-    testing_support::TempHome home;
+    Speicher s;
     // A folder where the question file should be: no write can replace it.
-    fsys::makeFolders(home.appPfad() + "Fragen 0.Dat");
-    ApiClass api;
-    QuestionPool pool(api);
-    WortIndex index(api);
-    testing_support::ScriptedDialogs dialoge;
-    const Ablage a = FragenAblage(api, pool, index).Speichern("5", gueltig());
+    fsys::makeFolders(s.home.appPfad() + "Fragen 0.Dat");
+    const Ablage a = s.ablage.Speichern("5", gueltig());
     EXPECT_FALSE(a.gespeichert);
     EXPECT_EQ(a.status, " Frage wurde nicht abgespeichert! ");
     EXPECT_EQ(a.nummerText, "5");
-    ASSERT_EQ(dialoge.messages.size(), 1u);
-    EXPECT_EQ(dialoge.messages[0].title, "Fehler beim Speichern");
-    EXPECT_FALSE(fileExists(home.appPfad() + "IndexZ.Ini"));
-    EXPECT_EQ(api.IniLesen("", "Allgemein", "IndexNotwendig"), "");
+    ASSERT_EQ(s.dialoge.messages.size(), 1u);
+    EXPECT_EQ(s.dialoge.messages[0].title, "Fehler beim Speichern");
+    EXPECT_FALSE(fileExists(s.home.appPfad() + "IndexZ.Ini"));
+    EXPECT_EQ(s.api.IniLesen("", "Allgemein", "IndexNotwendig"), "");
 }
 
 TEST(MediumUebernehmen, CopiesIntoDatenAndKeepsASpareInBack) {

@@ -73,14 +73,8 @@ TEST(ProfileNames, FoldOverTheWholeCodePage) {
         {"\x9A\x9C\x9E", "\x8A\x8C\x8E", true},  // š œ ž
         {"\xFF", "\x9F", true},                  // ÿ Ÿ
         {"Quiz", "qUIZ", true},
-        {"Stra\xDF"
-         "e",
-         "STRA\xDF"
-         "E",
-         true},  // ß has no capital of its own here
-        {"Stra\xDF"
-         "e",
-         "STRASSE", false},
+        {"Fu\xDF", "FU\xDF", true},  // ß has no capital of its own here
+        {"Fu\xDF", "FUSS", false},
         {"\xD7", "\xF7", false},  // × and ÷ are not letters
         {"L\xF6sung", "Losung", false},
     };
@@ -121,9 +115,7 @@ TEST_F(ProfileSharing, UnicodeFilesReadAsTheCodePageAndKeepTheirEncodingWhenWrit
     for (const Encoding& e : kEncodings) {
         SCOPED_TRACE(e.name);
         writeOutside(file("u.ini"), e.encode(text));
-        EXPECT_EQ(api.IniLesen("u.ini", "L\xD6SUNG", "Antwort"),
-                  "Gr\xF6\xDF"
-                  "e \x80");
+        EXPECT_EQ(api.IniLesen("u.ini", "L\xD6SUNG", "Antwort"), "Gr\xF6\xDF\x65 \x80");
         EXPECT_EQ(api.IniLesen("u.ini", "L\xF6sung", "Name"), "??");
         EXPECT_TRUE(api.IniSchreiben("u.ini", "L\xF6sung", "Neu", "\xE4\xDF"));
         EXPECT_TRUE(api.IniSchreiben("u.ini", "Frage", "A", "1"));

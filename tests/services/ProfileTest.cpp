@@ -108,13 +108,6 @@ TEST_F(ProfileStoreTest, NamesResolveToTheDataFolderAnyCaseAndAnySeparator) {
     EXPECT_EQ(readFile(home.appPfad() + "DATEN/Liste.Ini"), "[s]\r\nk=2\r\n");
 }
 
-TEST_F(ProfileStoreTest, ReadsAreCutAt254ButWholeReadKeepsAll) {
-    std::string longValue(300, 'x');
-    api.IniSchreiben("q.dat", "s", "k", longValue);
-    EXPECT_EQ(api.IniLesen("q.dat", "s", "k"), longValue.substr(0, 254));
-    EXPECT_EQ(api.IniLesenGanz("q.dat", "s", "k"), longValue);
-}
-
 TEST_F(ProfileStoreTest, ChangesByAnotherProgramAreSeenAfterTheRecheckInterval) {
     std::int64_t now = 1000;
     api.profiles().setClock([&] { return now; });

@@ -15,8 +15,7 @@ namespace {
 const std::string kHaupt =
     "1\tDeutsch\tx\r\n"
     "20001\t0\tHauptfenster\r\n"
-    "10028\t20001\tSchlie\xDF"
-    "en\r\n"
+    "10028\t20001\tSchlie\xDF\x65n\r\n"
     "30005\t20001\tOK\r\n";
 
 template <class W>

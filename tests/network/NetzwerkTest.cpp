@@ -7,9 +7,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
+#include <future>
 
 #include "network/Netzwerk.h"
 #include "services/ApiClass.h"
@@ -23,16 +22,10 @@ using testing_support::writeFile;
 namespace fs = std::filesystem;
 
 TEST(Teilnehmer, TypedNumbersOutsideZeroToNinetyNineAreRefused) {
-    const std::pair<const char*, std::optional<int>> faelle[] = {{"0", 0},
-                                                                 {"7", 7},
-                                                                 {" 42 ", 42},
-                                                                 {"099", 99},
-                                                                 {"100", std::nullopt},
-                                                                 {"-1", std::nullopt},
-                                                                 {"", std::nullopt},
-                                                                 {"4a", std::nullopt},
-                                                                 {"9999999999", std::nullopt},
-                                                                 {"1.5", std::nullopt}};
+    const std::optional<int> nein;
+    const std::pair<const char*, std::optional<int>> faelle[] = {
+        {"0", 0},     {"7", 7},   {" 42 ", 42}, {"099", 99},          {"100", nein},
+        {"-1", nein}, {"", nein}, {"4a", nein}, {"9999999999", nein}, {"1.5", nein}};
     for (auto [text, erwartet] : faelle) EXPECT_EQ(netz::TeilnehmerNr(text), erwartet) << text;
 }
 
@@ -179,21 +172,12 @@ TEST(Erreichbar, ShareThatDoesNotAnswerCountsAsUnreachableWithoutWaitingForIt) {
     EXPECT_TRUE(netz::OrdnerErreichbar(home.appPfad(), std::chrono::seconds(5)));
     EXPECT_FALSE(netz::OrdnerErreichbar(home.root() + "aus/", std::chrono::seconds(5)));
 
-    struct Sperre {
-        std::mutex m;
-        std::condition_variable cv;
-        bool frei = false;
-    };
-    auto sperre = std::make_shared<Sperre>();
-    auto haengt = [sperre](const std::string&) {
-        std::unique_lock<std::mutex> l(sperre->m);
-        sperre->cv.wait(l, [&] { return sperre->frei; });
+    // A check that hangs until the test lets it go.
+    std::promise<void> frei;
+    auto haengt = [f = frei.get_future().share()](const std::string&) {
+        f.wait();
         return true;
     };
     EXPECT_FALSE(netz::OrdnerErreichbar(home.appPfad(), std::chrono::milliseconds(20), haengt));
-    {
-        std::lock_guard<std::mutex> l(sperre->m);
-        sperre->frei = true;
-    }
-    sperre->cv.notify_all();
+    frei.set_value();
 }

@@ -75,14 +75,9 @@ TEST(FeldText, LineBreaksAndTabsBecomeBlanksAndLongTextIsCut) {
 }
 
 TEST(NummerLesen, OnlyAWholeNumber) {
-    const std::pair<const char*, std::optional<int>> faelle[] = {
-        {"5", 5},
-        {" 42 ", 42},
-        {"", std::nullopt},
-        {"abc", std::nullopt},
-        {"5a", std::nullopt},
-        {"1.5", std::nullopt},
-    };
+    const std::optional<int> nein;
+    const std::pair<const char*, std::optional<int>> faelle[] = {{"5", 5},      {" 42 ", 42}, {"", nein},
+                                                                 {"abc", nein}, {"5a", nein}, {"1.5", nein}};
     for (const auto& [text, erwartet] : faelle) EXPECT_EQ(NummerLesen(text), erwartet) << text;
 }
 

@@ -46,8 +46,6 @@ TEST(Anzeige, LayoutPlacesFrameAndStaircase) {
         EXPECT_EQ(l.Antwort[size_t(k)].top, l.Press[size_t(k)].top + 90) << k;
         EXPECT_EQ(l.Antwort[size_t(k)].width, 8000 - 150) << k;
     }
-    EXPECT_EQ(l.frmNeueFrage.top, 160);
-    EXPECT_EQ(l.frmNeueFrage.bottom(), l.Press[4].bottom());
 
     // Margins are rounded, not cut: 12010 / 12 = 1000.83, 6010 / 12 = 500.83.
     const quiz::SpielLayout m = quiz::LayoutBerechnen(12010, 6010, 600, 450);
@@ -69,8 +67,9 @@ constexpr int kKnopf = 48 * 15, kZaehlerB = 3 * 48 * 15, kZaehlerH = 64 * 15;
 }  // namespace
 
 // On a school laptop the subject label and the counter's digits ran off the
-// window's bottom edge below the staircase.
-TEST(Anzeige, GameViewFitsSmallWindows) {
+// window's bottom edge below the staircase; and the lowest press button stuck out
+// left of the cover, so a fifth answer's button showed while the counter rolled.
+TEST(Anzeige, GameViewFitsSmallWindowsAndTheCoverHidesEveryPressButton) {
     for (const auto& [w, h] : kFenster) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         const int W = w * 15, H = h * 15;
@@ -79,11 +78,12 @@ TEST(Anzeige, GameViewFitsSmallWindows) {
         for (const quiz::Rechteck& r :
              {l.imgRahmen, l.Rahmen, l.frmNeueFrage, l.lblGrad, l.lblGebiet, l.zaehler})
             EXPECT_TRUE(innerhalb(r, fenster)) << r.left << "," << r.top << " " << r.width << "x" << r.height;
+        EXPECT_TRUE(innerhalb(l.imgRahmen, l.frmNeueFrage));
         const int knopf = l.Press[0].height;
         EXPECT_GE(knopf, quiz::kPressMindestHoehe);
         for (int k = 0; k < 5; ++k) {
-            EXPECT_TRUE(innerhalb(l.Press[size_t(k)], fenster)) << k;
-            EXPECT_TRUE(innerhalb(l.Antwort[size_t(k)], fenster)) << k;
+            EXPECT_TRUE(innerhalb(l.Press[size_t(k)], l.frmNeueFrage)) << k;
+            EXPECT_TRUE(innerhalb(l.Antwort[size_t(k)], l.frmNeueFrage)) << k;
             // Still a staircase of equal buttons and steps, answers beside them.
             EXPECT_EQ(l.Press[size_t(k)].height, knopf);
             EXPECT_EQ(l.Press[size_t(k)].top, l.imgRahmen.bottom() + k * (knopf - 90));
@@ -93,7 +93,11 @@ TEST(Anzeige, GameViewFitsSmallWindows) {
                 EXPECT_LE(l.Antwort[size_t(k - 1)].bottom(), l.Antwort[size_t(k)].top) << k;
             }
         }
-        // Labels and counter below the staircase, the labels clear of the counter.
+        EXPECT_EQ(l.frmNeueFrage.left, l.Press[4].left);
+        EXPECT_EQ(l.frmNeueFrage.top, 160);
+        EXPECT_EQ(l.frmNeueFrage.bottom(), l.Press[4].bottom());
+        // Labels and counter below the staircase (outside the cover, to be seen
+        // during the slot), the labels clear of the counter.
         EXPECT_GT(l.lblGrad.top, l.Press[4].bottom());
         EXPECT_EQ(l.lblGebiet.top, l.lblGrad.bottom());
         EXPECT_EQ(l.lblGebiet.height, quiz::kZeilenHoehe);
@@ -109,39 +113,15 @@ TEST(Anzeige, GameViewFitsSmallWindows) {
     }
 }
 
-// The lowest press button stuck out left of the cover, so a fifth answer's
-// button showed while the counter rolled.
-TEST(Anzeige, CoverHidesEveryPressButtonDuringSlot) {
-    for (const auto& [w, h] : kFenster) {
-        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        const quiz::SpielLayout l =
-            quiz::LayoutBerechnen(w * 15, h * 15, kKnopf, kKnopf, kZaehlerB, kZaehlerH);
-        EXPECT_TRUE(innerhalb(l.imgRahmen, l.frmNeueFrage));
-        for (int k = 0; k < 5; ++k) {
-            EXPECT_TRUE(innerhalb(l.Press[size_t(k)], l.frmNeueFrage)) << k;
-            EXPECT_TRUE(innerhalb(l.Antwort[size_t(k)], l.frmNeueFrage)) << k;
-        }
-        EXPECT_EQ(l.frmNeueFrage.left, l.Press[4].left);
-        EXPECT_EQ(l.frmNeueFrage.top, 160);
-        EXPECT_EQ(l.frmNeueFrage.bottom(), l.Press[4].bottom());
-        // The counter and its labels stay outside, to be seen during the slot.
-        EXPECT_LT(l.frmNeueFrage.bottom(), l.zaehler.top);
-        EXPECT_LT(l.frmNeueFrage.bottom(), l.lblGrad.top);
-    }
-}
-
-TEST(Anzeige, PicturePlacementAtTheRightEdge) {
+// A picture stays at the frame's right edge. A wide line of notes (589 x 160
+// pixels) in a frame of 616 x 213 pixels left the question text a column of 7 pixels.
+TEST(Anzeige, PicturePlacementLeavesTheQuestionReadable) {
     // Taller than the frame: shrunk to its height, proportions kept.
     EXPECT_EQ(quiz::BildPlatz(6000, 3000, 2000, 6000), (quiz::Rechteck{6000 - 1000 - 150, 0, 1000, 3000}));
     // Fits: natural size, centred vertically.
     EXPECT_EQ(quiz::BildPlatz(6000, 3000, 900, 1000), (quiz::Rechteck{6000 - 900 - 150, 1000, 900, 1000}));
     // Small pictures are not doubled.
     EXPECT_EQ(quiz::BildPlatz(6000, 3000, 300, 300).width, 300);
-}
-
-// A wide line of notes (589 x 160 pixels) in a frame of 616 x 213 pixels left the
-// question text a column of 7 pixels.
-TEST(Anzeige, WidePictureLeavesQuestionReadable) {
     const int RW = 616 * 15, RH = 213 * 15;
     const quiz::Rechteck b = quiz::BildPlatz(RW, RH, 589 * 15, 160 * 15);
     EXPECT_GE(b.left - 300, RW / 2);  // the text's share of the width, and a gap

@@ -53,44 +53,18 @@ TEST(Bewertung, SettledQuestionsMoveLevelDifficultyAndBlock) {
         double niveauDanach;
         int geschrieben, gesperrt;
     };
+    const std::string ja = "Ja, richtig: \r\n\r\nE2", nein = "Leider nicht richtig:\r\n\r\n";
     const Ausgang faelle[] = {
         // 40 - 10 is not below 20.2: unchanged; 7 + 11 / 2 rounds to the even 12.
-        {"right", 20, 40, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 21.2, 40, 12},
-        {"wrong, then right", 20, 40, 2, {4, 2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 21.0, 40, 12},
+        {"right", 20, 40, 2, {2}, ja, A::Richtig, 21.2, 40, 12},
+        {"wrong, then right", 20, 40, 2, {4, 2}, ja, A::Richtig, 21.0, 40, 12},
         // (19.8 + 360) / 5 + 5 = 80.96; no longer block after a wrong answer.
-        {"wrong twice",
-         20,
-         90,
-         2,
-         {1, 3},
-         "Leider nicht richtig:\r\n\r\nE3\r\n\r\nE2",
-         A::ZweiterFehler,
-         17.8,
-         81,
-         32},
+        {"wrong twice", 20, 90, 2, {1, 3}, nein + "E3\r\n\r\nE2", A::ZweiterFehler, 17.8, 81, 32},
         // The same wrong answer twice is the second try; its empty explanation is left out.
-        {"same wrong twice",
-         50,
-         50,
-         5,
-         {1, 1},
-         "Leider nicht richtig:\r\n\r\nE5",
-         A::ZweiterFehler,
-         47.8,
-         55,
-         32},
-        {"easy question right", 50, 10, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 51.2, 13, 12},
-        {"level clamped at 90", 89.5, 90, 2, {2}, "Ja, richtig: \r\n\r\nE2", A::Richtig, 90, 85, 12},
-        {"level clamped at 10",
-         10,
-         10,
-         2,
-         {1, 1},
-         "Leider nicht richtig:\r\n\r\nE1\r\n\r\nE2",
-         A::ZweiterFehler,
-         10,
-         15,
-         32},
+        {"same wrong twice", 50, 50, 5, {1, 1}, nein + "E5", A::ZweiterFehler, 47.8, 55, 32},
+        {"easy question right", 50, 10, 2, {2}, ja, A::Richtig, 51.2, 13, 12},
+        {"level clamped at 90", 89.5, 90, 2, {2}, ja, A::Richtig, 90, 85, 12},
+        {"level clamped at 10", 10, 10, 2, {1, 1}, nein + "E1\r\n\r\nE2", A::ZweiterFehler, 10, 15, 32},
     };
     for (const Ausgang& a : faelle) {
         SCOPED_TRACE(a.was);

@@ -1,36 +1,16 @@
 // The game view stays readable on every supplied question: question text and
 // explanations are never squeezed by a picture nor cut off at the frame's edge.
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
 #include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
-#include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "questions/Media.h"
 #include "questions/QuestionRecord.h"
 #include "quiz/Anzeige.h"
-#include "quiz/Musikquiz.h"
-#include "services/ApiClass.h"
-#include "services/Codepage.h"
-#include "services/FileSys.h"
-#include "services/MelvatoBasic.h"
-#include "shell/Kontext.h"
 #include "shell/MDI.h"
 #include "tests/quiz/QuizFenster.h"
 
@@ -93,20 +73,21 @@ struct LesbarTest : quiz_test::QuizFenster {
     }
 };
 
-// The widget's rectangle in the frame's coordinates (the explanation sits in a
-// scroll area of its own).
-QRect imRahmenGesehen(const QWidget* w, const QWidget* rahmen) {
-    return QRect(w->mapTo(rahmen, QPoint(0, 0)), w->size());
+// The widget's rectangle in the coordinates of `bezug`, an ancestor (the
+// explanation sits in a scroll area of its own inside the frame).
+QRect gesehenIn(const QWidget* w, const QWidget* bezug) {
+    return QRect(w->mapTo(bezug, QPoint(0, 0)), w->size());
 }
 
-// Neither picture nor text may leave the frame: what does is cut off.
-::testing::AssertionResult imRahmen(const QWidget* w, const QWidget* rahmen) {
-    if (w->isHidden()) return ::testing::AssertionSuccess();
-    const QRect g = imRahmenGesehen(w, rahmen);
-    if (QRect(QPoint(0, 0), rahmen->size()).contains(g)) return ::testing::AssertionSuccess();
+// A shown control lies wholly inside the frame or the window: what leaves it is cut off.
+::testing::AssertionResult liegtIn(const QWidget* w, const QWidget* bezug) {
+    if (!w->isVisibleTo(bezug)) return ::testing::AssertionSuccess();
+    const QRect g = gesehenIn(w, bezug);
+    if (bezug->rect().contains(g)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << w->objectName().toStdString() << " " << g.x() << "," << g.y() << " " << g.width() << "x"
-           << g.height() << " leaves the frame " << rahmen->width() << "x" << rahmen->height();
+           << g.height() << " leaves " << bezug->objectName().toStdString() << " " << bezug->width() << "x"
+           << bezug->height();
 }
 
 // The word-wrapped text needs no more room than its label has.
@@ -119,25 +100,11 @@ QRect imRahmenGesehen(const QWidget* w, const QWidget* rahmen) {
            << " but has " << l->width() << "x" << l->height() << " for: " << l->text().toStdString();
 }
 
-}  // namespace
-
-namespace {
-
 // Every control the game view shows, the explanation by its scroll area.
 const char* const kSpielControls[] = {"imgRahmen",     "Rahmen",   "Frage",     "Bild",     "MusicalText",
                                       "AnswerBereich", "Antwort1", "Antwort2",  "Antwort3", "Antwort4",
                                       "Antwort5",      "Press1",   "Press2",    "Press3",   "Press4",
                                       "Press5",        "lblGrad",  "lblGebiet", "zähler"};
-
-// A shown control lies wholly inside the window: nothing of it is cut off.
-::testing::AssertionResult imFenster(const QWidget* w, const QWidget* fenster) {
-    if (!w->isVisibleTo(fenster)) return ::testing::AssertionSuccess();
-    const QRect g(w->mapTo(fenster, QPoint(0, 0)), w->size());
-    if (fenster->rect().contains(g)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << w->objectName().toStdString() << " " << g.x() << "," << g.y() << " " << g.width() << "x"
-           << g.height() << " leaves the window " << fenster->width() << "x" << fenster->height();
-}
 
 // One line of text, wholly readable in its label.
 ::testing::AssertionResult zeileLesbar(const QLabel* l) {
@@ -174,7 +141,7 @@ TEST_F(LesbarTest, SuppliedQuestionsStayReadableAtEverySize) {
         // What must hold whatever the game shows: nothing cut off by the window,
         // the labels below the staircase readable, the counter's digits whole.
         const auto imGanzen = [&] {
-            for (const char* name : kSpielControls) EXPECT_TRUE(imFenster(control<QWidget>(name), quiz));
+            for (const char* name : kSpielControls) EXPECT_TRUE(liegtIn(control<QWidget>(name), quiz));
             EXPECT_TRUE(zeileLesbar(control("lblGrad")));
             EXPECT_TRUE(zeileLesbar(control("lblGebiet")));
             // (Larger windows grow the counter: LargeWindowGrowsTheGameUpToTwice.)
@@ -195,13 +162,13 @@ TEST_F(LesbarTest, SuppliedQuestionsStayReadableAtEverySize) {
             imGanzen();
             if (g.klein) return;
             EXPECT_TRUE(passtHinein(answer));
-            EXPECT_TRUE(imRahmen(answer, rahmen));
-            const QRect text = imRahmenGesehen(answer, rahmen);
+            EXPECT_TRUE(liegtIn(answer, rahmen));
+            const QRect text = gesehenIn(answer, rahmen);
             // The supplied texts fit without scrolling at these sizes, in a font
             // children can read.
             if (const auto* bereich = quiz->findChild<QScrollArea*>(QStringLiteral("AnswerBereich"))) {
                 EXPECT_FALSE(bereich->isHidden());
-                EXPECT_TRUE(imRahmenGesehen(bereich, rahmen).contains(text));
+                EXPECT_TRUE(gesehenIn(bereich, rahmen).contains(text));
                 EXPECT_FALSE(bereich->verticalScrollBar()->isVisible());
             }
             EXPECT_GE(answer->font().pointSize(), 10);
@@ -225,7 +192,7 @@ TEST_F(LesbarTest, SuppliedQuestionsStayReadableAtEverySize) {
             if (!g.klein) {
                 ASSERT_FALSE(frage->isHidden());
                 EXPECT_TRUE(passtHinein(frage));
-                EXPECT_TRUE(imRahmen(frage, rahmen));
+                EXPECT_TRUE(liegtIn(frage, rahmen));
                 EXPECT_GE(frage->font().pointSize(), 12);
                 // The answers are one line each, beside their press buttons.
                 for (int k = 1; k <= 5; ++k) {
@@ -240,7 +207,7 @@ TEST_F(LesbarTest, SuppliedQuestionsStayReadableAtEverySize) {
                     ++mitBild;
                     EXPECT_GE(frage->width(), rahmen->width() / 2) << r.Bild;
                     EXPECT_GE(bild->x() - (frage->x() + frage->width()), 10) << r.Bild << " touches the text";
-                    EXPECT_TRUE(imRahmen(bild, rahmen));
+                    EXPECT_TRUE(liegtIn(bild, rahmen));
                     const QSize natur = bild->pixmap().size();
                     EXPECT_NEAR(double(bild->width()) / bild->height(),
                                 double(natur.width()) / natur.height(), 0.03)
@@ -287,7 +254,7 @@ TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
     const auto* bereich = control<QScrollArea>("AnswerBereich");
     ASSERT_NE(bereich, nullptr);
     ASSERT_FALSE(bereich->isHidden());
-    EXPECT_TRUE(imRahmen(bereich, rahmen));
+    EXPECT_TRUE(liegtIn(bereich, rahmen));
     EXPECT_TRUE(passtHinein(answer));
     EXPECT_EQ(answer->font().pointSize(), 10);
     ASSERT_TRUE(bereich->verticalScrollBar()->isVisible());
@@ -301,7 +268,7 @@ TEST_F(LesbarTest, ExplanationTooLongForTheFrameScrolls) {
     EXPECT_GT(answer->font().pointSize(), 12);  // grown with the frame
     EXPECT_LE(answer->height(), bereich->height());
     EXPECT_TRUE(passtHinein(answer));
-    EXPECT_TRUE(imRahmen(bereich, rahmen));
+    EXPECT_TRUE(liegtIn(bereich, rahmen));
 
     // A click on the explanation of a settled question goes on, as a click on
     // the frame does.
@@ -334,7 +301,7 @@ TEST_F(LesbarTest, LargeWindowGrowsTheGameUpToTwice) {
         waechst(control("zähler")->height(), control("imgCounter0")->pixmap().height());
         waechst(control("Press1")->height(), control("Press1")->pixmap().height());
         EXPECT_TRUE(zeileLesbar(control("Antwort1")));
-        EXPECT_TRUE(imRahmen(control("Frage"), control<QWidget>("Rahmen")));
+        EXPECT_TRUE(liegtIn(control("Frage"), control<QWidget>("Rahmen")));
         bildSpeichern("gross_" + std::to_string(f.w));
     }
 }
@@ -372,7 +339,7 @@ TEST_F(LesbarTest, GameViewUsesTheMainWindowsFrame) {
             EXPECT_TRUE(sub->isMaximized());
         }
         zeigen(fragen.front().Nummer);
-        for (const char* name : kSpielControls) EXPECT_TRUE(imFenster(control<QWidget>(name), quiz));
+        for (const char* name : kSpielControls) EXPECT_TRUE(liegtIn(control<QWidget>(name), quiz));
         // The frame picture spans the window's width less its margins.
         const QWidget* bild = control<QWidget>("imgRahmen");
         EXPECT_EQ(bild->x() + bild->width(), quiz::zuPixel(quiz::zuTwips(quiz->width()) - 1000));
@@ -382,4 +349,31 @@ TEST_F(LesbarTest, GameViewUsesTheMainWindowsFrame) {
         haupt->removeChild(quiz);
         ASSERT_FALSE(quiz.isNull());
     }
+}
+
+// A game on the supplied questions: drawn from the pool they make, each shown with
+// its own text and its sound taken out of the media archive as it comes up.
+TEST_F(LesbarTest, SuppliedQuestionsPlayOneAfterAnother) {
+    quiz->Starten_Click();
+    int mitTon = 0;
+    for (int runde = 1; runde <= 30; ++runde) {
+        bisFrage();
+        const int n = quiz->ziehung().FrageNummer;
+        SCOPED_TRACE("question " + std::to_string(n));
+        ASSERT_GE(n, 100);
+        const fragen::QuestionRecord r = fragen::FrageLesen(*api, n);
+        EXPECT_EQ(quiz_test::text(control("Frage")), r.Frage);
+        if (!r.Audio.empty()) {
+            ++mitTon;
+            EXPECT_EQ(sound.stroeme.back().inhalt.substr(0, 4), "OggS") << r.Audio;
+        }
+        // Answer until settled, always with a shown answer; then the next question.
+        for (int i = 1; i <= 5 && !quiz->offeneFrage().Beantwortet; ++i)
+            if (!control(("Antwort" + std::to_string(i)).c_str())->isHidden()) taste(i);
+        ASSERT_TRUE(quiz->offeneFrage().Beantwortet);
+        if (runde < 30) taste(1);
+    }
+    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    EXPECT_EQ(quiz->ziehung().Runde, 30);
+    EXPECT_GT(mitTon, 0);  // the draw of this seed meets some
 }

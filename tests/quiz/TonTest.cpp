@@ -55,40 +55,55 @@ struct TonFixture : ::testing::Test {
 
 TEST_F(TonFixture, SoundsAlternateBetweenTwoTemporaryFiles) {
     ton->SoundAbspielen("slot.wav");
-    ton->SoundAbspielen("sound");     // no extension: ".wav" is added
-    ton->SoundAbspielen("ja 1.Wav");  // any letter case of ".WAV" is kept
-    ASSERT_EQ(sound.stroeme.size(), 3u);
-    EXPECT_EQ(sound.stroeme[0].datei, api.AppPfad() + "DATEN\\Now0.Wav");
-    EXPECT_EQ(sound.stroeme[1].datei, api.AppPfad() + "DATEN\\Now1.Wav");
-    EXPECT_EQ(sound.stroeme[2].datei, api.AppPfad() + "DATEN\\Now0.Wav");
-    EXPECT_EQ(sound.gespielt,
-              (std::vector<std::string>{"slot-sound-bytes", "jingle-bytes", "yes-voice-bytes"}));
+    ton->SoundAbspielen("sound");      // no extension: ".wav" is added
+    ton->SoundAbspielen("ja 1.Wav");   // any letter case of ".WAV" is kept
+    ton->SoundAbspielen("cello.ogg");  // another kind keeps its name
+    ASSERT_EQ(sound.stroeme.size(), 4u);
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(sound.stroeme[i].datei, api.AppPfad() + (i % 2 ? "DATEN\\Now1.Wav" : "DATEN\\Now0.Wav"));
+    EXPECT_EQ(sound.gespielt, (std::vector<std::string>{"slot-sound-bytes", "jingle-bytes", "yes-voice-bytes",
+                                                        "ogg-vorbis-bytes"}));
     // Each new sound stops and closes the one before.
-    EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
-    EXPECT_TRUE(sound.stroeme[1].gestoppt && sound.stroeme[1].geschlossen);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_TRUE(sound.stroeme[i].gestoppt && sound.stroeme[i].geschlossen) << i;
     EXPECT_EQ(sound.offen(), 1);
     EXPECT_TRUE(ton->spielt());
     EXPECT_EQ(knoepfe.front(), std::make_pair(8, false));
 }
 
-TEST_F(TonFixture, SoundOfAnotherKindKeepsItsName) {
-    ton->SoundAbspielen("cello.ogg");
-    ton->SoundAbspielen("ja 1");
-    EXPECT_EQ(sound.gespielt, (std::vector<std::string>{"ogg-vorbis-bytes", "yes-voice-bytes"}));
-}
-
-TEST_F(TonFixture, MissingSoundPlaysNothingAndSaysNothing) {
+// A missing sound says nothing; a file the library cannot open is reported.
+TEST_F(TonFixture, MissingSoundIsSilentAndOneThatCannotOpenIsReported) {
     ton->SoundAbspielen("slot.wav");
     ton->SoundAbspielen("gibtsnicht.wav");
+    ton->SoundAbspielen("");
     EXPECT_EQ(sound.stroeme.size(), 1u);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ton->toggle(), 1);  // unchanged by the missing one
-    ton->SoundAbspielen("");
-    EXPECT_EQ(sound.stroeme.size(), 1u);
+
+    sound.oeffnenScheitert = true;
+    ton->SoundAbspielen("slot.wav");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Die Tondatei \"slot.wav\" kann nicht abgespielt werden.\r\nError while opening file\r\nFile "
+              "not found");
+    EXPECT_EQ(dialogs.messages[0].flags, dlg::OKOnly);
+    EXPECT_FALSE(ton->spielt());
+    EXPECT_EQ(ton->toggle(), 1);
 }
 
-TEST_F(TonFixture, WithoutLibraryNothingIsTouched) {
+// PlaySound takes its path as it is; without the library nothing is touched.
+TEST_F(TonFixture, PlaySoundTakesThePathAsItIsAndWithoutLibraryNothingPlays) {
+    ton->PlaySound(daten + "sound.WAV");
+    ASSERT_EQ(sound.stroeme.size(), 1u);
+    EXPECT_EQ(sound.stroeme[0].datei, daten + "sound.WAV");
+    EXPECT_EQ(ton->toggle(), 0);
+    ton->StreamBreak();
+    EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
+    EXPECT_FALSE(ton->spielt());
+    EXPECT_EQ(ton->stream(), 0);
+
     MelvatoBasic::SoundOk = false;
+    sound.protokoll.clear();
     ton->SoundAbspielen("slot.wav");
     ton->PlaySound(daten + "slot.wav");
     EXPECT_TRUE(sound.protokoll.empty());
@@ -111,29 +126,6 @@ TEST(Schreiben, ReasonForAFolderThatTakesNoFiles) {
     EXPECT_TRUE(fsys::list(ordner).empty());  // the trial file is gone again
     testing_support::writeFile(ordner + "datei", "x");
     EXPECT_EQ(quiz::SchreibHindernis(ordner + "datei/"), quiz::SchreibGrund(ENOTDIR));
-}
-
-TEST_F(TonFixture, StreamThatCannotOpenIsReported) {
-    sound.oeffnenScheitert = true;
-    ton->SoundAbspielen("slot.wav");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "Die Tondatei \"slot.wav\" kann nicht abgespielt werden.\r\nError while opening file\r\nFile "
-              "not found");
-    EXPECT_EQ(dialogs.messages[0].flags, dlg::OKOnly);
-    EXPECT_FALSE(ton->spielt());
-    EXPECT_EQ(ton->toggle(), 0);
-}
-
-TEST_F(TonFixture, PlaySoundTakesThePathAsItIs) {
-    ton->PlaySound(daten + "sound.WAV");
-    ASSERT_EQ(sound.stroeme.size(), 1u);
-    EXPECT_EQ(sound.stroeme[0].datei, daten + "sound.WAV");
-    EXPECT_EQ(ton->toggle(), 0);
-    ton->StreamBreak();
-    EXPECT_TRUE(sound.stroeme[0].gestoppt && sound.stroeme[0].geschlossen);
-    EXPECT_FALSE(ton->spielt());
-    EXPECT_EQ(ton->stream(), 0);
 }
 
 TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
@@ -177,14 +169,20 @@ TEST_F(TonFixture, EndOfSoundIsNoticedAndHandledOnTheNextTick) {
     EXPECT_EQ(std::count(knoepfe.begin(), knoepfe.end(), std::pair{8, true}), 0);
 }
 
-// The real library on the dummy driver: a 60 ms sound plays out and its end is
-// noticed by the ticks.
-TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {
+// The real library on the dummy driver. Starting it must leave Ctrl+C and SIGTERM
+// to the program (taken over by the library they would end up as events nobody
+// reads). A supplied question sound, an Ogg file kept in the media archive, plays
+// from its temporary copy with the ".Wav" name; a 60 ms sound plays out and its
+// end is noticed by the ticks.
+TEST(TonEcht, SoundsPlayOnTheDummyDevice) {
     testing_support::TempHome home;
     testing_support::ScriptedDialogs dialogs;
     ApiClass api;
     api.setSleeper([](int) {});
+    fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
     const std::string daten = api.AppPfad() + "DATEN/";
+    // A sound the generator keeps in the archive (chosen there by its name).
+    testing_support::writeFile(daten + "s_cembalo.ogg", " 1 \r\n");  // stub: archive 1
     quiz_test::schreibeWav(daten + "slot.wav", 60);
     quiz::FModSound fmod;
     quiz::EchteUhr uhr;
@@ -193,8 +191,21 @@ TEST(TonEcht, ShortSoundEndsOnTheDummyDevice) {
         {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
          {},
          {}});
+    MelvatoBasic::SoundOk = false;
     ton.Starten();
     ASSERT_TRUE(MelvatoBasic::SoundOk) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    for (int sig : {SIGINT, SIGTERM}) {
+        struct sigaction sa {};
+        sigaction(sig, nullptr, &sa);
+        EXPECT_EQ(sa.sa_handler, SIG_DFL) << sig;
+    }
+
+    ton.SoundAbspielen("s_cembalo.ogg");
+    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    ASSERT_TRUE(ton.spielt());
+    EXPECT_GT(fmod.GetLength(ton.stream()), 500);
+    fragen::setInstallationsPfad({});
+
     ton.SoundAbspielen("slot.wav");
     ASSERT_TRUE(ton.spielt());
     EXPECT_NEAR(fmod.GetLength(ton.stream()), 60, 5);
@@ -235,44 +246,4 @@ TEST(TonEcht, NoDeviceLeavesTheGameSilent) {
     EXPECT_EQ(dialogs.messages[0].text,
               "Die Tonausgabe kann nicht gestartet werden, es geht ohne Ton weiter.\r\n"
               "An error occured initializing fmod\r\nError initializing output device.");
-}
-
-// A supplied question sound: an Ogg file kept in the media archive, played from
-// its temporary copy with the ".Wav" name.
-TEST(TonEcht, OggSoundFromTheArchivePlays) {
-    testing_support::TempHome home;
-    testing_support::ScriptedDialogs dialogs;
-    ApiClass api;
-    fragen::setInstallationsPfad(MELVATO_DATA_DIR "/install/");
-    // A sound the generator keeps in the archive (chosen there by its name).
-    testing_support::writeFile(api.AppPfad() + "DATEN/s_cembalo.ogg", " 1 \r\n");  // stub: archive 1
-    quiz::FModSound fmod;
-    HandUhr uhr;
-    Tonwiedergabe ton(
-        api, fmod, uhr,
-        {[&](const std::string& name, const std::string& ziel) { return fragen::FileOk(api, name, ziel); },
-         {},
-         {}});
-    MelvatoBasic::SoundOk = false;
-    ton.Starten();
-    ASSERT_TRUE(MelvatoBasic::SoundOk);
-    ton.SoundAbspielen("s_cembalo.ogg");
-    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
-    ASSERT_TRUE(ton.spielt());
-    EXPECT_GT(fmod.GetLength(ton.stream()), 500);
-    ton.Schliessen();
-    fragen::setInstallationsPfad({});
-}
-
-// Starting the sound must leave Ctrl+C and SIGTERM to the program: taken over by
-// the sound library they would end up as events nobody reads.
-TEST(TonEcht, StartingTheSoundKeepsTheStopSignals) {
-    quiz::FModSound fmod;
-    ASSERT_NE(fmod.Init(), 0);
-    for (int sig : {SIGINT, SIGTERM}) {
-        struct sigaction sa {};
-        sigaction(sig, nullptr, &sa);
-        EXPECT_EQ(sa.sa_handler, SIG_DFL) << sig;
-    }
-    fmod.Close();
 }

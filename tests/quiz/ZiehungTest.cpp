@@ -6,7 +6,6 @@
 #include "tests/quiz/QuizFakes.h"
 
 using quiz::Pool;
-using quiz::Ziehung;
 using quiz_test::SkriptZufall;
 
 namespace {
@@ -40,17 +39,22 @@ float position(int p, int n) {
     return (float(p) - 0.5f) / float(n);
 }
 
+// A pool, a scripted random source and the draw, fresh for every test.
+struct Ziehung : ::testing::Test {
+    TestPool tp;
+    SkriptZufall z;
+    quiz::Ziehung zg;
+    bool ziehen() { return zg.Ziehen(tp.pool(), z); }
+};
+
 }  // namespace
 
-TEST(Ziehung, UngradedQuestionIsTakenAtOnceAsForty) {
-    TestPool tp;
+TEST_F(Ziehung, UngradedQuestionIsTakenAtOnceAsForty) {
     tp.add(5, 0);
     tp.add(6, 7);
-    SkriptZufall z;
-    Ziehung zg;
     zg.Runde = 1;
     z.werte = {position(1, 2)};
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 5);
     EXPECT_EQ(zg.FrageSchwierigkeit, 40);
     EXPECT_EQ(z.rndAufrufe, 1);  // no level test
@@ -58,14 +62,14 @@ TEST(Ziehung, UngradedQuestionIsTakenAtOnceAsForty) {
 
     z.werte = {position(2, 2)};
     zg.Runde = 2;
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 6);  // "Problem" below 10 counts as no grade
     EXPECT_EQ(zg.FrageSchwierigkeit, 40);
 }
 
 // The level test takes a question only when the chance (random number times 35)
 // lies strictly above its distance from the level, on both sides of the level.
-TEST(Ziehung, LevelTestBoundaries) {
+TEST_F(Ziehung, LevelTestBoundaries) {
     struct Fall {
         double niveau;
         int schwierigkeit;
@@ -85,36 +89,33 @@ TEST(Ziehung, LevelTestBoundaries) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.niveau << " / " << f.schwierigkeit << " / " << f.zufall);
-        TestPool tp;
+        tp = TestPool();
         tp.add(100, f.schwierigkeit);
         tp.add(101, 0);  // ungraded: taken at once when the first is refused
-        SkriptZufall z;
-        Ziehung zg;
+        z = SkriptZufall();
+        zg = quiz::Ziehung();
         zg.Runde = 1;
         zg.Niveau = f.niveau;
         z.werte = {position(1, 2), f.zufall, position(2, 2)};
-        ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+        ASSERT_TRUE(ziehen());
         EXPECT_EQ(zg.FrageNummer, f.genommen ? 100 : 101);
         EXPECT_EQ(z.randomizeAufrufe, f.genommen ? 1 : 2);  // reseeded before every draw
     }
 }
 
-TEST(Ziehung, BlockedQuestionIsDrawnAgainAndFirstOfGameIsFree) {
-    TestPool tp;
+TEST_F(Ziehung, BlockedQuestionIsDrawnAgainAndFirstOfGameIsFree) {
     tp.add(1, 20);
     tp.add(2, 20);
-    SkriptZufall z;
-    Ziehung zg;
     zg.Runde = 10;
     zg.Gesperrt[1] = 10;  // blocked up to and including this turn
     z.werte = {position(1, 2), position(2, 2), 0.5f};
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 2);
     EXPECT_EQ(tp.problemGelesen, 1);  // the blocked draw reads no difficulty
 
     zg.Runde = 11;  // the block has run out
     z.werte = {position(1, 2), 0.5f};
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 1);
 
     zg.SperreAufheben();
@@ -122,14 +123,11 @@ TEST(Ziehung, BlockedQuestionIsDrawnAgainAndFirstOfGameIsFree) {
     EXPECT_EQ(zg.Gesperrt[2], 0);
 }
 
-TEST(Ziehung, AfterMoreThanHundredRejectionsTheNextDrawIsTaken) {
-    TestPool tp;
+TEST_F(Ziehung, AfterMoreThanHundredRejectionsTheNextDrawIsTaken) {
     tp.add(900, 90);  // out of reach of level 20
-    SkriptZufall z;
-    Ziehung zg;
     zg.Runde = 3;
     zg.Niveau = 20;
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 900);
     EXPECT_TRUE(zg.DurchAusweg);
     EXPECT_EQ(zg.FrageSchwierigkeit, 90);
@@ -138,41 +136,32 @@ TEST(Ziehung, AfterMoreThanHundredRejectionsTheNextDrawIsTaken) {
 
     // The escape also overrides a block.
     zg.Runde = 4;
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 900);
     EXPECT_TRUE(zg.DurchAusweg);
 }
 
-TEST(Ziehung, EmptyPoolDrawsNothing) {
-    TestPool tp;
-    SkriptZufall z;
-    Ziehung zg;
+// An empty pool draws nothing; in a full one the last position can be drawn.
+TEST_F(Ziehung, PoolEdges) {
     zg.FrageNummer = 17;
-    EXPECT_FALSE(zg.Ziehen(tp.pool(), z));
+    EXPECT_FALSE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 0);
     EXPECT_EQ(tp.problemGelesen, 0);
-}
 
-TEST(Ziehung, LastPositionOfThePoolCanBeDrawn) {
-    TestPool tp;
     for (int n = 1; n <= 898; ++n) tp.add(n + 100, 50);
-    SkriptZufall z;
-    Ziehung zg;
     zg.Runde = 1;
     zg.Niveau = 50;
     z.werte = {0.99999994f, 0.5f};  // the largest float below 1
-    ASSERT_TRUE(zg.Ziehen(tp.pool(), z));
+    ASSERT_TRUE(ziehen());
     EXPECT_EQ(zg.FrageNummer, 998);
 }
 
 // Over many turns at level 20: nothing of difficulty 55 or more passes the level
 // test, a drawn question stays out for its block, and every question that lies
 // within reach of the level turns up.
-TEST(Ziehung, StatisticsOfManyDraws) {
-    TestPool tp;
+TEST_F(Ziehung, StatisticsOfManyDraws) {
     for (int i = 0; i < 60; ++i) tp.add(100 + i, 10 + (i % 9) * 10);  // 10 .. 90
     quiz::EchterZufall echt;
-    Ziehung zg;
     zg.Niveau = 20;
     std::map<int, int> zuletzt;
     std::map<int, int> gezogen;

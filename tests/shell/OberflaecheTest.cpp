@@ -60,7 +60,6 @@ protected:
         Progress::unload(kontext);
         kurzbox::CloseNow(kontext);
         ShellTest::TearDown();
-        CreateT_call();  // the next test starts without tables again
     }
 
     void pruefe(const QString& wo, const QString& text) {
@@ -150,10 +149,6 @@ protected:
                                                MelvatoBasic::Api().ManuAppPfad(), home.appPfad()));
         neuStart();
     }
-    void TearDown() override {
-        ShellTest::TearDown();
-        CreateT_call();
-    }
     MDI& neuStart() {
         mdi.reset();
         CreateT_call();
@@ -182,7 +177,9 @@ TEST_F(Sprachwahl, ChosenLanguageAndOwnTextsCountFromTheNextStart) {
     EXPECT_EQ(text("Extras"), QStringLiteral("Options"));
     EXPECT_EQ(text("Starten"), QStringLiteral("Start with all questions"));
     EXPECT_EQ(mdi->ToolButton(1)->toolTip(), QStringLiteral("Start the game"));
+    EXPECT_EQ(mdi->ToolButton(18)->toolTip(), QStringLiteral("Help for Melvato"));
     EXPECT_TRUE(sprache(QStringLiteral("English"))->isChecked());
+    EXPECT_EQ(t_call().Prozent(), "100%") << "every text of the table has its English text";
 
     // The user corrects a text in the editor window, opened from the menu.
     kontext.setModalSkript([](QDialog& d) {

@@ -19,6 +19,7 @@
 #include "shell/frmAlter.h"
 #include "shell/frmAutor.h"
 #include "tests/support/TestSupport.h"
+#include "translation/Translation_Class.h"
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -46,6 +47,9 @@ protected:
         kontext.autorEntladen();
         kontext.alterEntladen();
         texte::setQuelle(nullptr);
+        // The next test starts without tables again; made before the services go,
+        // as it reads its folders from them.
+        CreateT_call();
         MelvatoBasic::ReleaseApi();
     }
 

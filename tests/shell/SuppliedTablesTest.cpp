@@ -1,15 +1,12 @@
 // The supplied translation tables, read by the real engine from the folders the
-// first start fills: every text number the program asks for has a German text,
-// the English emergency table answers every number, and the English example
-// switches the texts when the user puts it in place.
+// first start fills: every text number the program asks for has a German text
+// and the English emergency table answers every number.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,11 +35,7 @@ const std::vector<std::string>& quellen() {
             if (!fs::exists(wurzel)) continue;
             for (const auto& e : fs::recursive_directory_iterator(wurzel)) {
                 std::string ext = e.path().extension().string();
-                if (ext != ".cpp" && ext != ".h") continue;
-                std::ifstream in(e.path());
-                std::stringstream text;
-                text << in.rdbuf();
-                v.push_back(text.str());
+                if (ext == ".cpp" || ext == ".h") v.push_back(readFile(e.path().string()));
             }
         }
         return v;
@@ -144,24 +137,6 @@ TEST_F(SuppliedTables, EmergencyTableAnswersWhatTheLanguageTableLacks) {
     EXPECT_EQ(t.translation(10028), "Close");
     EXPECT_EQ(t.translation(20012), "Message");
     EXPECT_EQ(t.FehlerZahl(), int(nummern.size())) << "they still count as missing in the language table";
-}
-
-TEST_F(SuppliedTables, EnglishExampleSwitchesTheTextsOnlyWhenPutInPlace) {
-    std::string beispiel = common + "Beispiel Englisch/Personal Translation.dat";
-    ASSERT_TRUE(testing_support::fileExists(beispiel));
-    {
-        Translation_Class t(api);
-        t.Neu_laden();
-        EXPECT_EQ(t.translation(20017), "Einstellungen") << "the example is not active by default";
-    }
-    fs::copy_file(beispiel, common + "Personal Translation.dat");
-    Translation_Class t(api);
-    t.Neu_laden();
-    EXPECT_EQ(t.PersonalSprache(), "English");
-    EXPECT_EQ(t.Prozent(), "100%") << "every language entry has a personal text";
-    EXPECT_EQ(t.translation(20017), "Settings");
-    EXPECT_EQ(t.translation(80007), "Help for Melvato");
-    EXPECT_EQ(t.FehlerZahl(), 0);
 }
 
 TEST(SuppliedTableFiles, Windows1252WithCrLf) {

@@ -39,39 +39,68 @@ protected:
     int listenArt = -1;
 };
 
-// Each tool button in each mode: the command it reaches, or nothing.
-TEST_F(CommandTest, ToolButtonsReachTheirCommandsPerMode) {
+// Each tool button and menu entry in each mode: the command it reaches, or
+// nothing. A command given by a number is a tool button, else a menu entry.
+TEST_F(CommandTest, ButtonsAndMenuEntriesReachTheirCommandsPerMode) {
+    bool mitFortschritt = false;
+    kontext.anbindung.IndexKomplettErstellen = [&](bool p) { mitFortschritt = p; };
+    const Calls index{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"};
     struct Fall {
         std::vector<int> modi;
-        int knopf;
+        std::string befehl;
         Calls erwartet;
     };
-    const Fall faelle[] = {{{0}, 1, {"Musikquiz.Starten_Click"}},
-                           {{1}, 1, {"Musikquiz.testen_Click"}},
-                           {{2}, 2, {"Musikquiz.testen_Click"}},
-                           {{4, 5, 6, 7}, 1, {}},
-                           {{2}, 4, {"Musikquiz.Save_Click"}},
-                           {{5, 6, 7}, 4, {"frmKonfig.Save_Click"}},
-                           {{0, 1, 4}, 4, {}},
-                           {{1}, 0, {"Musikquiz.Ende_Click"}},
-                           {{5, 6, 7}, 0, {"frmKonfig.Unload"}},
-                           {{4}, 0, {}},
-                           {{1}, 7, {"Musikquiz.Frage_Click"}},
-                           {{2}, 7, {}},
-                           {{1}, 8, {"Musikquiz.SoundRepeat_Click"}},
-                           {{2}, 12, {"Musikquiz.neu_Click"}},
-                           {{0}, 15, {"frmKonfig.ShowAlsNeu"}},
-                           {{0}, 17, {"frmParameter.Show"}}};
+    const Fall faelle[] = {
+        {{0}, "1", {"Musikquiz.Starten_Click"}},
+        {{1}, "1", {"Musikquiz.testen_Click"}},
+        {{2}, "2", {"Musikquiz.testen_Click"}},
+        {{4, 5, 6, 7}, "1", {}},
+        {{2}, "4", {"Musikquiz.Save_Click"}},
+        {{5, 6, 7}, "4", {"frmKonfig.Save_Click"}},
+        {{0, 1, 4}, "4", {}},
+        {{1}, "0", {"Musikquiz.Ende_Click"}},
+        {{5, 6, 7}, "0", {"frmKonfig.Unload"}},
+        {{4}, "0", {}},
+        {{1}, "7", {"Musikquiz.Frage_Click"}},
+        {{2}, "7", {}},
+        {{1}, "8", {"Musikquiz.SoundRepeat_Click"}},
+        {{2}, "12", {"Musikquiz.neu_Click"}},
+        {{0}, "14", index},
+        {{0}, "15", {"frmKonfig.ShowAlsNeu"}},
+        {{0}, "17", {"frmParameter.Show"}},
+        // "Speichern unter..." does the same as "Speichern", where it is offered.
+        {{2}, "speichernunter", {}},
+        {{6}, "speichernunter", {"frmKonfig.Save_Click"}},
+        {{0}, "FrageRaum", {"frmKonfig.ShowAlsAnzeige"}},
+        {{0}, "konfigchange", {"frmKonfig.ShowAlsNeu"}},
+        {{0}, "Erstellen", {"Musikquiz.Erstellen_Click"}},
+        {{0}, "verpacken", {"Pack.Show"}},
+        {{0}, "einlesen", {"Paket.Einlesen"}},
+        {{0}, "suchanzeig", index},
+        {{0}, "parameter", {"frmParameter.Show"}},
+        {{0}, "Autor", {"frmAutor.Show"}},
+        {{0}, "Hilfe", {"Hilfe", "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm"}},
+        // A disabled entry does nothing.
+        {{4}, "Erstellen", {}},
+    };
     for (const Fall& f : faelle)
-        for (int m : f.modi)
-            EXPECT_EQ(in(m, [&](MDI& w) { w.ToolButton_Click(f.knopf); }), f.erwartet)
-                << "mode " << m << " button " << f.knopf;
+        for (int m : f.modi) {
+            SCOPED_TRACE("mode " + std::to_string(m) + " " + f.befehl);
+            EXPECT_EQ(in(m,
+                         [&](MDI& w) {
+                             if (std::isdigit(static_cast<unsigned char>(f.befehl[0])))
+                                 w.ToolButton_Click(std::stoi(f.befehl));
+                             else
+                                 w.Menueintrag(f.befehl.c_str())->trigger();
+                         }),
+                      f.erwartet);
+        }
     for (int i : {3, 5, 6, 9, 11, 13, 19, 20, 21})
         EXPECT_TRUE(in(9, [i](MDI& w) { w.ToolButton_Click(i); }).empty()) << "button " << i;
-    // "Speichern unter..." does the same as "Speichern", where it is offered.
-    EXPECT_EQ(in(2, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }), Calls{});
-    EXPECT_EQ(in(6, [](MDI& w) { w.Menueintrag("speichernunter")->trigger(); }),
-              Calls{"frmKonfig.Save_Click"});
+    EXPECT_TRUE(mitFortschritt);
+    // With the search list open the button searches again instead.
+    listenArt = 2;
+    EXPECT_EQ(in(7, [](MDI& w) { w.ToolButton_Click(14); }), Calls{"frmKonfig.fragelade_Click"});
 }
 
 // A cancelled dialog goes on with nothing: during a game it would otherwise ask
@@ -110,42 +139,6 @@ TEST_F(CommandTest, ManualThatCannotBeOpenedIsReportedWithItsPlace) {
         EXPECT_NE(dialogs.messages[0].text.find(home.appPfad() + "anleitung/index.htm"), std::string::npos)
             << dialogs.messages[0].text;
     }
-}
-
-// Closing the editor unloads the quiz window; in mode 0 it ends the program.
-TEST_F(CommandTest, CloseInTheEditorUnloadsTheQuizWindowAndInModeZeroEndsTheProgram) {
-    kontext.musikquiz();
-    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(0); }), Calls{"Musikquiz.Unload"});
-    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
-    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
-    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(0); }), Calls{"MDI.Unload"});
-    EXPECT_FALSE(main().isVisible());
-}
-
-TEST_F(CommandTest, SearchButtonRebuildsTheIndexUnlessTheSearchListIsOpen) {
-    bool mitFortschritt = false;
-    kontext.anbindung.IndexKomplettErstellen = [&](bool p) { mitFortschritt = p; };
-    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(14); }),
-              (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
-    EXPECT_TRUE(mitFortschritt);
-    listenArt = 2;
-    EXPECT_EQ(in(7, [](MDI& w) { w.ToolButton_Click(14); }), Calls{"frmKonfig.fragelade_Click"});
-}
-
-TEST_F(CommandTest, MenuEntriesReachTheirWindows) {
-    auto menu = [](const char* name) { return [name](MDI& w) { w.Menueintrag(name)->trigger(); }; };
-    EXPECT_EQ(in(0, menu("FrageRaum")), Calls{"frmKonfig.ShowAlsAnzeige"});
-    EXPECT_EQ(in(0, menu("konfigchange")), Calls{"frmKonfig.ShowAlsNeu"});
-    EXPECT_EQ(in(0, menu("Erstellen")), Calls{"Musikquiz.Erstellen_Click"});
-    EXPECT_EQ(in(0, menu("verpacken")), Calls{"Pack.Show"});
-    EXPECT_EQ(in(0, menu("einlesen")), Calls{"Paket.Einlesen"});
-    EXPECT_EQ(in(0, menu("suchanzeig")), (Calls{"IndexKomplettErstellen", "frmKonfig.ShowAlsIndex"}));
-    EXPECT_EQ(in(0, menu("parameter")), Calls{"frmParameter.Show"});
-    EXPECT_EQ(in(0, menu("Autor")), Calls{"frmAutor.Show"});
-    EXPECT_EQ(in(0, menu("Hilfe")),
-              (Calls{"Hilfe", "open " + MelvatoBasic::Api().AppPfad() + "anleitung\\index.htm"}));
-    // A disabled entry does nothing.
-    EXPECT_TRUE(in(4, menu("Erstellen")).empty());
 }
 
 // "Starten mit allen Fragen" forgets a loaded list, and after the quiz window was
@@ -200,8 +193,15 @@ TEST_F(CommandTest, StartWithListAsksForAListAndRemembersItUntilAWrongFile) {
     EXPECT_EQ(in(0, teil), Calls{"MDI.ListeLadenDialog"});
 }
 
-TEST_F(CommandTest, ClosingIsRefusedWhileTheCounterRolls) {
+// Closing the editor unloads the quiz window; in mode 0 it ends the program,
+// but not while the counter rolls.
+TEST_F(CommandTest, ClosingUnloadsTheWindowsUnlessTheCounterRolls) {
     MDI& w = main();
+    kontext.musikquiz();
+    EXPECT_EQ(in(2, [](MDI& w) { w.ToolButton_Click(0); }), Calls{"Musikquiz.Unload"});
+    EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
+    EXPECT_EQ(MelvatoBasic::FensterModus, 0);
+
     Musikquiz* quiz = kontext.musikquiz();
     quiz->ZählerLäuft = true;
     EXPECT_FALSE(w.close());
@@ -211,8 +211,8 @@ TEST_F(CommandTest, ClosingIsRefusedWhileTheCounterRolls) {
 
     quiz->ZählerLäuft = false;
     kontext.alter();
-    std::string before = log();
-    EXPECT_TRUE(w.close());
+    EXPECT_EQ(in(0, [](MDI& w) { w.ToolButton_Click(0); }), Calls{"MDI.Unload"});
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(kontext.musikquizIfLoaded(), nullptr);
     EXPECT_FALSE(kontext.alterGeladen());
     // The services object is released: it wrote its farewell.
@@ -240,41 +240,27 @@ TEST_F(CommandTest, QuizWindowLoadedBeforeTheMainWindowBecomesItsChild) {
     EXPECT_FALSE(sub->isVisible());
 }
 
-}  // namespace
-
-namespace {
-
 using FrameTest = ShellTest;
 
 TEST_F(FrameTest, AChildShowsAtItsOwnSizeOrFillsTheFrame) {
     MDI& w = main();
     w.resize(1000, 700);
-    auto* klein = new QWidget;
-    klein->setObjectName(QStringLiteral("Klein"));
-    klein->resize(300, 200);
-    w.addChild(klein);
-    klein->show();
-    auto* sub = qobject_cast<QMdiSubWindow*>(klein->parentWidget());
-    ASSERT_NE(sub, nullptr);
-    EXPECT_TRUE(sub->isVisible());
-    EXPECT_EQ(klein->size(), QSize(300, 200));
-    EXPECT_FALSE(sub->isMaximized());
-
-    auto* gross = new QWidget;
-    gross->resize(3000, 2000);
-    w.addChild(gross);
-    gross->show();
-    auto* sub2 = qobject_cast<QMdiSubWindow*>(gross->parentWidget());
-    EXPECT_TRUE(sub2->isMaximized());
-    w.removeChild(klein);
-    w.removeChild(gross);
-    delete klein;
-    delete gross;
+    for (QSize groesse : {QSize(300, 200), QSize(3000, 2000)}) {
+        QWidget kind;
+        kind.resize(groesse);
+        w.addChild(&kind);
+        kind.show();
+        auto* sub = qobject_cast<QMdiSubWindow*>(kind.parentWidget());
+        ASSERT_NE(sub, nullptr);
+        EXPECT_TRUE(sub->isVisible());
+        const bool gross = groesse.width() > 1000;
+        EXPECT_EQ(sub->isMaximized(), gross);
+        if (!gross) {
+            EXPECT_EQ(kind.size(), groesse);
+        }
+        w.removeChild(&kind);
+    }
 }
-
-}  // namespace
-
-namespace {
 
 // A child window that is not maximised gets the keys back at once after a menu
 // or a dialog of the main window was used, without a click on its title bar.

@@ -50,12 +50,6 @@ TEST_F(WindowOpsTest, WindowsAreCentredOnTheScreenAndOverOtherWindows) {
                               (ref.height() - b.frameGeometry().height()) / 2));
 }
 
-TEST_F(WindowOpsTest, MainWindowCannotBecomeNarrowerThan9000Twips) {
-    MDI& w = main();
-    w.resize(300, 400);
-    EXPECT_GE(w.width(), 600);
-}
-
 TEST_F(WindowOpsTest, SaveJpgWritesAJpegOfLowQualityOrRaisesError5) {
     QLabel box;
     box.setPixmap(QPixmap::fromImage(noisy(120, 80)));
@@ -117,10 +111,6 @@ TEST_F(WindowOpsTest, PrintTextWritesAndMovesToTheNextLine) {
         for (int x = 0; x < 200; ++x) dark += qGray(surface.pixel(x, y)) < 128;
     EXPECT_GT(dark, 10);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(NewStandardTest, PlacementsRelativeToTheOuterWindow) {
     QWidget outer;

@@ -1,25 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "services/ApiClass.h"
-#include "services/MelvatoBasic.h"
-#include "shell/Kontext.h"
-#include "shell/frmAlter.h"
-#include "tests/support/TestSupport.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
 
-class AlterTest : public ::testing::Test {
+class AlterTest : public ShellTest {
 protected:
-    testing_support::TempHome home;
-    Kontext kontext;
-    void SetUp() override { MelvatoBasic::Api().protokoll("START", 0); }
-    void TearDown() override {
-        kontext.alterEntladen();
-        MelvatoBasic::ReleaseApi();
-    }
     void answer(const QString& age, const char* button) {
         kontext.setModalSkript([age, button](QDialog& w) {
             ASSERT_TRUE(w.isVisible());

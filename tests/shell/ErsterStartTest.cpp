@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "services/ApiClass.h"
 #include "shell/ErsterStart.h"
 #include "tests/support/TestSupport.h"
 
@@ -85,23 +84,14 @@ TEST_F(ErsterStartTest, ExistingDataFolderIsLeftAlone) {
     EXPECT_EQ(readFile(app + "Aussprache.txt"), "Cis=Tsiss\r\n");
 }
 
-TEST_F(ErsterStartTest, SharedCommonFolderOnlyGetsWhatItLacks) {
-    // Another program of the maker brought its own language table along.
-    writeFile(manu + "common/translation.DAT", "1\tEnglish\tx\r\n");
-    writeFile(manu + "common/Personal Translation.dat", " 1\tMeins\tx\r\n");
-
-    EXPECT_TRUE(ErsterStart::Bereitstellen(vorlagen, manu, app));
-
-    EXPECT_EQ(readFile(manu + "common/translation.DAT"), "1\tEnglish\tx\r\n") << "found whatever its case";
-    EXPECT_FALSE(fs::exists(manu + "common/Translation.dat")) << "no second table beside it";
-    EXPECT_EQ(readFile(manu + "common/Personal Translation.dat"), " 1\tMeins\tx\r\n");
-    EXPECT_EQ(readFile(manu + "common/Translation English.Dat"), "10028\t0\tClose\r\n");
-}
-
-TEST_F(ErsterStartTest, FolderWithoutMediaIsCompletedWithoutOverwriting) {
-    // An earlier run without a template left only its log and a settings file.
+// An earlier run without a template left only its log and a settings file, and
+// another program of the maker brought its own language table along: both
+// folders get only what they lack.
+TEST_F(ErsterStartTest, FoldersWithoutMediaAreCompletedWithoutOverwriting) {
     writeFile(app + "Melvato Protokoll.Txt", "START\r\n");
     writeFile(app + "Sprache.id", "[Programm]\r\nName=Mein Quiz\r\n");
+    writeFile(manu + "common/translation.DAT", "1\tEnglish\tx\r\n");
+    writeFile(manu + "common/Personal Translation.dat", " 1\tMeins\tx\r\n");
 
     EXPECT_TRUE(ErsterStart::Bereitstellen(vorlagen, manu, app));
 
@@ -110,6 +100,10 @@ TEST_F(ErsterStartTest, FolderWithoutMediaIsCompletedWithoutOverwriting) {
     EXPECT_EQ(readFile(app + "DATEN/counter0.gif"), "GIF89a-digit");
     EXPECT_EQ(readFile(app + "Spiele/Instrumente.lst"), "Liste\r\n");
     EXPECT_FALSE(fs::exists(manu + "Melvato.neu"));
+    EXPECT_EQ(readFile(manu + "common/translation.DAT"), "1\tEnglish\tx\r\n") << "found whatever its case";
+    EXPECT_FALSE(fs::exists(manu + "common/Translation.dat")) << "no second table beside it";
+    EXPECT_EQ(readFile(manu + "common/Personal Translation.dat"), " 1\tMeins\tx\r\n");
+    EXPECT_EQ(readFile(manu + "common/Translation English.Dat"), "10028\t0\tClose\r\n");
 }
 
 TEST_F(ErsterStartTest, NoTemplateNoChange) {
@@ -130,14 +124,4 @@ TEST_F(ErsterStartTest, TemplatesAreFoundBesideAnInstalledOrABuiltProgram) {
     // Neither.
     fs::create_directories(root + "elsewhere/opt/bin");
     EXPECT_EQ(ErsterStart::vorlagenOrdner(root + "elsewhere/opt/bin"), "");
-}
-
-TEST(ErsterStartSupplied, SuppliedTemplateReachesTheProgramsFolders) {
-    testing_support::TempHome home;
-    ApiClass api;
-    std::string vorlagen = std::string(MELVATO_DATA_DIR) + "/";
-    ASSERT_TRUE(ErsterStart::Bereitstellen(vorlagen, api.ManuAppPfad(), api.AppPfad()));
-    for (const char* datei : {"DATEN/counter0.gif", "DATEN/Back.jpg", "DATEN/slot.wav", "DATEN/sound.wav",
-                              "DATEN/Ja 1.wav", "DATEN/Nein 1.wav", "DATEN/MusicalSymbols.ttf"})
-        EXPECT_TRUE(fileExists(api.AppPfad() + datei)) << datei;
 }

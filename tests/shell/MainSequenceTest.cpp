@@ -54,7 +54,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(MainTest, NormalStartRunsTheStepsInOrder) {
+TEST_F(MainTest, NormalStartRunsTheStepsInOrderAndNotesTheInstallation) {
     writeFile(home.appPfad() + "Daten.zip", "zip");
     writeFile(home.appPfad() + "Anleitung.zip", "zip");
     MelvatoBasic::Main(rec.parts());
@@ -75,10 +75,8 @@ TEST_F(MainTest, NormalStartRunsTheStepsInOrder) {
     EXPECT_TRUE(MelvatoBasic::StartPhase);
     EXPECT_EQ(MelvatoBasic::SpielePfad, home.appPfad() + "Spiele/");
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST_F(MainTest, InstallationDateIsKeptWhileVersionAndPathAreRewritten) {
-    MelvatoBasic::Main(rec.parts());
+    // The next start keeps the installation date and rewrites version and path.
     std::string ini = home.appPfad() + "Melvato.Ini";
     std::string today = MelvatoBasic::KurzDatum();
     EXPECT_EQ(readFile(ini), "[Allgemein]\r\nVersion=3.0.1\r\nInstallation=" + today +

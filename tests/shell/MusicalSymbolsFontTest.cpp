@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <string>
@@ -28,32 +27,20 @@ quint32 glyphOf(const QRawFont& font, unsigned char code) {
     return indexes.size() == 1 ? indexes[0] : 0;
 }
 
-// The font file stays in its folder while the tests use it (the font engine may
-// read it lazily).
-QRawFont loadedFont() {
-    static QTemporaryDir dir;
-    static const std::string appPfad = [] {
-        std::string p = dir.path().toStdString() + "/Melvato/";
-        fs::create_directories(p + "DATEN");
-        fs::copy_file(kTemplateFont, p + "DATEN/MusicalSymbols.ttf");
-        return p;
-    }();
-    EXPECT_EQ(ladeSchriften(appPfad), 1);
-    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("MusicalSymbols")));
-    QFont font(QStringLiteral("MusicalSymbols"));
-    font.setPixelSize(48);
-    return QRawFont::fromFont(font);
-}
-
 }  // namespace
 
-TEST(MusicalSymbolsFont, MissingFontIsSkipped) {
+TEST(MusicalSymbolsFont, EveryCodeDrawsASignAndTableCodesTheirOwn) {
+    // The font file stays in its folder while the font is in use (the font engine
+    // may read it lazily).
     testing_support::TempHome home;
-    EXPECT_EQ(ladeSchriften(home.appPfad()), 0);
-}
-
-TEST(MusicalSymbolsFont, EveryCodeFrom33To255DrawsSomething) {
-    QRawFont font = loadedFont();
+    EXPECT_EQ(ladeSchriften(home.appPfad()), 0) << "a missing font is skipped";
+    fs::create_directories(home.appPfad() + "DATEN");
+    fs::copy_file(kTemplateFont, home.appPfad() + "DATEN/MusicalSymbols.ttf");
+    EXPECT_EQ(ladeSchriften(home.appPfad()), 1);
+    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("MusicalSymbols")));
+    QFont schrift(QStringLiteral("MusicalSymbols"));
+    schrift.setPixelSize(48);
+    QRawFont font = QRawFont::fromFont(schrift);
     ASSERT_TRUE(font.isValid());
     ASSERT_EQ(font.familyName(), QStringLiteral("MusicalSymbols"));
     for (int code = 33; code <= 255; ++code) {
@@ -65,11 +52,7 @@ TEST(MusicalSymbolsFont, EveryCodeFrom33To255DrawsSomething) {
     quint32 blank = glyphOf(font, ' ');
     EXPECT_TRUE(font.pathForGlyph(blank).isEmpty());
     EXPECT_GT(font.advancesForGlyphIndexes(QList<quint32>{blank})[0].x(), 0.0);
-}
 
-TEST(MusicalSymbolsFont, TableCodesHaveTheirOwnSigns) {
-    QRawFont font = loadedFont();
-    ASSERT_TRUE(font.isValid());
     // 'A' is not in the table: it draws the stand-in note head.
     QPainterPath standIn = font.pathForGlyph(glyphOf(font, 'A'));
     const std::string table =

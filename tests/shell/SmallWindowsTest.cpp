@@ -52,7 +52,9 @@ TEST_F(SmallWindowsTest, ProgressMovesOncePerNewPercentageAndClosesAtTheEnd) {
     EXPECT_EQ(kontext.progressFenster()->windowTitle(), QStringLiteral("zwei"));
 }
 
-TEST_F(SmallWindowsTest, ShortMessageClosesWhenItsTimeIsUp) {
+// A short message closes when its time is up or at CloseNow, which comes first;
+// without a duration it stays until CloseNow.
+TEST_F(SmallWindowsTest, ShortMessageClosesWhenItsTimeIsUpOrAtOnce) {
     main();
     kurzbox::Start(kontext, "Daten werden kopiert", "bitte warten", 0, 10);
     kurzbox* w = kontext.kurzboxFenster();
@@ -70,23 +72,20 @@ TEST_F(SmallWindowsTest, ShortMessageClosesWhenItsTimeIsUp) {
     w->kurzzeit_Timer();
     EXPECT_FALSE(kontext.kurzboxFenster());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
 
-TEST_F(SmallWindowsTest, ShortMessageCloseNowComesFirstAndCancelSetsTheTag) {
-    main();
     kurzbox::Start(kontext, "a", "b", 3, 10);
-    kurzbox* w = kontext.kurzboxFenster();
+    w = kontext.kurzboxFenster();
     w->findChild<QPushButton*>(QStringLiteral("exxit"))->click();
     EXPECT_EQ(w->Tag, QStringLiteral("exit"));
     kurzbox::CloseNow(kontext);
     EXPECT_FALSE(kontext.kurzboxFenster());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    // Without a duration the message stays until CloseNow.
     kurzbox::StartAndWait(kontext, "x", "y");
     EXPECT_FALSE(kontext.kurzboxFenster()->findChild<QTimer*>(QStringLiteral("kurzzeit"))->isActive());
 }
 
-TEST_F(SmallWindowsTest, SplashShowsVersionAndProgressWhileStarting) {
+// The author window shows its progress bar only as the splash of a start.
+TEST_F(SmallWindowsTest, SplashShowsVersionAndProgressOnlyWhileStarting) {
     MelvatoBasic::StartPhase = true;
     frmAutor::ZeigenModeless(kontext);
     frmAutor& w = kontext.autor();
@@ -98,9 +97,7 @@ TEST_F(SmallWindowsTest, SplashShowsVersionAndProgressWhileStarting) {
     EXPECT_NE(log().find("Bild fehlt: " + home.appPfad() + "DATEN/Back.jpg"), std::string::npos);
     QTest::mouseClick(w.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
     EXPECT_FALSE(kontext.autorGeladen());
-}
 
-TEST_F(SmallWindowsTest, AuthorCommandAfterAGameStartShowsNoProgressBar) {
     MelvatoBasic::StartPhase = false;
     bool progressShown = true;
     kontext.setModalSkript([&](QDialog& d) {

@@ -1,22 +1,21 @@
 // The whole start with the real windows.
+#include <QAction>
 #include <QMdiSubWindow>
 
-#include <QAction>
-
-#include "quiz/FMod.h"
 #include "shell/Progress.h"
 #include "shell/Startup.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
 
-std::vector<std::string> lines(const std::string& log) {
-    return testing_support::logEntries(log);
-}
+using testing_support::logEntries;
 
+// A search through the menu rebuilds the index under the progress window.
 TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrderAndCloseOnce) {
     testing_support::TempHome home;
     MelvatoBasic::ReleaseApi();
+    testing_support::writeFile(home.appPfad() + "Fragen 0.Dat",
+                               "[Quiz 5]\r\nFrage=Wer spielt Klavier\r\n[Quiz 7]\r\nFrage=Wer singt\r\n");
     // The start-up sound of the data folder: a twentieth of a second of silence.
     std::string wav =
         std::string(
@@ -43,7 +42,7 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrderAndCloseOnce) {
         EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "AnzahlJa"), "0");
 
         std::vector<std::string> log =
-            lines(testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt"));
+            logEntries(testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt"));
         std::vector<std::string> wanted = {"Bild fehlt: " + home.appPfad() + "DATEN/Back.jpg",
                                            "Main 8.5",
                                            "Main 11",
@@ -61,40 +60,28 @@ TEST(StartupTest, SplashMainWindowAndQuizWindowComeUpInOrderAndCloseOnce) {
             at = size_t(it - log.begin()) + 1;
         }
         EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
-        EXPECT_TRUE(w->close());
-    }
-    // Closing the main window released the services once, with their farewell last.
-    const std::string roh = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
-    std::vector<std::string> log = lines(roh);
-    EXPECT_NE(std::find(log.begin(), log.end(), "MDI unload"), log.end());
-    EXPECT_EQ(std::count(log.begin(), log.end(), "api class terminate 1"), 1);
-    EXPECT_EQ(roh.find("START: "), roh.rfind("START: "));
-    EXPECT_EQ(log.back(), "api class terminate 2");
-    EXPECT_FALSE(MelvatoBasic::HasApi());
-}
 
-TEST(StartupTest, SearchCommandRebuildsTheIndexUnderTheProgressWindow) {
-    testing_support::TempHome home;
-    MelvatoBasic::ReleaseApi();
-    testing_support::writeFile(home.appPfad() + "Fragen 0.Dat",
-                               "[Quiz 5]\r\nFrage=Wer spielt Klavier\r\n[Quiz 7]\r\nFrage=Wer singt\r\n");
-    {
-        Startup startup;
-        testing_support::ScriptedDialogs dialogs;
-        startup.run();
         std::vector<std::string> titel;  // the progress window's title each time it lets events run
         startup.kontext().progressYield = [&] {
             titel.push_back(startup.kontext().progressFenster()->windowTitle().toStdString());
         };
-        startup.mainWindow()->Menueintrag("suchanzeig")->trigger();
+        w->Menueintrag("suchanzeig")->trigger();
         startup.kontext().progressYield = nullptr;
         ASSERT_FALSE(titel.empty()) << "no progress window while the index was built";
         EXPECT_EQ(titel.front(), "Index wird erstellt...");
         EXPECT_FALSE(startup.kontext().progressFenster());
         EXPECT_EQ(testing_support::readFile(home.appPfad() + "IndexW.Ini"), "[W]\r\nWER=5 7\r\n");
         EXPECT_EQ(MelvatoBasic::Api().IniLesen("", "Allgemein", "IndexNotwendig"), "1");
+        EXPECT_TRUE(w->close());
     }
-    MelvatoBasic::ReleaseApi();
+    // Closing the main window released the services once, with their farewell last.
+    const std::string roh = testing_support::readFile(home.appPfad() + "Melvato Protokoll.Txt");
+    std::vector<std::string> log = logEntries(roh);
+    EXPECT_NE(std::find(log.begin(), log.end(), "MDI unload"), log.end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "api class terminate 1"), 1);
+    EXPECT_EQ(roh.find("START: "), roh.rfind("START: "));
+    EXPECT_EQ(log.back(), "api class terminate 2");
+    EXPECT_FALSE(MelvatoBasic::HasApi());
 }
 
 }  // namespace

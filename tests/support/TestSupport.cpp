@@ -129,9 +129,8 @@ int ScriptedDialogs::MsgBox(const std::string& text, int flags, const std::strin
     }
 }
 
-std::optional<std::string> ScriptedDialogs::InputBox(const std::string& prompt, const std::string&,
+std::optional<std::string> ScriptedDialogs::InputBox(const std::string&, const std::string&,
                                                      const std::string&) {
-    prompts.push_back(prompt);
     if (inputs.empty()) return std::nullopt;
     auto a = inputs.front();
     inputs.pop_front();

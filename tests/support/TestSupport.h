@@ -45,7 +45,8 @@ void expectSameFiles(const std::string& expected, const std::string& actual);
 // from byte `from` of the log on.
 std::vector<std::string> logEntries(const std::string& log, size_t from = 0);
 
-// Answers message boxes, input boxes and file dialogs from queues; records texts.
+// Answers message boxes, input boxes and file dialogs from queues; records the
+// messages and file requests.
 class ScriptedDialogs : public dlg::DialogService {
 public:
     ScriptedDialogs();
@@ -57,7 +58,6 @@ public:
         std::string title;
     };
     std::vector<Shown> messages;
-    std::vector<std::string> prompts;
     std::deque<int> answers;                        // MsgBox answers; default OK/first choice
     std::deque<std::optional<std::string>> inputs;  // InputBox answers; default cancel
     std::deque<std::string> files;                  // FileOpen/FileSave answers; default none

@@ -184,12 +184,7 @@ TEST_F(ListenBauFixture, SavedListsHaveTheirKeyOrderAndPlayExactlyTheirQuestions
     l.unWoerter = "xyz";
     EXPECT_FALSE(ListeSpeichern(api, home.appPfad() + "fehlt/test.lst", l));
     EXPECT_TRUE(ListeSpeichern(api, datei, l));
-    EXPECT_EQ(readFile(datei),
-              "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\nDieseNicht=12\r\nDieseImmer=\r\n"
-              "UnW\xF6rter=xyz\r\n"
-              "[FragenListe]\r\nFrage 1=001\r\nFrage 2=120\r\nFrage 3=\r\n"
-              "[Schwierig]\r\nGrad 1=-1\r\nGrad 2=0\r\nGrad 3=-1\r\nGrad 4=-1\r\nGrad 5=-1\r\nGrad 6=-1\r\n"
-              "Grad 7=-1\r\nGrad 8=-1\r\nGrad 9=-1\r\n[Themen]\r\nRock=-1\r\nOper=-1\r\n");
+    EXPECT_EQ(readFile(datei), readFile(testing_support::golden("question-list/filters.lst")));
 
     pool.TeilSpielLaden(datei);
     EXPECT_EQ(pool.Anzahl(), 2);

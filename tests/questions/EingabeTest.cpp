@@ -16,7 +16,7 @@ using namespace cp1252::literals;
 using namespace fragen;
 using testing_support::fileExists;
 using testing_support::readFile;
-using testing_support::schreibeDatei;
+using testing_support::writeFile;
 
 namespace {
 QuestionRecord gueltig(const std::string& frage = "Wer schrieb die Zauberflöte?") {
@@ -120,7 +120,7 @@ TEST(FragenAblage, NumberingRules) {
         SCOPED_TRACE(f.name);
         Speicher s;
         testing_support::schreibeFragen(s.home.appPfad(), f.vorhanden);
-        if (f.macher) schreibeDatei(s.home.appPfad() + "back/debug.txt", "");
+        if (f.macher) writeFile(s.home.appPfad() + "back/debug.txt", "");
         if (f.antwort) s.dialoge.answers.push_back(f.antwort);
         const Ablage a = s.ablage.Speichern(f.nummer, gueltig());
         EXPECT_EQ(a.gespeichert, f.geschrieben != 0);
@@ -143,7 +143,7 @@ TEST(FragenAblage, NumberingRules) {
 
 TEST(FragenAblage, OverwriteQuestionShowsAPlainRecordAsWrittenAndAtMostFiftyCharacters) {
     Speicher s;
-    schreibeDatei(s.home.appPfad() + "Fragen 0.Dat", testing_support::quizSektion(5, std::string(80, 'k')));
+    writeFile(s.home.appPfad() + "Fragen 0.Dat", testing_support::quizSektion(5, std::string(80, 'k')));
     s.dialoge.answers.push_back(dlg::Yes);
     s.ablage.Speichern("5", gueltig());
     ASSERT_EQ(s.dialoge.messages.size(), 1u);
@@ -168,8 +168,8 @@ TEST(FragenAblage, AFailedWriteSaysSoAndLeavesFileAndIndexAlone) {
 TEST(MediumUebernehmen, CopiesIntoDatenAndKeepsASpareInBack) {
     testing_support::TempHome home;
     ApiClass api;
-    schreibeDatei(home.appPfad() + "DATEN/bach.jpg", "im Ordner");
-    schreibeDatei(home.root() + "Bilder/Mein Bild.JPG", "von außen");
+    writeFile(home.appPfad() + "DATEN/bach.jpg", "im Ordner");
+    writeFile(home.root() + "Bilder/Mein Bild.JPG", "von außen");
 
     EXPECT_EQ(MediumUebernehmen(api, home.appPfad() + "daten/BACH.jpg", true), "BACH.jpg");
     EXPECT_EQ(readFile(home.appPfad() + "DATEN/bach.jpg"), "im Ordner");
@@ -185,9 +185,9 @@ TEST(MediumUebernehmen, CopiesIntoDatenAndKeepsASpareInBack) {
 TEST(AufnahmeAblegen, ARecordingSavedElsewhereIsAlsoFoundInDaten) {
     testing_support::TempHome home;
     ApiClass api;
-    schreibeDatei(home.root() + "TEMP/Temp.wav", "RIFF-Aufnahme");
+    writeFile(home.root() + "TEMP/Temp.wav", "RIFF-Aufnahme");
     const std::string ziel = home.root() + "Meine Aufnahmen/Oma singt.wav";
-    schreibeDatei(ziel, "alt");
+    writeFile(ziel, "alt");
     EXPECT_EQ(AufnahmeAblegen(api, home.root() + "TEMP/Temp.wav", ziel), "Oma singt.wav");
     EXPECT_EQ(readFile(ziel), "RIFF-Aufnahme");
     EXPECT_TRUE(FileOk(api, "Oma singt.wav", home.root() + "kopie.wav"));

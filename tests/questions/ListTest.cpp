@@ -7,8 +7,8 @@
 #include "tests/support/TestSupport.h"
 
 using namespace fragen;
-using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
+using testing_support::writeFile;
 
 namespace {
 struct ListFixture : PoolFixture {
@@ -19,8 +19,7 @@ struct ListFixture : PoolFixture {
     }
     std::string liste(const std::string& name, const std::string& fragen) {
         std::string path = home.appPfad() + "Spiele/" + name;
-        schreibeDatei(path,
-                      "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\n[FragenListe]\r\n" + fragen);
+        writeFile(path, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\nUnterTyp=1\r\n[FragenListe]\r\n" + fragen);
         return path;
     }
     std::vector<int> gewaehlt() const {
@@ -59,7 +58,7 @@ TEST_F(ListFixture, NumbersAreTakenUpToTheFirstEmptyZeroOrNonNumericEntry) {
     }
     EXPECT_EQ(titelGeleert, 0);
     const std::string kaputt = home.appPfad() + "Spiele/kaputt.lst";
-    schreibeDatei(kaputt, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
+    writeFile(kaputt, "[Allgemein]\r\nTyp=Melvato-Frageliste\r\n[FragenLi");
     pool.TeilSpielLaden(kaputt);
     EXPECT_TRUE(gewaehlt().empty());
     EXPECT_EQ(pool.Anzahl(), 0);
@@ -67,9 +66,9 @@ TEST_F(ListFixture, NumbersAreTakenUpToTheFirstEmptyZeroOrNonNumericEntry) {
 
 TEST_F(ListFixture, FilesThatAreNoListSelectEverything) {
     const std::string dir = home.appPfad() + "Spiele/";
-    schreibeDatei(dir + "leer.lst", "");
-    schreibeDatei(dir + "anders.lst", "[Allgemein]\r\nTyp=Melvato-Liste\r\n[FragenListe]\r\nFrage 1=001\r\n");
-    schreibeDatei(dir + "binaer.lst", std::string("\x00\xff[\x01]=\r\r\n\n", 9));
+    writeFile(dir + "leer.lst", "");
+    writeFile(dir + "anders.lst", "[Allgemein]\r\nTyp=Melvato-Liste\r\n[FragenListe]\r\nFrage 1=001\r\n");
+    writeFile(dir + "binaer.lst", std::string("\x00\xff[\x01]=\r\r\n\n", 9));
     int i = 0;
     for (const char* name : {"leer.lst", "anders.lst", "binaer.lst", "fehlt.lst"}) {
         pool.Auswahl.fill(false);

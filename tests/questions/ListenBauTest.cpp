@@ -19,7 +19,7 @@
 using namespace fragen;
 using namespace cp1252::literals;
 using testing_support::readFile;
-using testing_support::schreibeDatei;
+using testing_support::writeFile;
 
 namespace {
 struct Frage {
@@ -43,7 +43,7 @@ struct ListenBauFixture : PoolFixture {
                                   "\r\nProblem=" + std::to_string(f.problem) + "\r\n";
         }
         for (const auto& [k, inhalt] : dateien)
-            schreibeDatei(home.appPfad() + "Fragen " + std::to_string(k) + ".Dat", inhalt);
+            writeFile(home.appPfad() + "Fragen " + std::to_string(k) + ".Dat", inhalt);
     }
     std::vector<int> nummern() const {
         std::vector<int> out;

@@ -14,7 +14,7 @@ using namespace fragen;
 using testing_support::fileExists;
 using testing_support::machZip;
 using testing_support::readFile;
-using testing_support::schreibeDatei;
+using testing_support::writeFile;
 
 namespace {
 struct MediaFixture : ::testing::Test {
@@ -37,7 +37,7 @@ TEST_F(MediaFixture, DisplayCopyTakesTheLastFourCharactersUpperCased) {
 }
 
 TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
-    schreibeDatei(daten + "orgel.jpg", bild);
+    writeFile(daten + "orgel.jpg", bild);
     EXPECT_TRUE(FileOk(api, "orgel.jpg", AnzeigeKopie(api, "orgel.jpg")));
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
     EXPECT_TRUE(FileOk(api, "ORGEL.JPG", daten + "orgel.jpg")) << "copying a file onto itself keeps it";
@@ -45,7 +45,7 @@ TEST_F(MediaFixture, ARealFileIsCopiedToTheTarget) {
 }
 
 TEST_F(MediaFixture, AStubIsReplacedByTheArchivedFileOnlyForTheCopy) {
-    schreibeDatei(daten + "bach.jpg", " 3 \r\n");
+    writeFile(daten + "bach.jpg", " 3 \r\n");
     machZip(archive + "Daten 3.DAT", {{"BACH.JPG", bild}, {"andere.jpg", "x"}});
     EXPECT_TRUE(FileOk(api, "bach.jpg", AnzeigeKopie(api, "bach.jpg")));
     EXPECT_EQ(readFile(daten + "Now.JPG"), bild);
@@ -63,7 +63,7 @@ TEST_F(MediaFixture, WithoutAUsableStubTheFirstArchiveHoldingTheFileServesAndThe
                                                          {"b.wav", " 0 \r\n"},    {"c.wav", " 12 \r\n"},
                                                          {"d.wav", "-3\r\n"},     {"e.wav", nullptr}};
     for (const auto& [name, stub] : stubs) {
-        if (stub) schreibeDatei(daten + name, stub);
+        if (stub) writeFile(daten + name, stub);
         const std::string ziel = home.root() + "z-" + name;
         EXPECT_TRUE(FileOk(api, name, ziel)) << name;
         EXPECT_EQ(readFile(ziel), cp1252::upper(std::string(name).substr(0, 1))) << name;
@@ -75,12 +75,12 @@ TEST_F(MediaFixture, NothingToProvide) {
     EXPECT_FALSE(FileOk(api, "", daten + "Now.JPG"));
     EXPECT_FALSE(FileOk(api, "fehlt.jpg", daten + "Now.JPG"));
     machZip(archive + "Daten 1.DAT", {{"x.jpg", "x"}});
-    schreibeDatei(daten + "weg.jpg", " 1 \r\n");
+    writeFile(daten + "weg.jpg", " 1 \r\n");
     EXPECT_FALSE(FileOk(api, "weg.jpg", daten + "Now.JPG"));
     EXPECT_EQ(readFile(daten + "weg.jpg"), " 1 \r\n") << "a stub that leads nowhere stays";
     EXPECT_FALSE(fileExists(daten + "Now.JPG"));
 
-    schreibeDatei(home.appPfad() + "geheim.txt", std::string(100, 'g'));
+    writeFile(home.appPfad() + "geheim.txt", std::string(100, 'g'));
     EXPECT_FALSE(FileOk(api, "../geheim.txt", home.root() + "kopie.txt"));
     EXPECT_FALSE(fileExists(home.root() + "kopie.txt"));
 }

@@ -37,7 +37,7 @@ TEST(PoolMangel, UnanswerableQuestionsStayOutOfTheGameButKeepTheirNumbers) {
     for (const Fall& f : faelle)
         if (f.nummer != 2) datei += "[Quiz " + std::to_string(f.nummer) + "]\r\nFrage=F\r\n" + f.schluessel;
     datei += "[Quiz 2]\r\nFrage=F";
-    testing_support::schreibeDatei(home.appPfad() + "Fragen 0.Dat", datei);
+    testing_support::writeFile(home.appPfad() + "Fragen 0.Dat", datei);
 
     fragen::QuestionPool::Table tabelle{};
     fragen::QuestionPool pool(api, tabelle);

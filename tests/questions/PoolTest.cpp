@@ -7,14 +7,14 @@
 #include "tests/support/TestSupport.h"
 
 using namespace fragen;
-using testing_support::schreibeDatei;
 using testing_support::schreibeFragen;
+using testing_support::writeFile;
 
 // Built once and kept until asked anew; the scan lets events run after every
 // number but the scratch slot.
 TEST_F(PoolFixture, CountsEveryStoredQuestionSoTheLastOneCanBeDrawn) {
     schreibeFragen(home.appPfad(), {3, 57, 998, 999});
-    schreibeDatei(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
+    writeFile(home.appPfad() + "Fragen 1.Dat", testing_support::quizSektion(150, ""));
     int yields = 0;
     pool.yield = [&] { ++yields; };
     EXPECT_EQ(pool.AnzahlFragen(false, true), 3);
@@ -33,7 +33,7 @@ TEST_F(PoolFixture, CountsEveryStoredQuestionSoTheLastOneCanBeDrawn) {
 
 TEST_F(PoolFixture, SelectionLimitsThePoolAndEmptyQuestionsStayOut) {
     schreibeFragen(home.appPfad(), {10, 20, 30});
-    schreibeDatei(home.appPfad() + "Fragen 4.Dat", testing_support::quizSektion(400, ""));
+    writeFile(home.appPfad() + "Fragen 4.Dat", testing_support::quizSektion(400, ""));
     pool.Auswahl.fill(false);
     pool.Auswahl[20] = true;
     pool.Auswahl[30] = true;
@@ -71,7 +71,7 @@ TEST_F(PoolFixture, FreeNumberIsTheLowestGapOrOnePastTheRange) {
     schreibeFragen(home.appPfad(), alle);
     EXPECT_EQ(pool.FreieFrageNummer(), 99);
 
-    schreibeDatei(home.appPfad() + "back/debug.txt", "");
+    writeFile(home.appPfad() + "back/debug.txt", "");
     EXPECT_EQ(pool.FreieFrageNummer(), 102) << "maker mode offers the supplied range";
     std::vector<int> geliefert;
     for (int n = 100; n <= 997; ++n) geliefert.push_back(n);

@@ -12,9 +12,6 @@
 
 namespace testing_support {
 
-// Writes a file the way the program does (through the file layer), so that the
-// profile cache sees the change at once; creates missing folders.
-void schreibeDatei(const std::string& path, const std::string& bytes);
 // "[Quiz n]" with a plain question text (no "Crypt"), and optional extra lines.
 std::string quizSektion(int n, const std::string& frage, const std::string& extra = {});
 // Writes question sections into the question files of `appPfad`, one file per hundred.

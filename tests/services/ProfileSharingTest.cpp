@@ -48,7 +48,7 @@ TEST_F(ProfileSharing, WriteKeepsAnotherProgramsChangeMadeWithinTheRecheckDelay)
     EXPECT_EQ(readFile(file("Master.Ini")), "[Netzwerk]\r\nA=1\r\nB=2\r\nC=3\r\n");
 }
 
-TEST_F(ProfileSharing, ReadOnlyFileIsNotRewrittenAndTheCallerHearsIt) {
+TEST_F(ProfileSharing, FailedWritesChangeNothingLeaveNoTemporaryFileAndTheCallerHearsIt) {
     const std::string before = "[Allgemein]\r\nVersion=1\r\n";
     writeOutside(file("ro.ini"), before);
     ASSERT_EQ(chmod(file("ro.ini").c_str(), 0444), 0);
@@ -57,7 +57,11 @@ TEST_F(ProfileSharing, ReadOnlyFileIsNotRewrittenAndTheCallerHearsIt) {
     EXPECT_THROW(api.TextDatei("ro.ini", "anders"), ApiError);
     EXPECT_EQ(readFile(file("ro.ini")), before);
     EXPECT_EQ(api.IniLesen("ro.ini", "Allgemein", "Version"), "1");
-    EXPECT_EQ(fsys::list(home.appPfad()), std::vector<std::string>{"ro.ini"});  // no leftovers
+    // Nor does a file in a folder that is not there.
+    EXPECT_FALSE(api.IniSchreiben(home.root() + "no/such/folder/f.ini", "s", "k", "v"));
+    EXPECT_EQ(api.IniLesen(home.root() + "no/such/folder/f.ini", "s", "k"), "");
+    api.IniSchreiben("keep.ini", "s", "k", "v");
+    EXPECT_EQ(fsys::list(home.appPfad()), (std::vector<std::string>{"keep.ini", "ro.ini"}));  // no leftovers
 }
 
 TEST(ProfileNames, FoldOverTheWholeCodePage) {

@@ -64,8 +64,8 @@ TEST(Master, TwoStationProcessesTickingAtOnceGiveExactlyOneMasterEveryRound) {
         env.insert(QStringLiteral("XDG_DATA_HOME"),
                    QString::fromStdString(home.root() + "station" + std::to_string(i)));
         stationen[i].setProcessEnvironment(env);
-        stationen[i].start(QStringLiteral(NETWORK_STATION),
-                           {QString::fromStdString(netzPfad), QString::number(i + 1)});
+        stationen[i].start(QStringLiteral(STATION), {QStringLiteral("netz"), QString::fromStdString(netzPfad),
+                                                     QString::number(i + 1)});
         ASSERT_TRUE(stationen[i].waitForStarted());
     }
     auto antwort = [](QProcess& p) {

@@ -223,8 +223,9 @@ TEST(ListeZweiStationen, AListSavedByTwoStationsAtOnceIsAlwaysWhollyOneOfThem) {
     };
     QProcess stationen[2];
     for (int k = 1; k <= 2; ++k)
-        stationen[k - 1].start(QStringLiteral(LIST_WRITER),
-                               {QString::fromStdString(datei), QString::number(k), QStringLiteral("15")});
+        stationen[k - 1].start(QStringLiteral(STATION),
+                               {QStringLiteral("liste"), QString::fromStdString(datei), QString::number(k),
+                                QStringLiteral("15")});
     int gelesen = 0;
     // Read while both save; each wait also lets a process report its end.
     for (QProcess& s : stationen)

@@ -133,9 +133,8 @@ TEST(ProfileLock, TwoProcessesWritingOneFileAtOnceKeepEveryKey) {
     const std::string path = home.root() + "Master.Ini";
     QProcess writers[2];
     for (int i = 0; i < 2; ++i)
-        writers[i].start(
-            QStringLiteral(PROFILE_WRITER),
-            {QString::fromStdString(path), QStringLiteral("P%1_").arg(i), QStringLiteral("500")});
+        writers[i].start(QStringLiteral(STATION), {QStringLiteral("profil"), QString::fromStdString(path),
+                                                   QStringLiteral("P%1_").arg(i), QStringLiteral("500")});
     for (QProcess& w : writers) {
         ASSERT_TRUE(w.waitForFinished(240000));
         EXPECT_EQ(w.exitStatus(), QProcess::NormalExit);

@@ -24,10 +24,15 @@ cat >"$work/bare.cpp" <<'CPP'
 #include <QMenuBar>
 #include <QWindow>
 #include <cstdio>
+#include <sys/resource.h>
 struct Melder : QObject {
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Expose && static_cast<QWindow*>(o)->isExposed()) {
-            std::printf("shown %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            rusage ru{};
+            getrusage(RUSAGE_SELF, &ru);
+            std::printf("shown %lld %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()),
+                        (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1000LL +
+                            (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1000);
             std::fflush(stdout);
             QCoreApplication::quit();
         }
@@ -60,11 +65,13 @@ fi
 export SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/data"
 
 now() { date +%s%3N; }
-# Milliseconds from exec to the window's first exposure.
+# Prints "<milliseconds from exec to the window's first exposure> <processor
+# milliseconds used until then>". The processor time hardly moves with the
+# machine's load, the clock does.
 measure() {
     start=$(now)
-    shown=$("$@" 2>/dev/null | sed -n 's/^shown //p' | head -n 1)
-    echo $((shown - start))
+    set -- $("$@" 2>/dev/null | sed -n 's/^shown //p' | head -n 1)
+    echo "$(($1 - start)) $2"
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
@@ -79,8 +86,11 @@ while [ "$i" -lt "$runs" ]; do
     MELVATO_STARTZEIT=1 measure "$build/melvato" >>"$work/melvato.ms"
     i=$((i + 1))
 done
-bare=$(median <"$work/bare.ms")
-melvato=$(median <"$work/melvato.ms")
-echo "bare window: $(tr '\n' ' ' <"$work/bare.ms")ms, median $bare ms"
-echo "melvato:     $(tr '\n' ' ' <"$work/melvato.ms")ms, median $melvato ms"
-awk -v a="$melvato" -v b="$bare" 'BEGIN {printf "ratio melvato / bare: %.2f\n", a / b}'
+for what in bare melvato; do
+    eval "${what}_wall=\$(cut -d' ' -f1 <\"\$work/$what.ms\" | median)"
+    eval "${what}_cpu=\$(cut -d' ' -f2 <\"\$work/$what.ms\" | median)"
+done
+echo "bare window: $(cut -d' ' -f1 <"$work/bare.ms" | tr '\n' ' ')ms, median $bare_wall ms; processor median $bare_cpu ms"
+echo "melvato:     $(cut -d' ' -f1 <"$work/melvato.ms" | tr '\n' ' ')ms, median $melvato_wall ms; processor median $melvato_cpu ms"
+awk -v a="$melvato_wall" -v b="$bare_wall" -v c="$melvato_cpu" -v d="$bare_cpu" \
+    'BEGIN {printf "ratio melvato / bare: %.2f (processor time: %.2f)\n", a / b, c / d}'

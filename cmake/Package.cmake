@@ -21,7 +21,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # window-system ones (without them no window opens) and the SVG ones (without
 # them the toolbar and the message icons stay blank). The voice that reads
 # questions aloud reads its data files at run time too.
+# The sound, speech and archive libraries are opened on first use, so the
+# linker's list misses them as well.
+get_property(nachgeladen GLOBAL PROPERTY MELVATO_NACHGELADEN_PAKETE)
+list(REMOVE_DUPLICATES nachgeladen)
+list(JOIN nachgeladen ", " nachgeladen)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, espeak-ng-data")
+if(nachgeladen)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${nachgeladen}")
+endif()
 # The supplied translation table sets DejaVu Sans as the windows' font; the help
 # command opens the manual with xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")

@@ -297,7 +297,14 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     content += kCrLf;
     content += UpdateHistory() + kCrLf;
     content += kCrLf;
-    if (platzFuerLog(log)) fsys::writeAtomic(log, content);
+    if (!platzFuerLog(log)) return;
+    // The lines after this one are written through without forcing them to the
+    // disk; the head need not wait for the disk either. Only a log that could
+    // not be moved aside is replaced as a whole.
+    if (fsys::exists(log))
+        fsys::writeAtomic(log, content);
+    else
+        log_->append(log, content);
 }
 
 std::string ApiClass::UpdateHistory() {

@@ -272,13 +272,17 @@ void MDI::Hintergrund() {
     ApiClass& api = MelvatoBasic::Api();
     bool mac = api.IniLesenVal("", "ProfilParameter", "MacColor") == 1;
     std::string datei = api.AppPfad() + "DATEN/" + (mac ? "mac2.gif" : "Back.jpg");
+    QSize size = area_->viewport()->size().expandedTo(QSize(1, 1));
+    // The window is resized more than once while it comes up; drawing a large
+    // picture smoothly scaled costs milliseconds each time.
+    if (datei == hintergrundDatei_ && size == hintergrundGroesse_) return;
+    hintergrundGroesse_ = size;
     if (datei != hintergrundDatei_) {
         hintergrundDatei_ = datei;
         hintergrund_ = Bilddatei(datei);
         // A missing picture leaves a plain background instead of ending the program.
         if (hintergrund_.isNull()) log("Hintergrundbild fehlt: " + datei);
     }
-    QSize size = area_->viewport()->size().expandedTo(QSize(1, 1));
     QPixmap bild(size);
     QPainter p(&bild);
     QLinearGradient verlauf(0, 0, 0, size.height());

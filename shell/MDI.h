@@ -120,6 +120,7 @@ private:
     std::string cmDialogFileName_, cmDialogFileTitle_, geladeneListe_;
     QPixmap hintergrund_;
     std::string hintergrundDatei_;
+    QSize hintergrundGroesse_;  // the size the background was last drawn for
     bool geladen_ = false;
     bool vorlesenMoeglich_ = false;
 };

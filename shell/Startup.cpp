@@ -7,10 +7,12 @@
 
 #include "exchange/Pack.h"
 #include "questions/WordIndex.h"
+#include "quiz/Bilddatei.h"
 #include "quiz/FMod.h"
 #include "quiz/Musikquiz.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
+#include "services/Nachladen.h"
 #include "services/Unzip.h"
 #include "shell/ErsterStart.h"
 #include "shell/Fonts.h"
@@ -41,6 +43,14 @@ void Startup::run() {
         // A second copy for this data folder brings the first forward and ends
         // here, before it has touched a file.
         pfade.SchonGestartet(true);
+        // The splash and the main window show this photo; it is decoded, and
+        // scaled for the splash, meanwhile on other threads.
+        BilddateiVorausladen(pfade.AppPfad() + "DATEN/Back.jpg");
+        BilddateiVorausladen(pfade.AppPfad() + "DATEN/Back.jpg", frmAutor::Groesse());
+        // The sound starts before the main window shows; its libraries load
+        // meanwhile. (Started after the pictures: while a library loads, no new
+        // thread can start.)
+        tonBibliotheken_ = nachladen::TonImVoraus();
         ErsterStart::NachliefernFuerDiesesProgramm();
         ladeSchriften(pfade.AppPfad());
     }

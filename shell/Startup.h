@@ -2,6 +2,7 @@
 // Wires the windows into the start-up sequence and owns them for the run.
 #include <QObject>
 #include <memory>
+#include <thread>
 
 #include "shell/Kontext.h"
 #include "shell/QtDialogs.h"
@@ -26,4 +27,5 @@ private:
     Kontext kontext_;
     std::unique_ptr<MDI> mainWindow_;
     Vorholen vorholen_;
+    std::jthread tonBibliotheken_;  // loads the sound libraries during start-up
 };

@@ -27,6 +27,10 @@ double sekundenSeitMitternacht() {
 }
 }  // namespace
 
+QSize frmAutor::Groesse() {
+    return {kBreite, kHoehe};
+}
+
 void frmAutor::ZeigenModeless(Kontext& kontext) {
     frmAutor& w = kontext.autor();
     w.setModal(false);
@@ -120,7 +124,7 @@ void frmAutor::TexteSetzen() {
 
 void frmAutor::Form_Load() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "DATEN/Back.jpg";
-    QPixmap bild = Bilddatei(datei);
+    QPixmap bild = Bilddatei(datei, QSize(kBreite, kHoehe));
     if (bild.isNull()) {
         // Without its picture the window still shows, on a plain background.
         MelvatoBasic::Api().protokoll("Bild fehlt: " + datei, 0);

@@ -17,6 +17,7 @@ public:
     void Form_Load();
     void TexteSetzen();
 
+    static QSize Groesse();
     // Start-up splash: shown modeless, without owner.
     static void ZeigenModeless(Kontext& kontext);
     // The "Autor" command: shown modally.

@@ -1,0 +1,59 @@
+#include "services/Nachladen.h"
+
+#include <dlfcn.h>
+
+#include <array>
+#include <mutex>
+
+namespace nachladen {
+namespace {
+
+struct Eintrag {
+    const char* name;  // the library's file name as the system loader knows it
+    std::once_flag einmal;
+    void* handle = nullptr;
+    std::string fehler;
+};
+
+std::array<Eintrag, 5>& eintraege() {
+    static std::array<Eintrag, 5> e{{{MELVATO_SO_SDL, {}, nullptr, {}},
+                                     {MELVATO_SO_SDLMIXER, {}, nullptr, {}},
+                                     {MELVATO_SO_ZIP, {}, nullptr, {}},
+                                     {MELVATO_SO_SNDFILE, {}, nullptr, {}},
+                                     {MELVATO_SO_ESPEAK, {}, nullptr, {}}}};
+    return e;
+}
+
+Eintrag& eintrag(Bibliothek b) {
+    return eintraege()[static_cast<size_t>(b)];
+}
+
+}  // namespace
+
+bool Laden(Bibliothek bibliothek, std::string* fehler) {
+    Eintrag& e = eintrag(bibliothek);
+    std::call_once(e.einmal, [&e] {
+        // Local: the libraries' names must not shadow the program's own.
+        e.handle = dlopen(e.name, RTLD_LAZY | RTLD_LOCAL);
+        if (!e.handle) {
+            const char* grund = dlerror();
+            e.fehler = grund ? grund : e.name;
+        }
+    });
+    if (!e.handle && fehler) *fehler = e.fehler;
+    return e.handle != nullptr;
+}
+
+void* Symbol(Bibliothek bibliothek, const char* name) {
+    if (!Laden(bibliothek)) return nullptr;
+    return dlsym(eintrag(bibliothek).handle, name);
+}
+
+std::jthread TonImVoraus() {
+    return std::jthread([] {
+        Laden(Bibliothek::Sdl);
+        Laden(Bibliothek::SdlMixer);
+    });
+}
+
+}  // namespace nachladen

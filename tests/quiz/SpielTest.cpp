@@ -86,6 +86,11 @@ struct SpielAblauf : ::testing::Test {
             spiel->Soundtimer_Timer();
         }
     }
+    // The playing sound reaches its end, and the timer notices it.
+    void ausklingen(int n = 3) {
+        sound.ende();
+        ticks(n);
+    }
     // Ticks of the timer until the game reaches `ziel`; the seconds it took on
     // the clock (a quarter second a tick keeps the sums exact).
     double bis(Phase ziel) {
@@ -107,44 +112,35 @@ TEST_F(SpielAblauf, InputCountsOnlyWhereAQuestionWaitsForIt) {
     frage(5);
     frage(7);
     starten();
-    enum Eingabe { Antwort1, Antwort2, Antwort4, Klick, Start };
-    const auto geben = [&](Eingabe e) {
-        switch (e) {
-            case Antwort1:
-                return spiel->AntwortGewaehlt(1);
-            case Antwort2:
-                return spiel->AntwortGewaehlt(2);
-            case Antwort4:
-                return spiel->AntwortGewaehlt(4);  // not shown: three answers
-            case Klick:
-                return spiel->Weiterklick();
-            case Start:
-                return spiel->Starten(30);
-        }
-    };
+    constexpr int kKlick = 0, kStart = -1;  // other inputs choose that answer
     struct Schritt {
         Phase vorher;
-        Eingabe eingabe;
+        int eingabe;
         Phase nachher;
         int runde;
     };
     const Schritt schritte[] = {
-        {Phase::Slot, Antwort1, Phase::Slot, 1},
-        {Phase::Slot, Klick, Phase::Slot, 1},
-        {Phase::Slot, Start, Phase::Slot, 1},
-        {Phase::Enthuellung, Antwort2, Phase::Enthuellung, 1},
-        {Phase::Enthuellung, Klick, Phase::Enthuellung, 1},
-        {Phase::Frage, Klick, Phase::Frage, 1},
-        {Phase::Frage, Antwort4, Phase::Frage, 1},
-        {Phase::Frage, Antwort1, Phase::ZweiterVersuch, 1},
-        {Phase::ZweiterVersuch, Klick, Phase::ZweiterVersuch, 1},
-        {Phase::ZweiterVersuch, Antwort2, Phase::Erledigt, 1},
-        {Phase::Erledigt, Antwort1, Phase::Slot, 2},  // goes on, no answer
+        {Phase::Slot, 1, Phase::Slot, 1},
+        {Phase::Slot, kKlick, Phase::Slot, 1},
+        {Phase::Slot, kStart, Phase::Slot, 1},
+        {Phase::Enthuellung, 2, Phase::Enthuellung, 1},
+        {Phase::Enthuellung, kKlick, Phase::Enthuellung, 1},
+        {Phase::Frage, kKlick, Phase::Frage, 1},
+        {Phase::Frage, 4, Phase::Frage, 1},  // not shown: three answers
+        {Phase::Frage, 1, Phase::ZweiterVersuch, 1},
+        {Phase::ZweiterVersuch, kKlick, Phase::ZweiterVersuch, 1},
+        {Phase::ZweiterVersuch, 2, Phase::Erledigt, 1},
+        {Phase::Erledigt, 1, Phase::Slot, 2},  // goes on, no answer
     };
     for (const Schritt& s : schritte) {
-        SCOPED_TRACE(int(s.vorher) * 10 + int(s.eingabe));
+        SCOPED_TRACE(int(s.vorher) * 10 + s.eingabe);
         bis(s.vorher);
-        geben(s.eingabe);
+        if (s.eingabe == kKlick)
+            spiel->Weiterklick();
+        else if (s.eingabe == kStart)
+            spiel->Starten(30);
+        else
+            spiel->AntwortGewaehlt(s.eingabe);
         EXPECT_EQ(spiel->phase(), s.nachher);
         EXPECT_EQ(spiel->ziehung().Runde, s.runde);
     }
@@ -255,8 +251,7 @@ TEST_F(SpielAblauf, AutomaticReadingFollowsTheQuestionsSoundAndStopsAtAKey) {
     EXPECT_TRUE(gelesen.empty()) << "read over the question's sound";
     const std::vector<std::string> erwartet{"Frage 5", "Antwort eins: A1", "Antwort zwei: A2"};
     for (size_t i = 0; i < erwartet.size(); ++i) {
-        sound.ende();
-        ticks();
+        ausklingen();
         ASSERT_EQ(gelesen.size(), i + 1);
         EXPECT_EQ(gelesen[i], erwartet[i]);
         EXPECT_EQ(sound.gespielt.back().substr(0, 4), "RIFF");
@@ -266,8 +261,7 @@ TEST_F(SpielAblauf, AutomaticReadingFollowsTheQuestionsSoundAndStopsAtAKey) {
     EXPECT_TRUE(sound.stroeme[lesestrom - 1].gestoppt);
     ticks();
     EXPECT_EQ(gelesen.size(), 3u) << "read over the spoken verdict";
-    sound.ende();
-    ticks();
+    ausklingen();
     ASSERT_EQ(gelesen.size(), 4u);
     EXPECT_NE(gelesen[3].find("Richtig, die Geige."), std::string::npos) << gelesen[3];
     // The next question stops the explanation.
@@ -291,30 +285,23 @@ TEST_F(SpielAblauf, ReadingOnRequestGivesWayToTheSoundAskedForLast) {
     leser->Vorlesen();
     ticks();
     EXPECT_TRUE(gelesen.empty());
-    sound.ende();
-    ticks();
+    ausklingen();
     ASSERT_EQ(gelesen, std::vector<std::string>{"Frage 5"});
     spiel->SoundRepeat_Click();
     EXPECT_FALSE(leser->liest());
-    sound.ende();
-    ticks(5);
+    ausklingen(5);
     EXPECT_EQ(gelesen.size(), 1u);
     spiel->AntwortGewaehlt(1);
-    sound.ende();
-    ticks();
+    ausklingen();
     EXPECT_EQ(gelesen.size(), 1u) << "explanation read unasked";
     // In the second try the answers still to choose follow the explanation.
     leser->Vorlesen();
-    for (int i = 0; i < 2; ++i) {
-        sound.ende();
-        ticks();
-    }
+    for (int i = 0; i < 2; ++i) ausklingen();
     ASSERT_EQ(gelesen.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(gelesen.begin() + 2, gelesen.end()),
               (std::vector<std::string>{"Antwort zwei: A2", "Antwort drei: A3"}));
     spiel->AntwortGewaehlt(2);
-    sound.ende();
-    ticks();
+    ausklingen();
     leser->Vorlesen();
     ASSERT_EQ(gelesen.size(), 5u);
     EXPECT_NE(gelesen[4].find("Richtig, die Geige."), std::string::npos);

@@ -356,8 +356,6 @@ TEST_F(SpielTest, YoungPlayerHearsTheQuestionAndAnswersAndLReadsAgain) {
         10000));
     EXPECT_EQ(gelesen.front(), "Frage 5 über Musik?");
     EXPECT_EQ(gelesen.back(), "Antwort drei: A3");
-    EXPECT_EQ(gespielt(),
-              (std::vector<std::string>{"slot.wav", "sound.wav", "frage.wav", "?", "?", "?", "?"}));
     taste('l');
     ASSERT_EQ(gelesen.size(), 5u);
     EXPECT_EQ(gelesen.back(), "Frage 5 über Musik?");

@@ -135,7 +135,8 @@ TEST_F(SpielTest, LoadPreparesTheWaitingWindowAndTheLogShowsHowFarTheGameCame) {
 }
 
 // One game on two questions: a wrong then a right answer by key, the next
-// question by key, and that one answered wrongly twice.
+// question by key, and that one answered wrongly twice. (The level and the block
+// each answer gives are pinned where answers are judged: Bewertung.*.)
 TEST_F(SpielTest, WholeGame) {
     frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
     frage(7, 30, 3, 5, "", "", "&%");
@@ -186,7 +187,6 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(text(control("Answer")), "Leider nicht richtig:\r\n\r\nE1 von 5\r\nProbier es noch einmal!");
     EXPECT_EQ(schrift(control("Answer")), quiz::kDunkelrot);
     EXPECT_FALSE(control("Answer")->isHidden());
-    EXPECT_NEAR(quiz->ziehung().Niveau, 22.8, 1e-9);
     EXPECT_FALSE(quiz->offeneFrage().Beantwortet);
 
     taste('2');
@@ -195,8 +195,6 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_EQ(schrift(control("Frage")), quiz::kGrau);
     EXPECT_EQ(text(control("Answer")), "Ja, richtig: \r\n\r\nE2 von 5");
     EXPECT_EQ(schrift(control("Answer")), quiz::kDunkelgruen);
-    EXPECT_NEAR(quiz->ziehung().Niveau, 24.0, 1e-9);
-    EXPECT_EQ(quiz->ziehung().Gesperrt[5], 2);  // turn 1 + half of 2
     EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
     EXPECT_TRUE(gezeigt(7));
     // Right at level 23.0: (23 + 80) / 5 - 5 = 15.6.
@@ -225,7 +223,6 @@ TEST_F(SpielTest, WholeGame) {
     EXPECT_TRUE(quiz->offeneFrage().Beantwortet);
     EXPECT_EQ(text(control("Answer")), "Leider nicht richtig:\r\n\r\nE1 von 7\r\n\r\nE3 von 7");
     EXPECT_EQ(hintergrund(control("Antwort3")), quiz::kHellgruen);
-    EXPECT_NEAR(quiz->ziehung().Niveau, 21.8, 1e-9);
     // Wrong at level 23.8: (23.8 + 120) / 5 + 5 = 33.76.
     EXPECT_EQ(api->IniLesen(fragen::FragenDatei(7), fragen::QuizSektion(7), "Problem"), "34");
     EXPECT_EQ(gespielt(),

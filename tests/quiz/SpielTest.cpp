@@ -42,12 +42,12 @@ struct SpielAblauf : ::testing::Test {
     void TearDown() override { MelvatoBasic::SoundOk = false; }
 
     // Question n with `antworten` answers, the right one `loesung`.
-    void frage(int n, int antworten = 3, int loesung = 2) {
+    void frage(int n, int antworten = 3, int loesung = 2, int problem = 30) {
         fragen::QuestionRecord r;
         r.Frage = "Frage " + std::to_string(n);
         for (int i = 1; i <= antworten; ++i) r.Antwort[size_t(i)] = "A" + std::to_string(i);
         r.Lösung = loesung;
-        r.Problem = 30;
+        r.Problem = problem;
         fragen::FrageSpeichern(api, n, r);
     }
     void starten() {
@@ -229,9 +229,13 @@ TEST_F(SpielAblauf, SettledQuestionsOfAGameAreReportedForTheClassResults) {
     ASSERT_EQ(erledigt.size(), 2u);
     EXPECT_EQ(erledigt[1].ergebnis, 0);
 
+    // An ungraded question is tested as one of difficulty 40, and counts no turn.
     uhr.proAbfrage = 0.5;  // the test's reveal waits on the clock
-    spiel->FrageTesten(7);
+    frage(8, 3, 2, 0);
+    spiel->FrageTesten(8);
     bis(Phase::Frage);
+    EXPECT_EQ(spiel->ziehung().FrageSchwierigkeit, 40);
+    EXPECT_EQ(spiel->ziehung().Runde, 2);
     spiel->AntwortGewaehlt(2);
     EXPECT_EQ(erledigt.size(), 2u);
 }

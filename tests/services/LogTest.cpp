@@ -27,14 +27,14 @@ protected:
 };
 
 TEST_F(LogTest, FirstStartWritesStartLineAndUpdateHistory) {
-    writeFile(home.appPfad() + "UpdateHistory.Txt", " 3.0.1 neue Fragen");
     auto api = run(at(4, 14, 3, 27));
-    api->protokoll("vorher", 0);  // before the start report: lost
-    api->protokoll("start", 0);   // lower case counts
+    api->UpdateHistory(" 3.0.1 neue Fragen");  // trimmed, and its own line end stays
+    api->protokoll("vorher", 0);               // before the start report: lost
+    api->protokoll("start", 0);                // lower case counts
     api->protokoll("MDI Form Load", 0);
     api->protokoll("Stretchmode:3", 1);  // level 1 is dropped on a first start
     EXPECT_EQ(readFile(log()),
-              "START: 04.12.2026:3.0.1\r\n\r\nUpdate History Anfang\r\n3.0.1 neue Fragen\r\n"
+              "START: 04.12.2026:3.0.1\r\n\r\nUpdate History Anfang\r\n3.0.1 neue Fragen\r\n\r\n"
               "Update History Ende\r\n\r\n14:03:27:MDI Form Load\r\n");
     EXPECT_EQ(api->protokollLevel(), 0);
     EXPECT_FALSE(testing_support::fileExists(old()));
@@ -86,12 +86,4 @@ TEST_F(LogTest, UnwritableLogNeverStopsTheProgram) {
     api->protokoll("START", 0);
     api->protokoll("weiter", 0);
     EXPECT_TRUE(api->ProtokollAn());
-}
-
-TEST_F(LogTest, UpdateHistoryAppendsLines) {
-    auto api = run(at(4, 8, 0, 0));
-    api->UpdateHistory("Version 3.0.1 installiert");
-    // The history's own final line end stays (only blanks are trimmed).
-    EXPECT_EQ(api->UpdateHistory(),
-              "Update History Anfang\r\nVersion 3.0.1 installiert\r\n\r\nUpdate History Ende");
 }

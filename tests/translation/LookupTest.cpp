@@ -102,7 +102,7 @@ TEST_F(TranslationTest, FontsCharsetAndCoverage) {
     EXPECT_EQ(t.InfoText(), " --- INFO: --- \r\nFrançais\r\nArial\r\n20\r\n0"_ansi);
 }
 
-TEST_F(TranslationTest, ReloadReplacesTheTables) {
+TEST_F(TranslationTest, ReloadReplacesTheTablesAndUnsortedOnesAreSearchedInFileOrder) {
     haupt(kHaupt);
     personal(" 10001\t 0\tJawoll\r\n");
     Translation_Class& t = laden();
@@ -112,15 +112,10 @@ TEST_F(TranslationTest, ReloadReplacesTheTables) {
     EXPECT_EQ(t.PersonalTabelle().size(), 1u);
     EXPECT_EQ(t.HauptTabelle().size(), 5u);
     EXPECT_EQ(t.translation(10002), "nein");
-}
-
-TEST_F(TranslationTest, UnsortedTablesFindTheFirstInTableOrder) {
-    haupt(kHaupt);
-    laden();
-    engine->LadeHaupttabelle(false);
-    EXPECT_EQ(engine->HauptTabelle().front().id, 13412);
-    EXPECT_EQ(engine->translation(13412), "Spieldatei");  // in file order 13412 comes first
-    EXPECT_EQ(engine->translation(10002), "nein");
+    // Left unsorted, the first entry in file order is found.
+    t.LadeHaupttabelle(false);
+    EXPECT_EQ(t.HauptTabelle().front().id, 13412);
+    EXPECT_EQ(t.translation(13412), "Spieldatei");
 }
 
 TEST_F(TranslationTest, FreieNummerCountsPastUsedIds) {

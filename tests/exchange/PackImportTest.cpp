@@ -3,8 +3,6 @@
 // anything but what they are allowed to.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "exchange/PaketImport.h"
 #include "questions/WordIndex.h"
 #include "services/Codepage.h"

@@ -2,12 +2,10 @@
 // save as one file and read a package back into a free number.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "exchange/Pack.h"
 #include "services/Codepage.h"

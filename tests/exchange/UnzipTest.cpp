@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "services/Unzip.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
+#include "services/Unzip.h"
 #include "shell/Main.h"
 #include "tests/exchange/ZipTestData.h"
 #include "tests/support/TestSupport.h"
@@ -18,7 +18,6 @@ using testing_support::fileExists;
 using testing_support::machZip;
 using testing_support::readFile;
 using testing_support::writeFile;
-using testing_support::ZipMember;
 
 namespace {
 struct ZipFixture : ::testing::Test {

@@ -5,13 +5,11 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
 #include <future>
 
 #include "network/Netzwerk.h"
-#include "services/ApiClass.h"
 #include "services/FileSys.h"
 #include "services/Profile.h"
 #include "tests/support/TestSupport.h"

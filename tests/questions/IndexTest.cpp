@@ -10,7 +10,6 @@
 #include "questions/WordIndex.h"
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
-#include "services/FileSys.h"
 #include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "questions/QuestionPool.h"
-#include "services/ApiClass.h"
 #include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -10,14 +9,12 @@
 #include "questions/QuestionRecord.h"
 #include "questions/WordIndex.h"
 #include "services/ApiClass.h"
-#include "services/Codepage.h"
 #include "services/FileSys.h"
 #include "services/Profile.h"
 #include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 
 using namespace fragen;
-using namespace cp1252::literals;
 using testing_support::readFile;
 using testing_support::writeFile;
 

@@ -9,7 +9,6 @@
 #include "tests/questions/QuestionsTestData.h"
 #include "tests/support/TestSupport.h"
 
-using namespace cp1252::literals;
 using namespace fragen;
 using testing_support::fileExists;
 using testing_support::machZip;

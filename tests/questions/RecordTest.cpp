@@ -13,7 +13,6 @@
 
 using namespace cp1252::literals;
 using namespace fragen;
-using testing_support::readFile;
 using testing_support::writeFile;
 
 TEST(FragenDatei, HundredsGoIntoOneFileWithBlankBeforeTheDigit) {

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <QProcess>
-#include <QStringList>
 #include <fstream>
 
 #include "services/ApiClass.h"

@@ -1,6 +1,5 @@
 // The translation editor without its window: context chains, storing texts,
 // the jumps, coverage and the bytes of the saved personal table.
-#include "services/FileSys.h"
 #include "tests/translation/TranslationFixture.h"
 #include "translation/Uebersetzungseditor.h"
 

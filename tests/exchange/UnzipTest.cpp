@@ -1,10 +1,12 @@
 // Zip extraction on real archives: whole archives with folders, single members
 // by any letter case, the overwrite prompt, encrypted members, hostile member
-// names and broken files.
+// names, broken files, and archives that unpack to a lot: members go to disk in
+// pieces, and an archive beyond the limit is refused before a file is written.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "services/ApiClass.h"
 #include "services/Codepage.h"
@@ -32,6 +34,22 @@ struct ZipFixture : ::testing::Test {
         return p;
     }
 };
+using UnzipGrenzen = ZipFixture;
+
+// Peak resident memory in KiB since the last reset; -1 when the system cannot tell.
+long spitzeKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.rfind("VmHWM:", 0) == 0) return std::stol(zeile.substr(6));
+    return -1;
+}
+bool spitzeZuruecksetzen() {
+    std::ofstream f("/proc/self/clear_refs");
+    f << "5";
+    f.flush();
+    return bool(f);
+}
+
 }  // namespace
 
 TEST_F(ZipFixture, ExtractsEveryMemberAndRecreatesItsFolders) {
@@ -239,4 +257,30 @@ TEST_F(ZipFixture, StartUpDeletesAWholeArchiveAndMovesABrokenOneAsideOnce) {
     MelvatoBasic::Main(parts);
     EXPECT_TRUE(dialogs.messages.empty());
     MelvatoBasic::ReleaseApi();
+}
+
+TEST_F(UnzipGrenzen, ArchiveBeyondTheLimitIsRefusedBeforeAnythingIsWritten) {
+    const std::string zip = dir + "gross.zip";
+    // A small member whose headers claim 2 GiB: the limit goes by the stated size.
+    machZip(zip, {{"nullen.wav", std::string(5000, '\0')}});
+    testing_support::groesseFaelschen(zip, "nullen.wav");
+    EXPECT_FALSE(VBUnzBas::Extrakt(zip, ziel));
+    EXPECT_FALSE(std::filesystem::exists(ziel)) << "not even the folder";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.rfind("52\r\n", 0), 0u) << dialogs.messages[0].text;
+    EXPECT_NE(dialogs.messages[0].text.find("2147483647 Bytes"), std::string::npos)
+        << dialogs.messages[0].text;
+}
+
+TEST_F(UnzipGrenzen, MemberIsWrittenInPiecesNotHeldWhole) {
+    const std::string zip = dir + "mittel.zip";
+    constexpr std::uint64_t groesse = 96u << 20;
+    machZip(zip, {{"nullen.wav", std::string(groesse, '\0')}});  // freed again here
+    if (!spitzeZuruecksetzen() || spitzeKiB() < 0) GTEST_SKIP() << "no peak memory reset here";
+    const long vorher = spitzeKiB();
+    EXPECT_TRUE(VBUnzBas::Extrakt(zip, ziel));
+    const long zuwachs = spitzeKiB() - vorher;
+    EXPECT_EQ(std::filesystem::file_size(ziel + "nullen.wav"), groesse);
+    EXPECT_LT(zuwachs, 16 * 1024) << "KiB more at the peak while unpacking a 96 MiB member";
+    EXPECT_TRUE(dialogs.messages.empty());
 }

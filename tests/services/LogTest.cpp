@@ -1,4 +1,5 @@
-// The activity log: on with "START", rotation with the "LAST " line, levels.
+// The activity log: on with "START", rotation with the "LAST " line, levels, and
+// the last megabyte of a nearly full disk.
 #include <gtest/gtest.h>
 
 #include "services/ApiClass.h"
@@ -86,4 +87,28 @@ TEST_F(LogTest, UnwritableLogNeverStopsTheProgram) {
     api->protokoll("START", 0);
     api->protokoll("weiter", 0);
     EXPECT_TRUE(api->ProtokollAn());
+}
+
+// On a nearly full disk the log stops before it takes the last megabyte, says
+// so once, and goes on when there is room again.
+TEST_F(LogTest, BelowOneMegabyteTheLogStopsAndSaysSoOnce) {
+    auto api = run(at(4, 8, 0, 0));
+    std::uintmax_t frei = 0;
+    api->setFreeSpace([&](const std::string&) { return frei; });
+    api->protokoll("START", 0);
+    EXPECT_FALSE(testing_support::fileExists(log())) << "no room even for the start";
+    frei = kLogReserve;
+    api->protokoll("START", 0);
+    api->protokoll("eins", 0);
+    frei = kLogReserve - 1;
+    api->protokoll("zwei", 0);
+    api->protokoll("drei", 0);
+    frei = 10 * kLogReserve;
+    api->protokoll("vier", 0);
+    frei = 0;
+    api->protokoll("fuenf", 0);
+    const std::string l = readFile(log());
+    EXPECT_EQ(testing_support::logEntries(l),
+              (std::vector<std::string>{"eins", "Protokoll angehalten: weniger als 1 MB frei", "vier"}));
+    EXPECT_EQ(l.substr(l.size() - 6), "vier\r\n");
 }

@@ -1,7 +1,9 @@
-// String and file-name operations.
+// String and file-name operations, and Windows-1252 at the edge between core text
+// and the windows.
 #include <gtest/gtest.h>
 
 #include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "tests/support/TestSupport.h"
 
 using testing_support::readFile;
@@ -63,4 +65,12 @@ TEST(Strings, SearchAndReplaceInFiles) {
     EXPECT_EQ(readFile(f), "a[x]c");
     api.SucheUndErsetze(home.appPfad() + "gibtsnicht.txt", "a", "b");
     EXPECT_FALSE(testing_support::fileExists(home.appPfad() + "gibtsnicht.txtbac"));
+}
+
+TEST(Codepage, AllBytesRoundTripThroughUnicode) {
+    std::string all;
+    for (int i = 0; i < 256; ++i) all.push_back(char(i));
+    EXPECT_EQ(cp1252::fromUnicode(cp1252::toUnicode(all)), all);
+    EXPECT_EQ(cp1252::toUnicode("\x80"), QString(QChar(0x20AC)));
+    EXPECT_EQ(cp1252::fromUnicode(QString(QChar(0x4E2D))), "?");
 }

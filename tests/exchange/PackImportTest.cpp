@@ -36,6 +36,13 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
     return false;
 }
 
+// A data folder with own questions; a second one is made where a test needs it.
+struct PackImport : ::testing::Test {
+    TempHome home;
+    testing_support::ScriptedDialogs dialogs;
+    Datenordner d;
+};
+
 std::vector<size_t> alle(const PaketImport& imp) {
     std::vector<size_t> v(imp.Fragen().size());
     for (size_t i = 0; i < v.size(); ++i) v[i] = i;
@@ -43,26 +50,23 @@ std::vector<size_t> alle(const PaketImport& imp) {
 }
 }  // namespace
 
-TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
-    TempHome homeA;
-    testing_support::ScriptedDialogs dialogs;
-    Datenordner a;
+TEST_F(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
     std::map<int, fragen::QuestionRecord> gesendet;
     for (int n = 1; n <= 8; ++n) {
         const char* bild = n == 3 || n == 4 ? "bach.jpg" : "";
         const std::string bild2 = n == 5 ? "Bäume.jpg"_ansi : "";
         const char* audio = n == 4 || n == 7 ? "ton.wav" : "";
-        gesendet[n] = a.frage(n, bild, bild2, audio);
+        gesendet[n] = d.frage(n, bild, bild2, audio);
     }
-    a.medium("bach.jpg", std::string(4000, 'B'));
-    a.medium("Bäume.jpg"_ansi, std::string(3000, 'U'));
-    a.medium("ton.wav", std::string(9000, 'T'));
-    const std::string zip = homeA.root() + "paket.zip";
+    d.medium("bach.jpg", std::string(4000, 'B'));
+    d.medium("Bäume.jpg"_ansi, std::string(3000, 'U'));
+    d.medium("ton.wav", std::string(9000, 'T'));
+    const std::string zip = home.root() + "paket.zip";
     std::string fehler;
-    EXPECT_FALSE(PaketSpeichern(a.app + "pack/", zip, fehler));
+    EXPECT_FALSE(PaketSpeichern(d.app + "pack/", zip, fehler));
     EXPECT_NE(fehler.find("zuerst packen"), std::string::npos);
-    Packer(a.api, a.liste()).jetzPacken({3, 7, false, false});
-    ASSERT_TRUE(PaketSpeichern(a.app + "pack/", zip, fehler)) << fehler;
+    Packer(d.api, d.liste()).jetzPacken({3, 7, false, false});
+    ASSERT_TRUE(PaketSpeichern(d.app + "pack/", zip, fehler)) << fehler;
     // Names go in as UTF-8, so that other unzip programs show them right.
     EXPECT_TRUE(VBUnzBas::FileExistInZip(zip, "Bäume.jpg"_ansi));
 
@@ -94,7 +98,7 @@ TEST(PackImport, QuestionsAndMediaTravelThroughAZipToAnotherUser) {
     const auto vorher = Datenordner::dateien(b.app + "DATEN/");
     const std::string fragenVorher = readFile(b.app + "Fragen 0.Dat");
     PaketImport nochmal(b.api);
-    ASSERT_TRUE(nochmal.Oeffnen(a.app + "pack/")) << nochmal.Fehler();
+    ASSERT_TRUE(nochmal.Oeffnen(d.app + "pack/")) << nochmal.Fehler();
     const ImportErgebnis zweites = nochmal.Einlesen(alle(nochmal));
     EXPECT_TRUE(zweites.eingelesen.empty());
     EXPECT_EQ(zweites.meldungen.size(), 5u);
@@ -166,10 +170,7 @@ TEST(PackRecordReader, DamagedRecordsCarryTheirReason) {
     EXPECT_EQ(verschluesselt.eintraege[0].frage.Antwort[1], " ja ");
 }
 
-TEST(PackImport, BadPackagesWriteNothingButWhatTheyMay) {
-    TempHome home;
-    testing_support::ScriptedDialogs dialogs;
-    Datenordner d;
+TEST_F(PackImport, BadPackagesWriteNothingButWhatTheyMay) {
     const std::string dir = home.root() + "pakete/";
     const std::string gut = datensatz(3, "Bild=bild.jpg\r\n");
     const std::string bild(5000, 'J');
@@ -217,9 +218,7 @@ TEST(PackImport, BadPackagesWriteNothingButWhatTheyMay) {
     }
 }
 
-TEST(PackImport, NoFreeNumberIsSaid) {
-    TempHome home;
-    Datenordner d;
+TEST_F(PackImport, NoFreeNumberIsSaid) {
     std::string belegt;
     for (int n = 1; n <= 99; ++n) belegt += datensatz(n);
     testing_support::writeFile(d.app + "Fragen 0.Dat", belegt);
@@ -231,9 +230,7 @@ TEST(PackImport, NoFreeNumberIsSaid) {
     EXPECT_TRUE(enthaelt(erg.meldungen, "1 bis 99 sind alle belegt"));
 }
 
-TEST(PackImport, SavingManyAtOnceLeavesTheBytesOfSavingOneByOne) {
-    TempHome home;
-    Datenordner d;
+TEST_F(PackImport, SavingManyAtOnceLeavesTheBytesOfSavingOneByOne) {
     std::vector<fragen::QuestionRecord> records;
     for (int n : {5, 7}) {
         fragen::QuestionRecord r;

@@ -3,19 +3,12 @@
 
 #include <climits>
 
-#include "services/ApiClass.h"
-#include "tests/support/TestSupport.h"
+#include "tests/services/ServicesFixture.h"
 
 using testing_support::readFile;
-using testing_support::TempHome;
 using testing_support::writeFile;
 
-class ApiTest : public ::testing::Test {
-protected:
-    TempHome home;
-    ApiClass api;
-    std::string file(const std::string& name) { return home.appPfad() + name; }
-};
+using ApiTest = DatenOrdner;
 
 TEST_F(ApiTest, NumbersAreStoredWithLeadingBlankAndReadLikeVal) {
     api.IniSchreibenVal("n.ini", "s", "a", 5);

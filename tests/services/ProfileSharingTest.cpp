@@ -8,9 +8,8 @@
 #include <QProcess>
 #include <fstream>
 
-#include "services/ApiClass.h"
 #include "services/FileSys.h"
-#include "tests/support/TestSupport.h"
+#include "tests/services/ServicesFixture.h"
 
 using testing_support::readFile;
 using testing_support::TempHome;
@@ -29,12 +28,7 @@ void setAge(const std::string& path, int seconds) {
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
 }
 
-class ProfileSharing : public ::testing::Test {
-protected:
-    TempHome home;
-    ApiClass api;
-    std::string file(const std::string& name) { return home.appPfad() + name; }
-};
+using ProfileSharing = DatenOrdner;
 }  // namespace
 
 TEST_F(ProfileSharing, WriteKeepsAnotherProgramsChangeMadeWithinTheRecheckDelay) {

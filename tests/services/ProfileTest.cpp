@@ -4,13 +4,11 @@
 
 #include <fstream>
 
-#include "services/ApiClass.h"
 #include "services/Profile.h"
-#include "tests/support/TestSupport.h"
+#include "tests/services/ServicesFixture.h"
 
 using profile::Parsed;
 using testing_support::readFile;
-using testing_support::TempHome;
 using testing_support::writeFile;
 
 TEST(ProfileRead, WindowsRulesOnTheSameBytes) {
@@ -87,11 +85,7 @@ TEST(ProfileWrite, ARecordAtOnceEndsAsKeyByKeyWrites) {
     }
 }
 
-class ProfileStoreTest : public ::testing::Test {
-protected:
-    TempHome home;
-    ApiClass api;
-};
+using ProfileStoreTest = DatenOrdner;
 
 TEST_F(ProfileStoreTest, NamesResolveToTheDataFolderAnyCaseAndAnySeparator) {
     api.IniSchreiben("", "Allgemein", "Version", "3.0.1");

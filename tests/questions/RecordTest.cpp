@@ -1,5 +1,5 @@
-// Question records: file and section names, the read sequence (plain and
-// scrambled), the write sequence byte for byte, bad files, grade names.
+// Question records: the read sequence (plain and scrambled), the write sequence
+// byte for byte, bad files, grade names.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -14,13 +14,6 @@
 using namespace cp1252::literals;
 using namespace fragen;
 using testing_support::writeFile;
-
-TEST(FragenDatei, HundredsGoIntoOneFileWithBlankBeforeTheDigit) {
-    for (auto [n, file] :
-         {std::pair{1, "Fragen 0.Dat"}, {99, "Fragen 0.Dat"}, {100, "Fragen 1.Dat"}, {999, "Fragen 9.Dat"}})
-        EXPECT_EQ(FragenDatei(n), file) << n;
-    EXPECT_EQ(QuizSektion(123), "Quiz 123");
-}
 
 TEST(FrageSpeichern, WritesEveryKeyScrambledInOrderAndMarksTheIndex) {
     testing_support::TempHome home;

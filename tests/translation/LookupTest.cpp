@@ -132,7 +132,6 @@ TEST_F(TranslationTest, FoldersAndDevelopmentSwitches) {
     Translation_Class& t = laden();
     EXPECT_EQ(t.Pfad(), common);
     EXPECT_EQ(t.PrivatPfad(), common);
-    EXPECT_EQ(t.AppName(), "Melvato");
     std::string anders = home.root() + "anders/";
     testing_support::writeFile(anders + "Translation.dat", "10412\t0\tAnderswo\r\n");
     t.Pfad(anders);

@@ -45,14 +45,12 @@ TEST_F(PlatzhalterTest, ValuesTextsAndProfile) {
     EXPECT_EQ(fuelle("vorher ] dann [T:10412]"), "vorher ] dann Datei");
 }
 
-TEST_F(PlatzhalterTest, BrokenBracketsSpoilTheWholeText) {
+// Broken brackets, and texts that would fill themselves for ever, spoil the whole text.
+TEST_F(PlatzhalterTest, SelfReproducingPlaceholdersEnd) {
     EXPECT_EQ(fuelle("Frage [T:10412"), "Error []");
     EXPECT_EQ(fuelle("[T:10412] und [ohne Doppelpunkt]"), "Error []");
     EXPECT_EQ(fuelle("[]"), "Error []");
     EXPECT_EQ(fuelle("[X:A] ende", "[A: ["), "Error []");  // the value brings an open bracket
-}
-
-TEST_F(PlatzhalterTest, SelfReproducingPlaceholdersEnd) {
     EXPECT_EQ(fuelle("a [Schleife:immer] b"), "Error []");
     EXPECT_EQ(fuelle("[Schleife:wachsen]"), "Error []");
     EXPECT_EQ(engine->translation(10030), "Error []");  // two texts naming each other

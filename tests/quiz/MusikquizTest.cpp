@@ -105,10 +105,13 @@ struct SpielTest : quiz_test::QuizFenster {
 
 }  // namespace
 
-// The loaded window waits for the start; the activity log tells how far load,
-// start and the first question came.
-TEST_F(SpielTest, LoadPreparesTheWaitingWindowAndTheLogShowsHowFarTheGameCame) {
-    frage(5, 20, 2, 3);
+// One game on two questions: the loaded window waiting for the start, a wrong
+// then a right answer by key, the next question by key, and that one answered
+// wrongly twice. (The level and the block each answer gives are pinned where
+// answers are judged: Bewertung.*.)
+TEST_F(SpielTest, WholeGame) {
+    frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
+    frage(7, 30, 3, 5, "", "", "&%");
     api->ProtokollAn(true);
     laden();
     EXPECT_TRUE(MelvatoBasic::SoundOk);
@@ -116,12 +119,15 @@ TEST_F(SpielTest, LoadPreparesTheWaitingWindowAndTheLogShowsHowFarTheGameCame) {
     EXPECT_TRUE(control("Antwort1")->isHidden());
     EXPECT_TRUE(control<QWidget>("frmNeueFrage")->isHidden());
     EXPECT_EQ(quiz->ziehung().Niveau, 20.0);
-    EXPECT_EQ(quiz->AnzahlFragen(false, false), 1);
+    EXPECT_EQ(quiz->AnzahlFragen(false, false), 2);
     EXPECT_EQ(control<QScrollBar>("HScroll2")->value(), 1);
     EXPECT_TRUE(modi.empty());  // loaded hidden: the main window keeps its mode
     EXPECT_TRUE(quiz->windowTitle().endsWith(QString::fromStdString(ApiClass::Version())));
+    // Question 5 (3 away from level 23) is accepted at once; the no-voice is number 2.
+    zufall.werte = {position(1, 2), 0.5f};
     quiz->Starten_Click();
     bisFrage();
+    // The activity log tells how far load, start and the first question came.
     const std::string log = testing_support::readFile(api->LogDatei());
     size_t ab = 0;
     for (const std::string zeile :
@@ -132,19 +138,6 @@ TEST_F(SpielTest, LoadPreparesTheWaitingWindowAndTheLogShowsHowFarTheGameCame) {
         ASSERT_NE(pos, std::string::npos) << "missing or out of order: " << zeile;
         ab = pos + zeile.size();
     }
-}
-
-// One game on two questions: a wrong then a right answer by key, the next
-// question by key, and that one answered wrongly twice. (The level and the block
-// each answer gives are pinned where answers are judged: Bewertung.*.)
-TEST_F(SpielTest, WholeGame) {
-    frage(5, 20, 2, 3, "bild.jpg", "frage.wav");
-    frage(7, 30, 3, 5, "", "", "&%");
-    laden();
-    // Question 5 (3 away from level 23) is accepted at once; the no-voice is number 2.
-    zufall.werte = {position(1, 2), 0.5f};
-    quiz->Starten_Click();
-    bisFrage();
 
     EXPECT_EQ(quiz->ziehung().FrageNummer, 5);
     ASSERT_FALSE(modi.empty());

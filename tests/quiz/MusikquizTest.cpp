@@ -2,6 +2,7 @@
 // by key and click, and closing at the awkward moments.
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -10,10 +11,8 @@
 #include <filesystem>
 #include <map>
 
-#include "questions/Media.h"
 #include "questions/QuestionRecord.h"
 #include "shell/MDI.h"
-#include "shell/frmAlter.h"
 #include "tests/quiz/QuizFenster.h"
 
 using namespace cp1252::literals;

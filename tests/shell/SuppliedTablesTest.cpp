@@ -71,59 +71,47 @@ std::map<int, std::string> vorgaben() {
     return texte;
 }
 
-class SuppliedTables : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(ErsterStart::Bereitstellen(kData, api.ManuAppPfad(), api.AppPfad()));
-        common = api.ManuAppPfad() + "common/";
-    }
-    testing_support::TempHome home;
-    ApiClass api;
-    std::string common;
-};
-
 bool istFehler(const std::string& text) {
     return text.empty() || text.rfind("ERR", 0) == 0 || text.rfind("Err:", 0) == 0 || text == "Error []";
 }
 
 }  // namespace
 
-TEST_F(SuppliedTables, EveryAskedNumberHasAGermanText) {
-    Translation_Class t(api);
-    t.ProjectNummer(3);
-    t.Neu_laden();
-    EXPECT_EQ(t.AktSprache(), "DEUTSCH");
-    EXPECT_EQ(t.SystemFont(), "DejaVu Sans");
-    for (int id : gefragteNummern()) {
-        std::string text = t.translation(id);
-        EXPECT_FALSE(istFehler(text))
-            << id << " gives " << text
-            << ": add it to tools/appdata/texte.tsv and run tools/appdata/make_tables.py";
-        EXPECT_EQ(text.find('['), std::string::npos) << id << ": unfilled placeholder in " << text;
-    }
-    const std::map<int, std::string> texte = vorgaben();
-    EXPECT_GT(texte.size(), 50u);
-    // The short message window's caption and button stand as designed until the
-    // table's texts replace them when it loads.
-    for (const auto& [id, text] : texte)
-        if (id != 20012 && id != 30132) {
-            EXPECT_EQ(t.translation(id), text) << id;
-        }
-    EXPECT_EQ(t.FehlerZahl(), 0);
-    EXPECT_EQ(readFile(common + "Translationfehler.txt").substr(0, 8), "Fehler:0");
-    // The placeholder reads the program's name from the supplied "Sprache.id".
-    EXPECT_EQ(t.translation(80007), "Hilfe zu Melvato");
-    EXPECT_EQ(t.translation(10028), "Schließen"_ansi);
-}
-
-TEST_F(SuppliedTables, EmergencyTableAnswersWhatTheLanguageTableLacks) {
-    // Every number of the language table, also the window entries that only the
-    // translation editor asks for.
+TEST(SuppliedTables, EveryAskedNumberHasAGermanTextAndAnEnglishEmergencyText) {
+    testing_support::TempHome home;
+    ApiClass api;
+    ASSERT_TRUE(ErsterStart::Bereitstellen(kData, api.ManuAppPfad(), api.AppPfad()));
+    const std::string common = api.ManuAppPfad() + "common/";
     std::set<int> nummern = gefragteNummern();
     {
-        Translation_Class deutsch(api);
-        deutsch.Neu_laden();
-        for (const auto& e : deutsch.HauptTabelle()) nummern.insert(e.id);
+        Translation_Class t(api);
+        t.ProjectNummer(3);
+        t.Neu_laden();
+        EXPECT_EQ(t.AktSprache(), "DEUTSCH");
+        EXPECT_EQ(t.SystemFont(), "DejaVu Sans");
+        for (int id : nummern) {
+            std::string text = t.translation(id);
+            EXPECT_FALSE(istFehler(text))
+                << id << " gives " << text
+                << ": add it to tools/appdata/texte.tsv and run tools/appdata/make_tables.py";
+            EXPECT_EQ(text.find('['), std::string::npos) << id << ": unfilled placeholder in " << text;
+        }
+        const std::map<int, std::string> texte = vorgaben();
+        EXPECT_GT(texte.size(), 50u);
+        // The short message window's caption and button stand as designed until the
+        // table's texts replace them when it loads.
+        for (const auto& [id, text] : texte)
+            if (id != 20012 && id != 30132) {
+                EXPECT_EQ(t.translation(id), text) << id;
+            }
+        EXPECT_EQ(t.FehlerZahl(), 0);
+        EXPECT_EQ(readFile(common + "Translationfehler.txt").substr(0, 8), "Fehler:0");
+        // The placeholder reads the program's name from the supplied "Sprache.id".
+        EXPECT_EQ(t.translation(80007), "Hilfe zu Melvato");
+        EXPECT_EQ(t.translation(10028), "Schließen"_ansi);
+        // The emergency table must also answer the window entries that only the
+        // translation editor asks for.
+        for (const auto& e : t.HauptTabelle()) nummern.insert(e.id);
     }
     // A language table with almost nothing: every number goes to the English table.
     writeFile(common + "Translation.dat", "1\tDeutsch\tx\r\n10001\t0\tJa\r\n");

@@ -23,13 +23,11 @@ QImage noisy(int w, int h) {
     return img;
 }
 
-TEST(Twips, FifteenTwipsAreOnePixel) {
+// Fifteen twips are one pixel, rounded.
+TEST(Placement, WindowsAreCentredOnTheScreenOverOtherWindowsOrPlacedInTwips) {
     EXPECT_EQ(winops::pixel(9000), 600);
     EXPECT_EQ(winops::pixel(400), 27);
     EXPECT_EQ(winops::twips(600), 9000);
-}
-
-TEST_F(WindowOpsTest, WindowsAreCentredOnTheScreenAndOverOtherWindows) {
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     QDialog a;
     a.resize(200, 100);
@@ -48,6 +46,15 @@ TEST_F(WindowOpsTest, WindowsAreCentredOnTheScreenAndOverOtherWindows) {
     winops::CenterForm(&b, &ref);
     EXPECT_EQ(b.pos(), QPoint((ref.width() - b.frameGeometry().width()) / 2,
                               (ref.height() - b.frameGeometry().height()) / 2));
+
+    QWidget outer;
+    outer.resize(900, 700);
+    QWidget inner(&outer);
+    inner.resize(300, 100);
+    NewStandard::MitteOben(&outer, &inner);
+    EXPECT_EQ(inner.pos(), QPoint(300, 300 - 40));  // 600 twips above the middle
+    NewStandard::MitteInnen(&outer, &inner);
+    EXPECT_EQ(inner.pos(), QPoint(300, 300));
 }
 
 TEST_F(WindowOpsTest, SaveJpgWritesAJpegOfLowQualityOrRaisesError5) {
@@ -110,17 +117,6 @@ TEST_F(WindowOpsTest, PrintTextWritesAndMovesToTheNextLine) {
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 200; ++x) dark += qGray(surface.pixel(x, y)) < 128;
     EXPECT_GT(dark, 10);
-}
-
-TEST(NewStandardTest, PlacementsRelativeToTheOuterWindow) {
-    QWidget outer;
-    outer.resize(900, 700);
-    QWidget inner(&outer);
-    inner.resize(300, 100);
-    NewStandard::MitteOben(&outer, &inner);
-    EXPECT_EQ(inner.pos(), QPoint(300, 300 - 40));  // 600 twips above the middle
-    NewStandard::MitteInnen(&outer, &inner);
-    EXPECT_EQ(inner.pos(), QPoint(300, 300));
 }
 
 }  // namespace

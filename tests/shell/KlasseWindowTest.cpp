@@ -22,10 +22,6 @@ protected:
         frmKlasse::Anbinden(kontext);
         main();
     }
-    void TearDown() override {
-        MelvatoBasic::NetzPfad.clear();
-        ShellTest::TearDown();
-    }
     bool angeboten() {
         QMenu* optionen = main().findChild<QMenu*>(QStringLiteral("Extras"));
         emit optionen->aboutToShow();

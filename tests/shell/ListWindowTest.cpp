@@ -27,10 +27,6 @@ protected:
         frmKonfig::Anbinden(kontext);
         main();
     }
-    void TearDown() override {
-        if (kontext.anbindung.ListeEntladen) kontext.anbindung.ListeEntladen();
-        ShellTest::TearDown();
-    }
     void menue(const char* name) { main().Menueintrag(name)->trigger(); }
     std::vector<int> zeilen() {
         std::vector<int> out;

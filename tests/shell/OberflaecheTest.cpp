@@ -56,11 +56,6 @@ protected:
         ShellTest::SetUp();
         texte::setQuelle([](long nummer) { return QStringLiteral("\u00AB%1\u00BB").arg(nummer); });
     }
-    void TearDown() override {
-        Progress::unload(kontext);
-        kurzbox::CloseNow(kontext);
-        ShellTest::TearDown();
-    }
 
     void pruefe(const QString& wo, const QString& text) {
         if (text.isEmpty() || nurZeichen(text) || text.contains(kMarke)) return;

@@ -15,9 +15,11 @@
 #include "services/MelvatoBasic.h"
 #include "shell/Kontext.h"
 #include "shell/MDI.h"
+#include "shell/Progress.h"
 #include "shell/Texte.h"
 #include "shell/frmAlter.h"
 #include "shell/frmAutor.h"
+#include "shell/kurzbox.h"
 #include "tests/support/TestSupport.h"
 #include "translation/Translation_Class.h"
 
@@ -42,11 +44,16 @@ protected:
         });
     }
     void TearDown() override {
+        if (kontext.anbindung.ListeEntladen) kontext.anbindung.ListeEntladen();
+        Progress::unload(kontext);
+        kurzbox::CloseNow(kontext);
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         mdi.reset();
         kontext.unloadMusikquiz();
         kontext.autorEntladen();
         kontext.alterEntladen();
         texte::setQuelle(nullptr);
+        MelvatoBasic::NetzPfad.clear();
         // The next test starts without tables again; made before the services go,
         // as it reads its folders from them.
         CreateT_call();

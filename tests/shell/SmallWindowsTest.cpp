@@ -7,21 +7,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/Progress.h"
-#include "shell/kurzbox.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
 
-class SmallWindowsTest : public ShellTest {
-protected:
-    void TearDown() override {
-        Progress::unload(kontext);
-        kurzbox::CloseNow(kontext);
-        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-        ShellTest::TearDown();
-    }
-};
+using SmallWindowsTest = ShellTest;
 
 TEST_F(SmallWindowsTest, ProgressMovesOncePerNewPercentageAndClosesAtTheEnd) {
     main();

@@ -71,7 +71,7 @@ now() { date +%s%3N; }
 measure() {
     start=$(now)
     set -- $("$@" 2>/dev/null | sed -n 's/^shown //p' | head -n 1)
-    echo "$(($1 - start)) $2"
+    echo "$(($1 - start)) ${2:-0}"
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 

@@ -274,9 +274,10 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     log_->close();  // the log is about to be renamed
     std::string log = LogDatei(), old = OldLogDatei();
     std::string content;
+    bool beiseite = true;  // no log left under its name
     if (fsys::fileExists(log)) {
         fsys::remove(old);
-        fsys::rename(log, old);
+        beiseite = fsys::rename(log, old);
         auto items = vb::InputItems(fsys::readAll(old).value_or(std::string()));
         size_t i = 0;
         while (i < items.size() && items[i].compare(0, 5, "START") != 0) ++i;
@@ -301,10 +302,10 @@ void ApiClass::protokoll(std::string_view text, std::int32_t level) {
     // The lines after this one are written through without forcing them to the
     // disk; the head need not wait for the disk either. Only a log that could
     // not be moved aside is replaced as a whole.
-    if (fsys::exists(log))
-        fsys::writeAtomic(log, content);
-    else
+    if (beiseite)
         log_->append(log, content);
+    else
+        fsys::writeAtomic(log, content);
 }
 
 std::string ApiClass::UpdateHistory() {

@@ -235,7 +235,8 @@ private:
             return texte::Text(53156, "für die Datei"_ansi) + " " + zitat(m.ziel) + " " +
                    texte::Text(53157, "ist nicht genug Platz auf dem Datenträger"_ansi);
         if (!fsys::writeAtomic(pfad, *m.bytes))
-            return "die Datei " + zitat(m.ziel) + " " + texte::Text(53158, "konnte nicht geschrieben werden");
+            return texte::Text(53154, "die Datei") + " " + zitat(m.ziel) + " " +
+                   texte::Text(53158, "konnte nicht geschrieben werden");
         m.bytes.reset();
         return {};
     }

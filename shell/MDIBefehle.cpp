@@ -297,7 +297,7 @@ void MDI::SprachenAnlegen(QMenu* menue) {
 void MDI::SpracheWaehlen(std::size_t index) {
     rufe("Sprache", [this, index] {
         const std::vector<sprachwahl::Sprache> angebot = sprachwahl::Angebot(t_call());
-        if (index < angebot.size() && sprachwahl::Waehlen(t_call(), angebot[index])) {
+        if (sprachwahl::Waehlen(t_call(), angebot, index)) {
             dlg::dialogs().MsgBox(texte::Text(53115,
                                               "Die neue Sprache gilt ab dem nächsten Start. Bitte starte "
                                               "Melvato neu."_ansi),

@@ -16,11 +16,13 @@
 #include <QVBoxLayout>
 
 #include "services/ApiClass.h"
+#include "services/Codepage.h"
 #include "services/Dialogs.h"
 #include "services/WindowOps.h"
 #include "translation/Texte.h"
 #include "translation/Translation_Class.h"
 
+using namespace cp1252::literals;
 using texte::TextNr;
 
 std::function<std::optional<QString>(const QString&)> frmTranslation::schriftWahl =
@@ -248,8 +250,7 @@ void frmTranslation::fontsuche_Click() {
 
 void frmTranslation::altwandel_Click() {
     const int n = editor_.Altwandel(texte::ansi(modul->text()));
-    dlg::dialogs().MsgBox(texte::ansi(TextNr(53102, QStringLiteral("Umgewandelte Konstanten:"))) + " " +
-                          std::to_string(n));
+    dlg::dialogs().MsgBox(texte::Text(53102, "Umgewandelte Konstanten:") + " " + std::to_string(n));
 }
 
 void frmTranslation::Schliessen() {
@@ -259,9 +260,8 @@ void frmTranslation::Schliessen() {
     const std::string datei = t_.PersonalDatei();
     if (!editor_.Speichern(texte::ansi(sprache->text()), texte::ansi(heute()))) {
         dlg::dialogs().MsgBox(
-            texte::ansi(TextNr(53101, QStringLiteral("Die persönliche Übersetzung konnte nicht "
-                                                     "gespeichert werden:"))) +
-                "\r\n" + datei,
+            texte::Text(53101, "Die persönliche Übersetzung konnte nicht gespeichert werden:"_ansi) + "\r\n" +
+                datei,
             dlg::Exclamation);
     }
 }

@@ -79,7 +79,10 @@ Stimme::Stimme(const std::string& daten) {
     espeak_ng_STATUS status = espeak_ng_Initialize(&kontext);
     if (kontext) espeak_ng_ClearErrorContext(&kontext);
     if (status == ENS_OK) status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
-    if (status == ENS_OK) status = espeak_ng_SetVoiceByName("de");
+    // Named by its file the German voice loads at once; by its bare name the
+    // library first reads every voice it has. Other data layouts keep the name.
+    if (status == ENS_OK && espeak_ng_SetVoiceByName("gmw/de") != ENS_OK)
+        status = espeak_ng_SetVoiceByName("de");
     if (status != ENS_OK) {
         char text[256] = {};
         espeak_ng_GetStatusCodeMessage(status, text, sizeof text);

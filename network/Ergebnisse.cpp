@@ -55,9 +55,10 @@ std::string csvFeld(std::string_view text, char trenner = ';') {
 bool felder(std::string_view zeile, std::vector<std::string_view>& out, std::string& puffer) {
     out.clear();
     puffer.clear();
+    // Unquoting only shortens, so the buffer never grows past this and the
+    // views into it stay valid.
     puffer.reserve(zeile.size());
     size_t i = 0;
-    std::vector<std::pair<size_t, size_t>> spannen;
     while (true) {
         const size_t anfang = puffer.size();
         if (i < zeile.size() && zeile[i] == '"') {
@@ -79,11 +80,10 @@ bool felder(std::string_view zeile, std::vector<std::string_view>& out, std::str
         } else {
             while (i < zeile.size() && zeile[i] != ';') puffer += zeile[i++];
         }
-        spannen.emplace_back(anfang, puffer.size() - anfang);
+        out.emplace_back(puffer.data() + anfang, puffer.size() - anfang);
         if (i >= zeile.size()) break;
         ++i;  // the semicolon
     }
-    for (auto [a, n] : spannen) out.emplace_back(puffer.data() + a, n);
     return true;
 }
 

@@ -173,14 +173,19 @@ std::string zahlText(double wert, int stellen) {
     return s;
 }
 
+// "<netzPfad>Ergebnisse/", where every station's file lives.
+std::string ergebnisOrdner(const std::string& netzPfad) {
+    std::string ordner = netzPfad;
+    if (!ordner.empty() && !fsys::isSeparator(ordner.back())) ordner += '/';
+    return ordner + "Ergebnisse/";
+}
+
 }  // namespace
 
 std::string ErgebnisDatei(const std::string& netzPfad, int platz) {
     char name[16];
     std::snprintf(name, sizeof name, "Platz %02d.csv", platz);
-    std::string ordner = netzPfad;
-    if (!ordner.empty() && !fsys::isSeparator(ordner.back())) ordner += '/';
-    return ordner + "Ergebnisse/" + name;
+    return ergebnisOrdner(netzPfad) + name;
 }
 
 std::string ZeileText(const ErgebnisZeile& z) {
@@ -220,14 +225,14 @@ bool ErgebnisSchreiber::Schreiben(const std::string& netzPfad, int platz, const 
         ganzAnhaengen(WarteDatei(), text);
         return false;
     }
+    fsys::makeFolders(ergebnisOrdner(netzPfad));
     const std::string datei = ErgebnisDatei(netzPfad, platz);
-    fsys::makeFolders(datei.substr(0, datei.find_last_of('/') + 1));
     std::string alles;
     if (auto wartend = fsys::readAll(WarteDatei())) {
         // A line cut off by a crash stays behind; the whole ones go first.
-        alles = wartend->substr(0, wartend->rfind('\n') == std::string::npos ? 0 : wartend->rfind('\n') + 1);
+        const size_t ende = wartend->rfind('\n');
+        if (ende != std::string::npos) alles.assign(*wartend, 0, ende + 1);
     }
-    const bool mitWartenden = !alles.empty();
     alles += text;
     bool ok = false;
     {
@@ -238,14 +243,13 @@ bool ErgebnisSchreiber::Schreiben(const std::string& netzPfad, int platz, const 
         ganzAnhaengen(WarteDatei(), text);
         return false;
     }
-    if (mitWartenden || fsys::exists(WarteDatei())) fsys::remove(WarteDatei());
+    if (fsys::exists(WarteDatei())) fsys::remove(WarteDatei());
     return true;
 }
 
 Uebersicht Auswerten(const std::string& netzPfad, QDate von, QDate bis, const FrageText& frageText) {
     Uebersicht u;
-    std::string ordner = ErgebnisDatei(netzPfad, 1);
-    ordner.erase(ordner.find_last_of('/') + 1);
+    const std::string ordner = ergebnisOrdner(netzPfad);
     std::vector<int> falsch(1000), gestellt(1000);
     std::unordered_map<std::string, BereichZeile> bereiche;
     std::string bereichName;
@@ -335,8 +339,7 @@ std::string CsvExport(const Uebersicht& u, QDate von, QDate bis) {
 }
 
 std::optional<int> AeltereLoeschen(const std::string& netzPfad, QDate vor) {
-    std::string ordner = ErgebnisDatei(netzPfad, 1);
-    ordner.erase(ordner.find_last_of('/') + 1);
+    const std::string ordner = ergebnisOrdner(netzPfad);
     int weg = 0;
     bool ok = true;
     const int vorTag = tagZahl(vor);

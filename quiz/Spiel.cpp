@@ -290,7 +290,11 @@ void Spiel::AntwortAuswerten(int k) {
     const std::string loesungsBild = u.erledigt ? BildKopieren(record_.Bild2) : std::string();
     FeedbackSpielen(u.jaTon);
     emit beurteilt(k, u, loesungsBild);
-    if (u.erledigt && !ablauf_.Testmodus) {
+    if (!u.erledigt) {
+        wechseln(Phase::ZweiterVersuch);
+        return;
+    }
+    if (!ablauf_.Testmodus) {
         FrageErgebnis e;
         e.nummer = ziehung_.FrageNummer;
         e.bereich = record_.Bereich;
@@ -300,12 +304,8 @@ void Spiel::AntwortAuswerten(int k) {
         e.sekunden = an_.uhr->jetzt() - offenSeit_;
         emit frageErledigt(e);
     }
-    if (u.erledigt) {
-        emit toolButton(7, true);
-        wechseln(Phase::Erledigt);
-    } else {
-        wechseln(Phase::ZweiterVersuch);
-    }
+    emit toolButton(7, true);
+    wechseln(Phase::Erledigt);
 }
 
 void Spiel::Weiter() {

@@ -6,18 +6,30 @@
 
 #include <future>
 #include <map>
+#include <optional>
 
 #include "services/FileSys.h"
 
 namespace {
 
-// The file's place, time and size (and the size wanted): a file changed since
-// it was decoded gets a new key. Read from the system directly; the first
-// local-time conversion alone would cost milliseconds at start-up.
-QString schluesselFuer(const QString& pfad, const fsys::Stamp& stempel, QSize groesse) {
-    QString s = pfad + QStringLiteral("|%1|%2|%3").arg(stempel.mtime).arg(stempel.size).arg(stempel.inode);
-    if (groesse.isValid()) s += QStringLiteral("|%1x%2").arg(groesse.width()).arg(groesse.height());
-    return s;
+// Where the file is, and the cache key of its place, time and size (and the
+// size wanted): a file changed since it was decoded gets a new key. The time is
+// read from the system directly; the first local-time conversion alone would
+// cost milliseconds at start-up. Nothing when the file is missing.
+struct Ort {
+    QString pfad;
+    QString schluessel;
+};
+std::optional<Ort> ortVon(const std::string& datei, QSize groesse) {
+    const auto stempel = fsys::stamp(datei);
+    if (!stempel) return std::nullopt;
+    Ort o;
+    o.pfad = QString::fromStdString(fsys::native(datei).string());
+    o.schluessel =
+        o.pfad + QStringLiteral("|%1|%2|%3").arg(stempel->mtime).arg(stempel->size).arg(stempel->inode);
+    if (groesse.isValid())
+        o.schluessel += QStringLiteral("|%1x%2").arg(groesse.width()).arg(groesse.height());
+    return o;
 }
 
 QImage lesen(const QString& pfad, QSize groesse) {
@@ -38,22 +50,19 @@ std::map<QString, std::future<QImage>>& unterwegs() {
 }  // namespace
 
 void BilddateiVorausladen(const std::string& datei, QSize groesse) {
-    const auto stempel = fsys::stamp(datei);
-    if (!stempel) return;
-    const QString pfad = QString::fromStdString(fsys::native(datei).string());
-    const QString schluessel = schluesselFuer(pfad, *stempel, groesse);
+    const auto ort = ortVon(datei, groesse);
+    if (!ort) return;
     QPixmap schonDa;
-    if (QPixmapCache::find(schluessel, &schonDa) || unterwegs().count(schluessel)) return;
-    unterwegs().emplace(schluessel, std::async(std::launch::async, lesen, pfad, groesse));
+    if (QPixmapCache::find(ort->schluessel, &schonDa) || unterwegs().count(ort->schluessel)) return;
+    unterwegs().emplace(ort->schluessel, std::async(std::launch::async, lesen, ort->pfad, groesse));
 }
 
 QPixmap Bilddatei(const std::string& datei, QSize groesse) {
-    const auto stempel = fsys::stamp(datei);
-    if (!stempel) return {};
-    const QString pfad = QString::fromStdString(fsys::native(datei).string());
+    const auto ort = ortVon(datei, groesse);
+    if (!ort) return {};
+    const QString& schluessel = ort->schluessel;
     // A full-HD background takes 8 MB decoded; keep a few of them.
     if (QPixmapCache::cacheLimit() < 64 * 1024) QPixmapCache::setCacheLimit(64 * 1024);
-    const QString schluessel = schluesselFuer(pfad, *stempel, groesse);
     QPixmap bild;
     if (QPixmapCache::find(schluessel, &bild)) return bild;
     auto vorab = unterwegs().find(schluessel);
@@ -61,7 +70,7 @@ QPixmap Bilddatei(const std::string& datei, QSize groesse) {
         bild = QPixmap::fromImage(vorab->second.get());
         unterwegs().erase(vorab);
     } else {
-        bild = QPixmap::fromImage(lesen(pfad, groesse));
+        bild = QPixmap::fromImage(lesen(ort->pfad, groesse));
     }
     if (!bild.isNull()) QPixmapCache::insert(schluessel, bild);
     return bild;

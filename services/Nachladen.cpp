@@ -12,15 +12,14 @@ struct Eintrag {
     const char* name;  // the library's file name as the system loader knows it
     std::once_flag einmal;
     void* handle = nullptr;
-    std::string fehler;
 };
 
 std::array<Eintrag, 5>& eintraege() {
-    static std::array<Eintrag, 5> e{{{MELVATO_SO_SDL, {}, nullptr, {}},
-                                     {MELVATO_SO_SDLMIXER, {}, nullptr, {}},
-                                     {MELVATO_SO_ZIP, {}, nullptr, {}},
-                                     {MELVATO_SO_SNDFILE, {}, nullptr, {}},
-                                     {MELVATO_SO_ESPEAK, {}, nullptr, {}}}};
+    static std::array<Eintrag, 5> e{{{MELVATO_SO_SDL, {}, nullptr},
+                                     {MELVATO_SO_SDLMIXER, {}, nullptr},
+                                     {MELVATO_SO_ZIP, {}, nullptr},
+                                     {MELVATO_SO_SNDFILE, {}, nullptr},
+                                     {MELVATO_SO_ESPEAK, {}, nullptr}}};
     return e;
 }
 
@@ -30,17 +29,10 @@ Eintrag& eintrag(Bibliothek b) {
 
 }  // namespace
 
-bool Laden(Bibliothek bibliothek, std::string* fehler) {
+bool Laden(Bibliothek bibliothek) {
     Eintrag& e = eintrag(bibliothek);
-    std::call_once(e.einmal, [&e] {
-        // Local: the libraries' names must not shadow the program's own.
-        e.handle = dlopen(e.name, RTLD_LAZY | RTLD_LOCAL);
-        if (!e.handle) {
-            const char* grund = dlerror();
-            e.fehler = grund ? grund : e.name;
-        }
-    });
-    if (!e.handle && fehler) *fehler = e.fehler;
+    // Local: the libraries' names must not shadow the program's own.
+    std::call_once(e.einmal, [&e] { e.handle = dlopen(e.name, RTLD_LAZY | RTLD_LOCAL); });
     return e.handle != nullptr;
 }
 

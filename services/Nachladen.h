@@ -3,7 +3,6 @@
 // first needed, not by the system loader at program start: with everything
 // they pull in they are more than half of the program's libraries, and none of
 // them is needed to show the main window.
-#include <string>
 #include <thread>
 
 namespace nachladen {
@@ -11,8 +10,8 @@ namespace nachladen {
 enum class Bibliothek { Sdl, SdlMixer, Zip, Sndfile, Espeak };
 
 // Opens the library once; later calls answer at once. False when it cannot be
-// opened, with the system's reason in `fehler`.
-bool Laden(Bibliothek bibliothek, std::string* fehler = nullptr);
+// opened (each function of it then gives the library's answer for a failure).
+bool Laden(Bibliothek bibliothek);
 
 // The address of one of the library's functions; nullptr when the library or
 // the function is missing.

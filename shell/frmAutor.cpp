@@ -124,7 +124,7 @@ void frmAutor::TexteSetzen() {
 
 void frmAutor::Form_Load() {
     std::string datei = MelvatoBasic::Api().AppPfad() + "DATEN/Back.jpg";
-    QPixmap bild = Bilddatei(datei, QSize(kBreite, kHoehe));
+    QPixmap bild = Bilddatei(datei, Groesse());
     if (bild.isNull()) {
         // Without its picture the window still shows, on a plain background.
         MelvatoBasic::Api().protokoll("Bild fehlt: " + datei, 0);

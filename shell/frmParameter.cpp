@@ -179,13 +179,15 @@ void frmParameter::SlaveNumber_Change() {
 void frmParameter::IstMaster_Click() {
     const int nr = scrSlaveNumber->value();
     const std::string ordner = netzPfad_;
+    // The tick goes back to what "Master.Ini" still says.
+    auto nichtGeschrieben = [this](bool haken) {
+        haekchen(haken);
+        dlg::dialogs().MsgBox(
+            "\"Master.Ini\" " + texte::Text(53194, "im Netzwerk-Ordner konnte nicht geschrieben werden."),
+            dlg::Exclamation);
+    };
     if (!IstMaster->isChecked()) {
-        if (!ordner.empty() && !netz::MasterAbgeben(api().profiles(), ordner, nr)) {
-            haekchen(true);
-            dlg::dialogs().MsgBox(
-                "\"Master.Ini\" " + texte::Text(53194, "im Netzwerk-Ordner konnte nicht geschrieben werden."),
-                dlg::Exclamation);
-        }
+        if (!ordner.empty() && !netz::MasterAbgeben(api().profiles(), ordner, nr)) nichtGeschrieben(true);
         return;
     }
     if (ordner.empty()) {
@@ -207,10 +209,7 @@ void frmParameter::IstMaster_Click() {
                 dlg::Information);
             return;
         case netz::Tick::NichtGeschrieben:
-            haekchen(false);
-            dlg::dialogs().MsgBox(
-                "\"Master.Ini\" " + texte::Text(53194, "im Netzwerk-Ordner konnte nicht geschrieben werden."),
-                dlg::Exclamation);
+            nichtGeschrieben(false);
             return;
     }
 }

@@ -36,12 +36,7 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
     return false;
 }
 
-// A data folder with own questions; a second one is made where a test needs it.
-struct PackImport : ::testing::Test {
-    TempHome home;
-    testing_support::ScriptedDialogs dialogs;
-    Datenordner d;
-};
+using PackImport = testing_support::PackFixture;
 
 std::vector<size_t> alle(const PaketImport& imp) {
     std::vector<size_t> v(imp.Fragen().size());

@@ -11,15 +11,9 @@ using namespace cp1252::literals;
 using namespace paket;
 using testing_support::readFile;
 
+using testing_support::PackFixture;
+
 namespace {
-struct PackFixture : ::testing::Test {
-    testing_support::TempHome home;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::Datenordner d;
-
-    std::map<std::string, std::string> packInhalt() { return d.dateien(d.app + "pack/"); }
-};
-
 std::vector<std::string> namen(const Sammlung& s) {
     std::vector<std::string> out;
     for (const PackDatei& f : s.neuBestand) out.push_back(f.name);

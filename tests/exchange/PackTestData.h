@@ -56,4 +56,14 @@ struct Datenordner {
     }
 };
 
+// A data folder with own questions, its dialogs answered by script; a second
+// one is made where a test needs it.
+struct PackFixture : ::testing::Test {
+    TempHome home;
+    ScriptedDialogs dialogs;
+    Datenordner d;
+
+    std::map<std::string, std::string> packInhalt() { return d.dateien(d.app + "pack/"); }
+};
+
 }  // namespace testing_support

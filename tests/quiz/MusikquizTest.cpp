@@ -16,6 +16,7 @@
 #include "tests/quiz/QuizFenster.h"
 
 using namespace cp1252::literals;
+using quiz_test::position;
 using quiz_test::text;
 
 namespace {
@@ -25,10 +26,6 @@ quiz::Farbe hintergrund(const QLabel* l) {
 }
 quiz::Farbe schrift(const QLabel* l) {
     return quiz_test::farbe(l, QPalette::WindowText);
-}
-// Position p of a pool of n is drawn by a random number in [(p-1)/n, p/n).
-float position(int p, int n) {
-    return (float(p) - 0.5f) / float(n);
 }
 
 struct SpielTest : quiz_test::QuizFenster {
@@ -76,8 +73,8 @@ struct SpielTest : quiz_test::QuizFenster {
         r.Audio = audio;
         r.Musical = musical;
         r.Bereich = "Klassik";
+        r.Problem = std::int16_t(problem);
         fragen::FrageSpeichern(*api, n, r);
-        api->IniSchreiben(fragen::FragenDatei(n), fragen::QuizSektion(n), "Problem", std::to_string(problem));
     }
 
     Musikquiz* laden() {

@@ -12,6 +12,11 @@
 
 namespace quiz_test {
 
+// Position p of a pool of n is drawn by a random number in [(p-1)/n, p/n).
+inline float position(int p, int n) {
+    return (float(p) - 0.5f) / float(n);
+}
+
 // Gives the queued numbers first, then a fixed-seed sequence.
 class SkriptZufall : public quiz::Zufall {
 public:

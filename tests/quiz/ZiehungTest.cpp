@@ -6,6 +6,7 @@
 #include "tests/quiz/QuizFakes.h"
 
 using quiz::Pool;
+using quiz_test::position;
 using quiz_test::SkriptZufall;
 
 namespace {
@@ -33,11 +34,6 @@ struct TestPool {
         return p;
     }
 };
-
-// Position p of a pool of n is drawn by a random number in [(p-1)/n, p/n).
-float position(int p, int n) {
-    return (float(p) - 0.5f) / float(n);
-}
 
 // A pool, a scripted random source and the draw, fresh for every test.
 struct Ziehung : ::testing::Test {

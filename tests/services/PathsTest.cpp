@@ -1,12 +1,9 @@
 // Folders, version numbers, drives and pauses.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <fstream>
 
 #include "services/ApiClass.h"
 #include "services/FileSys.h"
+#include "tests/services/ServicesFixture.h"
 #include "tests/support/TestSupport.h"
 
 using testing_support::TempHome;
@@ -54,11 +51,10 @@ TEST(Paths, FileNamesResolveWithoutRegardToCase) {
     // A name that was missing is found once another program makes the file, in
     // any letter case (the folder's last change long past when it was missed).
     const std::string daten = fsys::native(home.appPfad() + "DATEN").string();
-    const struct timespec frueher[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, daten.c_str(), frueher, 0), 0);
+    setAge(daten, 3600);
     EXPECT_FALSE(fsys::fileExists(home.appPfad() + "daten/spaeter.wav"));
     EXPECT_FALSE(fsys::fileExists(home.appPfad() + "daten/spaeter.wav"));
-    std::ofstream(daten + "/SPAETER.WAV") << "x";
+    writeOutside(daten + "/SPAETER.WAV", "x");
     EXPECT_TRUE(fsys::fileExists(home.appPfad() + "daten/spaeter.wav"));
 }
 

@@ -1,12 +1,10 @@
 // Profile files shared with other programs and stations: another program's
 // change survives our write, read-only files stay as they are, names fold over
 // the whole code page, and files a teacher saved as Unicode read and write.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QProcess>
-#include <fstream>
 
 #include "services/FileSys.h"
 #include "tests/services/ServicesFixture.h"
@@ -15,19 +13,6 @@ using testing_support::readFile;
 using testing_support::TempHome;
 
 namespace {
-// Writes as another program would: past our file layer, so no cache hears of it.
-void writeOutside(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-void setAge(const std::string& path, int seconds) {
-    struct timespec times[2];
-    clock_gettime(CLOCK_REALTIME, &times[0]);
-    times[0].tv_sec -= seconds;
-    times[1] = times[0];
-    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
-}
-
 using ProfileSharing = DatenOrdner;
 }  // namespace
 
